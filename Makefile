@@ -1,0 +1,33 @@
+# make run:  install what is missing, build, start the program.
+# make test: install what is missing, build, run every test (Linux, then Windows under Wine).
+
+.PHONY: run test build test-linux test-windows bench clean
+
+run:
+	scripts/install-deps.sh run
+	cmake --preset default
+	cmake --build --preset default --target varnelo
+	./build/app/varnelo
+
+build:
+	cmake --preset default
+	cmake --build --preset default
+
+test:
+	scripts/install-deps.sh test
+	$(MAKE) test-linux test-windows
+
+# Under a private X server, so end-to-end tests open their windows there and never on a desktop.
+test-linux: build
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset default
+
+test-windows:
+	cmake --preset mingw
+	cmake --build --preset mingw
+	ctest --preset mingw
+
+bench: build
+	bench/run.sh
+
+clean:
+	rm -rf build build-mingw

@@ -1,0 +1,14 @@
+# The language standard and the warnings every target of the program builds with.
+add_library(varnelo_common INTERFACE)
+target_compile_features(varnelo_common INTERFACE cxx_std_20)
+target_compile_options(varnelo_common INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
+    $<$<BOOL:${VARNELO_WERROR}>:-Werror>)
+target_include_directories(varnelo_common INTERFACE ${PROJECT_SOURCE_DIR})
+if(WIN32)
+    target_compile_definitions(varnelo_common INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+endif()
+if(MINGW)
+    # One self-contained executable per test, so Wine needs no runtime DLLs beside it.
+    target_link_options(varnelo_common INTERFACE -static -static-libgcc -static-libstdc++)
+endif()

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <array>
+#include <string>
+#include <variant>
+
+// The program's one piece of work: from the source file, the target folder and the chosen
+// format it writes the conversion script and starts it in a console.
+namespace ConversionJob {
+
+// The formats, in the order of the main window's format buttons.
+enum Format { Avi, Flv, Swf, Wmv, FormatCount };
+
+struct Inputs {
+    std::u16string source;
+    std::u16string target; // used as the front of the output path, no separator added
+    std::array<bool, FormatCount> selected{};
+};
+
+struct Refusal {
+    std::u16string message;
+};
+
+struct Script {
+    std::u16string outputPath;
+    std::u16string text;
+};
+
+using Plan = std::variant<Refusal, Script>;
+
+namespace Messages {
+inline constexpr char16_t TargetMissing[] = u"Target path MUST be set before proceeding!";
+inline constexpr char16_t SourceMissing[] = u"Source file MUST be set before proceeding!";
+inline constexpr char16_t NameTooShort[] =
+    u"Target path and source file name together MUST be longer than 4 characters!";
+inline constexpr char16_t OverwritesSource[] =
+    u"The converted file MUST NOT take the place of the source file!";
+inline constexpr char16_t UnsafeWindows[] =
+    u"Paths MUST NOT hold double quotes or control characters!";
+inline constexpr char16_t UnsafePosix[] = u"Paths MUST NOT hold control characters!";
+} // namespace Messages
+
+// The extension of the highest selected format, or the empty text when none is selected.
+std::u16string extension(const std::array<bool, FormatCount>& selected);
+
+// The output path and the script for the inputs, or why they cannot be converted. Looks at the
+// text alone.
+Plan plan(const Inputs& inputs, platform::ScriptDialect dialect);
+
+// What the "GO" button does before it starts the script: plans the job, refuses a job that
+// would overwrite its source, and writes the script. Returns the message for the user when it
+// stopped, and then nothing is started.
+platform::Error prepare(const Inputs& inputs, platform::Platform& platform);
+
+} // namespace ConversionJob

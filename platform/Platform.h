@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+// The operating system's services that the program needs, one implementation per system.
+namespace platform {
+
+// How a conversion script is written: a Windows batch file run by cmd.exe, or a POSIX shell
+// script run by /bin/sh.
+enum class ScriptDialect { Windows, Posix };
+
+// What a failed operation tells the user; empty when it succeeded.
+using Error = std::optional<std::u16string>;
+
+// Starts one script in a console window of its own and returns without waiting.
+using ConsoleStarter = std::function<Error(const std::u16string& scriptPath)>;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual ScriptDialect dialect() const = 0;
+
+    // Whether both paths name one existing file, however they are spelled.
+    virtual bool sameFile(const std::u16string& first, const std::u16string& second) const = 0;
+
+    // Creates the work folder when needed and replaces the conversion script with the text.
+    virtual Error writeScript(const std::u16string& text) = 0;
+
+    // Starts the conversion script written last, from a copy of its own, so that a later
+    // script never changes a console that is still running.
+    virtual Error startScript() = 0;
+
+    // Deletes the scripts this program wrote, then the work folder when nothing else is in it.
+    virtual void removeScripts() = 0;
+
+    // Opens a web address in the default browser; a failure is not reported.
+    virtual void openUrl(const std::u16string& address) = 0;
+
+    // Whether the system has a folder browser of its own; where it has none the user interface
+    // brings its own.
+    virtual bool hasFolderBrowser() const = 0;
+
+    // The folder the user picked in the system's folder browser, or the empty text.
+    virtual std::u16string browseForFolder(std::uintptr_t ownerWindow,
+                                           const std::u16string& prompt) = 0;
+};
+
+// The platform of the system the program was built for.
+std::unique_ptr<Platform> createPlatform();
+
+} // namespace platform

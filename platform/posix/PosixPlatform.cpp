@@ -1,0 +1,127 @@
+#include "PosixPlatform.h"
+
+#include "TerminalLauncher.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+QString toQString(const std::u16string& text)
+{
+    return QString::fromStdU16String(text);
+}
+
+Error message(const QString& text)
+{
+    return text.toStdU16String();
+}
+
+} // namespace
+
+std::unique_ptr<Platform> createPlatform()
+{
+    return std::make_unique<PosixPlatform>(PosixPlatform::defaultWorkFolder(),
+                                           &TerminalLauncher::start);
+}
+
+PosixPlatform::PosixPlatform(const QString& workFolder, ConsoleStarter startConsole)
+    : folder_(workFolder),
+      runs_(QFile::encodeName(workFolder).toStdString(), "temp.sh", ::getpid()),
+      startConsole_(std::move(startConsole))
+{
+}
+
+QString PosixPlatform::defaultWorkFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QStringLiteral("/VC_Temp");
+}
+
+bool PosixPlatform::sameFile(const std::u16string& first, const std::u16string& second) const
+{
+    struct stat a {};
+    struct stat b {};
+    if (::stat(QFile::encodeName(toQString(first)).constData(), &a) != 0 ||
+        ::stat(QFile::encodeName(toQString(second)).constData(), &b) != 0)
+        return false;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool PosixPlatform::folderIsPrivate() const
+{
+    // lstat, not stat: a link put in the folder's place must not lead the scripts elsewhere.
+    struct stat info {};
+    return ::lstat(QFile::encodeName(folder_).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+Error PosixPlatform::makePrivateFolder() const
+{
+    if (::mkdir(QFile::encodeName(folder_).constData(), 0700) != 0 && errno != EEXIST)
+        return message(QStringLiteral("The work folder %1 could not be created: %2.")
+                           .arg(folder_, QString::fromLocal8Bit(std::strerror(errno))));
+    if (!folderIsPrivate())
+        return message(QStringLiteral("The work folder %1 is not a private folder of yours. "
+                                      "Remove it, or make it yours and closed to others.")
+                           .arg(folder_));
+    return {};
+}
+
+Error PosixPlatform::writeScript(const std::u16string& text)
+{
+    if (auto error = makePrivateFolder())
+        return error;
+    // Written beside the old script and renamed over it, so that the old script is either
+    // whole or replaced, never half written.
+    QSaveFile file(QFile::decodeName(runs_.script().c_str()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(toQString(text).toUtf8()) < 0 ||
+        !file.commit())
+        return message(QStringLiteral("The conversion script %1 could not be written: %2.")
+                           .arg(file.fileName(), file.errorString()));
+    return {};
+}
+
+Error PosixPlatform::startScript()
+{
+    const QString script = QFile::decodeName(runs_.script().c_str());
+    if (!folderIsPrivate() || !QFile::exists(script))
+        return message(QStringLiteral("There is no conversion script to run yet: press GO first!"));
+    std::error_code error;
+    const auto copy = runs_.copyForRun(error);
+    if (copy.empty())
+        return message(QStringLiteral("The conversion script could not be copied for its run: %1.")
+                           .arg(QString::fromStdString(error.message())));
+    auto failure = startConsole_(QFile::decodeName(copy.c_str()).toStdU16String());
+    if (failure)
+        runs_.discard(copy);
+    return failure;
+}
+
+void PosixPlatform::removeScripts()
+{
+    if (folderIsPrivate())
+        runs_.removeAll();
+}
+
+void PosixPlatform::openUrl(const std::u16string& address)
+{
+    QDesktopServices::openUrl(QUrl(toQString(address)));
+}
+
+std::u16string PosixPlatform::browseForFolder(std::uintptr_t, const std::u16string&)
+{
+    return {};
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/ScriptRuns.h"
+
+#include <QString>
+
+namespace platform {
+
+// The platform on Linux and other POSIX systems: a private work folder in the user's runtime
+// directory, shell scripts, and a terminal emulator as the console.
+class PosixPlatform final : public Platform {
+public:
+    PosixPlatform(const QString& workFolder, ConsoleStarter startConsole);
+
+    // The work folder the program uses: VC_Temp in the user's runtime directory.
+    static QString defaultWorkFolder();
+
+    ScriptDialect dialect() const override { return ScriptDialect::Posix; }
+    bool sameFile(const std::u16string& first, const std::u16string& second) const override;
+    Error writeScript(const std::u16string& text) override;
+    Error startScript() override;
+    void removeScripts() override;
+    void openUrl(const std::u16string& address) override;
+    bool hasFolderBrowser() const override { return false; }
+    std::u16string browseForFolder(std::uintptr_t ownerWindow,
+                                   const std::u16string& prompt) override;
+
+private:
+    Error makePrivateFolder() const;
+    bool folderIsPrivate() const;
+
+    QString folder_;
+    ScriptRuns runs_;
+    ConsoleStarter startConsole_;
+};
+
+} // namespace platform

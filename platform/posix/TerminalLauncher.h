@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Starts a script in a terminal emulator window, detached in a session of its own so that it
+// outlives the program: the terminal the user named in TERMINAL, the system's default terminal,
+// or the first installed of the common ones.
+class TerminalLauncher {
+public:
+    struct Candidate {
+        QString program;
+        QStringList arguments; // put before "/bin/sh SCRIPT"
+    };
+
+    // The terminals to try, in order, given the value of TERMINAL.
+    static QList<Candidate> candidates(const QString& terminalVariable);
+
+    static Error start(const std::u16string& scriptPath);
+};
+
+} // namespace platform

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs: "run" for building and starting it, "test"
+# for its tests too. Installs only what is missing; works as root or through sudo.
+set -euo pipefail
+
+run_packages=(
+    cmake ninja-build g++ make
+    qt6-base-dev qt6-qpa-plugins
+    fonts-liberation2
+    ffmpeg xterm
+)
+test_packages=(
+    googletest libgtest-dev
+    xvfb xauth xdotool x11-utils
+    g++-mingw-w64-x86-64 wine wine64
+)
+
+packages=("${run_packages[@]}")
+case "${1:-run}" in
+    run) ;;
+    test) packages+=("${test_packages[@]}") ;;
+    *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Run as root, or install sudo, to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

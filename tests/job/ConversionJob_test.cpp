@@ -1,0 +1,253 @@
+#include "job/ConversionJob.h"
+
+#include "tests/support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace ConversionJob;
+using platform::ScriptDialect;
+
+constexpr std::array<bool, FormatCount> None{};
+constexpr std::array<bool, FormatCount> Flv{false, true, false, false};
+constexpr std::array<bool, FormatCount> Swf{false, false, true, false};
+
+Script planned(const Inputs& inputs, ScriptDialect dialect)
+{
+    const Plan result = plan(inputs, dialect);
+    if (const auto* refusal = std::get_if<Refusal>(&result))
+        ADD_FAILURE() << "refused: " << testing::PrintToString(refusal->message);
+    return std::holds_alternative<Script>(result) ? std::get<Script>(result) : Script{};
+}
+
+std::u16string refusal(const Inputs& inputs, ScriptDialect dialect)
+{
+    const Plan result = plan(inputs, dialect);
+    return std::holds_alternative<Refusal>(result) ? std::get<Refusal>(result).message : u"";
+}
+
+TEST(Extension, HighestSelectedFormatWins)
+{
+    struct Row {
+        std::array<bool, FormatCount> selected;
+        std::u16string extension;
+    };
+    const Row rows[] = {
+        {None, u""},
+        {{true, false, false, false}, u".avi"},
+        {Flv, u".flv"},
+        {Swf, u".swf"},
+        {{false, false, false, true}, u".wmv"},
+        {{true, true, false, false}, u".flv"},
+        {{false, true, false, true}, u".wmv"},
+        {{true, false, true, false}, u".swf"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(extension(row.selected), row.extension);
+}
+
+struct OutputRow {
+    std::u16string target;
+    std::u16string source;
+    std::array<bool, FormatCount> selected;
+    std::u16string output;
+};
+
+TEST(OutputPath, WindowsPaths)
+{
+    const OutputRow rows[] = {
+        {u"E:\\out\\", u"D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv"},
+        {u"E:\\out", u"D:\\clips\\party.avi", Flv, u"E:\\outparty.flv"},
+        {u"\\", u"D:\\clips\\party.avi", Flv, u"\\party.flv"},
+        {u"C:\\\\", u"D:\\clips\\party.avi", Flv, u"C:\\\\party.flv"},
+        {u"E:\\out\\", u"D:\\clips\\party.mpeg", Flv, u"E:\\out\\party..flv"},
+        {u"E:\\out\\", u"D:\\clips\\movie", Flv, u"E:\\out\\m.flv"},
+        {u"E:\\out\\", u"D:\\clips\\party.avi", None, u"E:\\out\\party"},
+        {u" ", u"D:\\clips\\party.avi", Flv, u" party.flv"},
+        {u"E:\\out\\", u"D:\\clips\\party.avi", Swf, u"E:\\out\\party.swf"},
+        {u"E:\\out\\", u"  D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.target + u" + " + row.source));
+        EXPECT_EQ(planned({row.source, row.target, row.selected}, ScriptDialect::Windows).outputPath,
+                  row.output);
+    }
+}
+
+TEST(OutputPath, PosixPaths)
+{
+    const OutputRow rows[] = {
+        {u"/srv/out/", u"/home/ann/party.avi", Flv, u"/srv/out/party.flv"},
+        {u"/srv/out", u"/home/ann/party.avi", Flv, u"/srv/outparty.flv"},
+        {u"/", u"/home/ann/party.avi", Swf, u"/party.swf"},
+        {u"/srv/out/", u"C:\\clips\\party.avi", Flv, u"/srv/out/C:\\clips\\party.flv"},
+        {u"out/", u"party.avi", Flv, u"out/party.flv"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(planned({row.source, row.target, row.selected}, ScriptDialect::Posix).outputPath,
+                  row.output);
+}
+
+TEST(Refusals, EachNamesItsReason)
+{
+    struct Row {
+        Inputs inputs;
+        ScriptDialect dialect;
+        const char16_t* message;
+    };
+    const Row rows[] = {
+        {{u"D:\\a.avi", u"", Flv}, ScriptDialect::Windows, Messages::TargetMissing},
+        {{u"", u"", Flv}, ScriptDialect::Posix, Messages::TargetMissing},
+        {{u"", u"E:\\out\\", Flv}, ScriptDialect::Windows, Messages::SourceMissing},
+        {{u"D:\\", u"\\", Flv}, ScriptDialect::Windows, Messages::NameTooShort},
+        {{u"ab", u"/", Flv}, ScriptDialect::Posix, Messages::NameTooShort},
+        {{u"/x/abc", u"/", Flv}, ScriptDialect::Posix, Messages::NameTooShort},
+        {{u"D:\\clips\\party.flv", u"D:\\clips\\", Flv}, ScriptDialect::Windows,
+         Messages::OverwritesSource},
+        {{u"D:\\Clips\\PARTY.FLV", u"d:\\clips\\", Flv}, ScriptDialect::Windows,
+         Messages::OverwritesSource},
+        {{u"/v/party.flv", u"/v/", Flv}, ScriptDialect::Posix, Messages::OverwritesSource},
+        {{u"D:\\a\"b.avi", u"E:\\", Flv}, ScriptDialect::Windows, Messages::UnsafeWindows},
+        {{u"D:\\ab.avi", u"E:\\\"", Flv}, ScriptDialect::Windows, Messages::UnsafeWindows},
+        {{u"D:\\a\r\nb.avi", u"E:\\", Flv}, ScriptDialect::Windows, Messages::UnsafeWindows},
+        {{u"D:\\a\tb.avi", u"E:\\", Flv}, ScriptDialect::Windows, Messages::UnsafeWindows},
+        {{u"/v/a\nb.avi", u"/o/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
+        {{u"/v/ab.avi", u"/o\x1b/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.inputs.target + u" + " + row.inputs.source));
+        EXPECT_EQ(refusal(row.inputs, row.dialect), row.message);
+    }
+}
+
+TEST(Refusals, OnlyTheEmptyTargetIsMissing)
+{
+    EXPECT_EQ(refusal({u"/v/party.avi", u" ", Flv}, ScriptDialect::Posix), u"");
+    EXPECT_EQ(refusal({u" ", u"/out/", Flv}, ScriptDialect::Posix), u"");
+    EXPECT_EQ(refusal({u"/v/party.flv", u"/v/", Swf}, ScriptDialect::Posix), u"");
+}
+
+TEST(ScriptBytes, WindowsBatchFile)
+{
+    EXPECT_EQ(planned({u"D:\\clips\\party.avi", u"E:\\out\\", Flv}, ScriptDialect::Windows).text,
+              u"@ECHO OFF\r\n"
+              u"ffmpeg.exe -i \"D:\\clips\\party.avi\" \"E:\\out\\party.flv\"\r\n"
+              u"if not errorlevel 1 if errorlevel 0 cls\r\n"
+              u"PAUSE\r\n"
+              u"EXIT\r\n");
+    EXPECT_EQ(planned({u"D:\\clips\\party.avi", u"E:\\out\\", Swf}, ScriptDialect::Windows).text,
+              u"@ECHO OFF\r\n"
+              u"ffmpeg.exe -i \"D:\\clips\\party.avi\" -ar 44100 \"E:\\out\\party.swf\"\r\n"
+              u"if not errorlevel 1 if errorlevel 0 cls\r\n"
+              u"PAUSE\r\n"
+              u"EXIT\r\n");
+}
+
+TEST(ScriptBytes, PosixShellScript)
+{
+    const std::u16string tail = u"[ $? -ne 0 ] || printf '\\033[H\\033[2J'\n"
+                                u"printf 'Press any key to continue . . . '; t=$(stty -g "
+                                u"2>/dev/null); stty -icanon -echo min 1 time 0 2>/dev/null; dd "
+                                u"bs=1 count=1 >/dev/null 2>&1; [ -z \"$t\" ] || stty \"$t\"\n"
+                                u"exit\n";
+    EXPECT_EQ(planned({u"/home/ann/party.avi", u"/srv/out/", Flv}, ScriptDialect::Posix).text,
+              u"#!/bin/sh\nffmpeg -i '/home/ann/party.avi' '/srv/out/party.flv'\n" + tail);
+    EXPECT_EQ(planned({u"/home/ann/party.avi", u"/srv/out/", Swf}, ScriptDialect::Posix).text,
+              u"#!/bin/sh\nffmpeg -i '/home/ann/party.avi' -ar 44100 '/srv/out/party.swf'\n" +
+                  tail);
+}
+
+// The converter line for hostile paths: what the interpreter must see so that the converter
+// receives the paths unchanged.
+TEST(ScriptBytes, HostilePathsAreQuotedForTheirInterpreter)
+{
+    struct Row {
+        std::u16string source;
+        std::u16string windowsLine;
+        std::u16string posixLine;
+    };
+    const Row rows[] = {
+        {u"a b.avi", u"ffmpeg.exe -i \"a b.avi\" \"o/a b.flv\"",
+         u"ffmpeg -i 'a b.avi' 'o/a b.flv'"},
+        {u"100%x.avi", u"ffmpeg.exe -i \"100%%x.avi\" \"o/100%%x.flv\"",
+         u"ffmpeg -i '100%x.avi' 'o/100%x.flv'"},
+        {u"%PATH%.avi", u"ffmpeg.exe -i \"%%PATH%%.avi\" \"o/%%PATH%%.flv\"",
+         u"ffmpeg -i '%PATH%.avi' 'o/%PATH%.flv'"},
+        {u"a&b^c!d|e<f>(g).avi", u"ffmpeg.exe -i \"a&b^c!d|e<f>(g).avi\" \"o/a&b^c!d|e<f>(g).flv\"",
+         u"ffmpeg -i 'a&b^c!d|e<f>(g).avi' 'o/a&b^c!d|e<f>(g).flv'"},
+        {u"$(rm x)`id`$HOME.avi", u"ffmpeg.exe -i \"$(rm x)`id`$HOME.avi\" \"o/$(rm x)`id`$HOME.flv\"",
+         u"ffmpeg -i '$(rm x)`id`$HOME.avi' 'o/$(rm x)`id`$HOME.flv'"},
+        {u"it's.avi", u"ffmpeg.exe -i \"it's.avi\" \"o/it's.flv\"",
+         u"ffmpeg -i 'it'\\''s.avi' 'o/it'\\''s.flv'"},
+        {u"Größe €.avi", u"ffmpeg.exe -i \"Größe €.avi\" \"o/Größe €.flv\"",
+         u"ffmpeg -i 'Größe €.avi' 'o/Größe €.flv'"},
+        {u"  lead.avi  ", u"ffmpeg.exe -i \"  lead.avi  \" \"o/  lead.a.flv\"",
+         u"ffmpeg -i '  lead.avi  ' 'o/  lead.a.flv'"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.source));
+        const auto windows = planned({row.source, u"o/", Flv}, ScriptDialect::Windows).text;
+        EXPECT_NE(windows.find(u"\r\n" + row.windowsLine + u"\r\n"), std::u16string::npos)
+            << testing::PrintToString(windows);
+        const auto posix = planned({row.source, u"o/", Flv}, ScriptDialect::Posix).text;
+        EXPECT_NE(posix.find(u"\n" + row.posixLine + u"\n"), std::u16string::npos)
+            << testing::PrintToString(posix);
+    }
+}
+
+TEST(ScriptBytes, TrailingBackslashesCannotEscapeTheClosingQuote)
+{
+    // With no format chosen the output is cut to the target folder itself.
+    const auto text = planned({u"D:\\x\\abcd", u"E:\\out\\", None}, ScriptDialect::Windows).text;
+    EXPECT_NE(text.find(u"ffmpeg.exe -i \"D:\\x\\abcd\" \"E:\\out\\\\\"\r\n"), std::u16string::npos);
+}
+
+TEST(ScriptBytes, LongPathsAreWrittenWhole)
+{
+    const std::u16string folder = u"/" + std::u16string(40000, u'd') + u"/";
+    const auto script = planned({folder + u"clip.avi", u"/o/", Flv}, ScriptDialect::Posix);
+    EXPECT_EQ(script.outputPath, u"/o/clip.flv");
+    EXPECT_NE(script.text.find(folder + u"clip.avi'"), std::u16string::npos);
+}
+
+TEST(Prepare, WritesTheScriptOfAnAcceptedJob)
+{
+    FakePlatform fake;
+    EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), std::nullopt);
+    ASSERT_EQ(fake.scripts.size(), 1u);
+    EXPECT_EQ(fake.scripts[0], std::get<Script>(plan({u"/v/party.avi", u"/o/", Flv},
+                                                     platform::ScriptDialect::Posix))
+                                   .text);
+}
+
+TEST(Prepare, StopsBeforeWritingWhenRefused)
+{
+    struct Row {
+        const char* name;
+        Inputs inputs;
+        std::u16string message;
+    };
+    const Row rows[] = {
+        {"empty target", {u"/v/party.avi", u"", Flv}, Messages::TargetMissing},
+        {"same file by another name", {u"/v/party.avi", u"/o/", Flv}, Messages::OverwritesSource},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakePlatform fake;
+        fake.sameFiles.insert({u"/v/party.avi", u"/o/party.flv"});
+        EXPECT_EQ(prepare(row.inputs, fake), row.message);
+        EXPECT_TRUE(fake.scripts.empty());
+    }
+}
+
+TEST(Prepare, PassesOnAWriteFailure)
+{
+    FakePlatform fake;
+    fake.writeFailure = u"disk full";
+    EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), u"disk full");
+}
+
+} // namespace

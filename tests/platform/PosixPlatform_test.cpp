@@ -1,0 +1,274 @@
+#include "platform/posix/PosixPlatform.h"
+
+#include "job/ConversionJob.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString qpath(const fs::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+struct Started {
+    std::vector<fs::path> scripts;
+    platform::Error failure;
+    platform::ConsoleStarter starter()
+    {
+        return [this](const std::u16string& path) {
+            scripts.emplace_back(QString::fromStdU16String(path).toStdString());
+            return failure;
+        };
+    }
+};
+
+TEST(PosixPlatform, WritesTheScriptInAPrivateFolder)
+{
+    TempFolder temp;
+    const auto work = temp.path() / "VC_Temp";
+    Started started;
+    platform::PosixPlatform posix(qpath(work), started.starter());
+
+    ASSERT_EQ(posix.writeScript(u"#!/bin/sh\necho Grüße\n"), std::nullopt);
+
+    EXPECT_EQ(readFile(work / "temp.sh"), "#!/bin/sh\necho Gr\xc3\xbc\xc3\x9f" "e\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(work.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+}
+
+TEST(PosixPlatform, RefusesAWorkFolderThatIsNotPrivate)
+{
+    struct Row {
+        const char* name;
+        void (*make)(const fs::path& work, const fs::path& elsewhere);
+    };
+    const Row rows[] = {
+        {"open to others",
+         [](const fs::path& work, const fs::path&) { ::mkdir(work.c_str(), 0755); }},
+        {"a link to another folder",
+         [](const fs::path& work, const fs::path& elsewhere) {
+             fs::create_directory_symlink(elsewhere, work);
+         }},
+        {"a file", [](const fs::path& work, const fs::path&) { writeFile(work, "x"); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder temp;
+        const auto work = temp.path() / "VC_Temp";
+        const auto elsewhere = temp.path() / "elsewhere";
+        ::mkdir(elsewhere.c_str(), 0700);
+        row.make(work, elsewhere);
+        Started started;
+        platform::PosixPlatform posix(qpath(work), started.starter());
+
+        const auto error = posix.writeScript(u"x");
+
+        ASSERT_TRUE(error.has_value());
+        EXPECT_NE(error->find(u"not a private folder"), std::u16string::npos);
+        EXPECT_FALSE(fs::exists(elsewhere / "temp.sh"));
+        EXPECT_TRUE(posix.startScript().has_value());
+        EXPECT_TRUE(started.scripts.empty());
+    }
+}
+
+TEST(PosixPlatform, StartsACopyOfTheLastScript)
+{
+    TempFolder temp;
+    const auto work = temp.path() / "VC_Temp";
+    Started started;
+    platform::PosixPlatform posix(qpath(work), started.starter());
+
+    EXPECT_EQ(posix.startScript(),
+              std::u16string(u"There is no conversion script to run yet: press GO first!"));
+    ASSERT_EQ(posix.writeScript(u"one"), std::nullopt);
+    ASSERT_EQ(posix.startScript(), std::nullopt);
+    ASSERT_EQ(posix.startScript(), std::nullopt);
+
+    ASSERT_EQ(started.scripts.size(), 2u);
+    EXPECT_NE(started.scripts[0], started.scripts[1]);
+    EXPECT_EQ(started.scripts[0].parent_path(), work);
+    EXPECT_EQ(readFile(started.scripts[1]), "one");
+
+    started.failure = u"no terminal";
+    EXPECT_EQ(posix.startScript(), std::u16string(u"no terminal"));
+    EXPECT_FALSE(fs::exists(started.scripts.back()));
+
+    posix.removeScripts();
+    EXPECT_FALSE(fs::exists(work));
+}
+
+TEST(PosixPlatform, AConsoleReadingTheOldScriptKeepsReadingIt)
+{
+    TempFolder temp;
+    const auto work = temp.path() / "VC_Temp";
+    platform::PosixPlatform posix(qpath(work), Started().starter());
+    ASSERT_EQ(posix.writeScript(u"old script\n"), std::nullopt);
+    const int reader = ::open((work / "temp.sh").c_str(), O_RDONLY);
+    ASSERT_GE(reader, 0);
+
+    ASSERT_EQ(posix.writeScript(u"new\n"), std::nullopt);
+
+    char buffer[64] = {};
+    EXPECT_EQ(::read(reader, buffer, sizeof buffer), 11);
+    EXPECT_STREQ(buffer, "old script\n");
+    ::close(reader);
+    EXPECT_EQ(readFile(work / "temp.sh"), "new\n");
+}
+
+TEST(PosixPlatform, SameFileHoweverItIsSpelled)
+{
+    TempFolder temp;
+    const auto video = temp.path() / "party.flv";
+    writeFile(video, "v");
+    writeFile(temp.path() / "other.flv", "o");
+    fs::create_hard_link(video, temp.path() / "hard.flv");
+    fs::create_symlink(video, temp.path() / "soft.flv");
+    platform::PosixPlatform posix(qpath(temp.path() / "w"), Started().starter());
+    const auto u16 = [](const fs::path& p) { return QString::fromStdString(p.string()).toStdU16String(); };
+
+    EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "." / "party.flv")));
+    EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "hard.flv")));
+    EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "soft.flv")));
+    EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "other.flv")));
+    EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "missing.flv")));
+}
+
+// Runs real scripts under /bin/sh with a stand-in converter that records its arguments.
+class ScriptRun : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        bin_ = temp_.path() / "bin";
+        fs::create_directory(bin_);
+        record_ = temp_.path() / "record";
+        writeFile(bin_ / "ffmpeg", "#!/bin/sh\n"
+                                   "sleep \"${FAKE_DELAY:-0}\"\n"
+                                   "for a; do printf '[%s]' \"$a\"; done >> \"$FAKE_RECORD\"\n"
+                                   "echo >> \"$FAKE_RECORD\"\n"
+                                   "exit \"${FAKE_STATUS:-0}\"\n");
+        fs::permissions(bin_ / "ffmpeg", fs::perms::owner_all);
+    }
+
+    QString run(const fs::path& script, const QByteArray& status, const QByteArray& delay = "0")
+    {
+        QProcess sh;
+        sh.setProcessEnvironment(environment(status, delay));
+        sh.start(QStringLiteral("/bin/sh"), {qpath(script)});
+        sh.closeWriteChannel();
+        sh.waitForFinished(10000);
+        return QString::fromUtf8(sh.readAllStandardOutput());
+    }
+
+    QProcessEnvironment environment(const QByteArray& status, const QByteArray& delay) const
+    {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PATH"), qpath(bin_) + QStringLiteral(":/usr/bin:/bin"));
+        env.insert(QStringLiteral("FAKE_RECORD"), qpath(record_));
+        env.insert(QStringLiteral("FAKE_STATUS"), QString::fromLatin1(status));
+        env.insert(QStringLiteral("FAKE_DELAY"), QString::fromLatin1(delay));
+        return env;
+    }
+
+    std::string script(const std::u16string& source, const std::u16string& target)
+    {
+        const auto planned = ConversionJob::plan({source, target, {false, true, false, false}},
+                                                 platform::ScriptDialect::Posix);
+        return QString::fromStdU16String(std::get<ConversionJob::Script>(planned).text)
+            .toStdString();
+    }
+
+    TempFolder temp_;
+    fs::path bin_;
+    fs::path record_;
+};
+
+TEST_F(ScriptRun, TheConverterGetsThePathsUnchanged)
+{
+    const std::u16string names[] = {
+        u"a b.avi",       u"100%x.avi", u"it's.avi",          u"$(touch pwned)`touch pwned`.avi",
+        u"a&b;c|d>e.avi", u"Größe.avi", u"  lead and trail  ", u"-dash.avi",
+        u"back\\slash.avi",
+    };
+    for (const auto& name : names) {
+        SCOPED_TRACE(testing::PrintToString(name));
+        fs::remove(record_);
+        const auto file = temp_.path() / "s.sh";
+        writeFile(file, script(u"/v/" + name, u"/o/"));
+        run(file, "0");
+        const auto expectedOutput = std::u16string(u"/o/") + name.substr(0, name.size() - 4) + u".flv";
+        EXPECT_EQ(QString::fromStdString(readFile(record_)),
+                  QStringLiteral("[-i][/v/%1][%2]\n")
+                      .arg(QString::fromStdU16String(name),
+                           QString::fromStdU16String(expectedOutput)));
+        EXPECT_FALSE(fs::exists(temp_.path() / "pwned"));
+    }
+}
+
+TEST_F(ScriptRun, OnlyASuccessfulConversionClearsTheConsole)
+{
+    const QString clear = QStringLiteral("\033[H\033[2J");
+    const auto file = temp_.path() / "s.sh";
+    writeFile(file, script(u"/v/a.avi", u"/o/"));
+    struct Row {
+        QByteArray status;
+        bool cleared;
+    };
+    for (const auto& row : {Row{"0", true}, Row{"1", false}, Row{"255", false}}) {
+        SCOPED_TRACE(row.status.constData());
+        const QString shown = run(file, row.status);
+        EXPECT_EQ(shown.contains(clear), row.cleared);
+        EXPECT_TRUE(shown.endsWith(QStringLiteral("Press any key to continue . . . ")));
+    }
+}
+
+TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
+{
+    const auto work = temp_.path() / "VC_Temp";
+    std::vector<QProcess*> consoles;
+    platform::PosixPlatform posix(qpath(work), [&](const std::u16string& path) -> platform::Error {
+        auto* sh = new QProcess;
+        sh->setProcessEnvironment(environment("0", "0.5"));
+        sh->start(QStringLiteral("/bin/sh"), {QString::fromStdU16String(path)});
+        sh->closeWriteChannel();
+        consoles.push_back(sh);
+        return {};
+    });
+
+    ASSERT_EQ(ConversionJob::prepare({u"/v/first.avi", u"/o/", {false, true, false, false}}, posix),
+              std::nullopt);
+    ASSERT_EQ(posix.startScript(), std::nullopt);
+    QThread::msleep(100);
+    ASSERT_EQ(ConversionJob::prepare({u"/v/second-with-a-much-longer-name.avi", u"/out/",
+                                      {false, false, true, false}},
+                                     posix),
+              std::nullopt);
+    ASSERT_EQ(posix.startScript(), std::nullopt);
+    for (auto* sh : consoles) {
+        sh->waitForFinished(10000);
+        EXPECT_EQ(sh->exitCode(), 0);
+        delete sh;
+    }
+
+    const auto record = QString::fromStdString(readFile(record_));
+    EXPECT_EQ(record.count(QLatin1Char('\n')), 2);
+    EXPECT_TRUE(record.contains(QStringLiteral("[-i][/v/first.avi][/o/first.flv]\n")));
+    EXPECT_TRUE(record.contains(QStringLiteral(
+        "[-i][/v/second-with-a-much-longer-name.avi][-ar][44100][/out/second-with-a-much-longer-name.swf]\n")));
+    posix.removeScripts();
+    EXPECT_FALSE(fs::exists(work));
+}
+
+} // namespace

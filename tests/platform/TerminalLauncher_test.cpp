@@ -1,0 +1,130 @@
+#include "platform/posix/TerminalLauncher.h"
+
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QThread>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using platform::TerminalLauncher;
+
+TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes)
+{
+    struct Row {
+        QString variable;
+        QString first;
+        QStringList firstArguments;
+    };
+    const Row rows[] = {
+        {QString(), QStringLiteral("x-terminal-emulator"), {QStringLiteral("-e")}},
+        {QStringLiteral("urxvt"), QStringLiteral("urxvt"), {QStringLiteral("-e")}},
+        {QStringLiteral("\"my term\" --hold"), QStringLiteral("my term"),
+         {QStringLiteral("--hold"), QStringLiteral("-e")}},
+    };
+    for (const auto& row : rows) {
+        const auto list = TerminalLauncher::candidates(row.variable);
+        ASSERT_FALSE(list.isEmpty());
+        EXPECT_EQ(list.first().program, row.first);
+        EXPECT_EQ(list.first().arguments, row.firstArguments);
+        EXPECT_EQ(list.last().program, QStringLiteral("xterm"));
+    }
+    QStringList flags;
+    for (const auto& candidate : TerminalLauncher::candidates({}))
+        flags << candidate.program + QLatin1Char(' ') + candidate.arguments.join(QLatin1Char(' '));
+    EXPECT_EQ(flags, (QStringList{"x-terminal-emulator -e", "gnome-terminal --", "konsole -e",
+                                  "xfce4-terminal -x", "mate-terminal -x", "kitty ", "alacritty -e",
+                                  "foot ", "xterm -e"}));
+}
+
+// Puts only the given stand-in terminals on PATH for one test.
+class Terminals : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        path_ = qgetenv("PATH");
+        terminal_ = qgetenv("TERMINAL");
+        qunsetenv("TERMINAL");
+        qputenv("PATH", QByteArray::fromStdString(temp_.path().string()));
+    }
+    void TearDown() override
+    {
+        qputenv("PATH", path_);
+        if (!terminal_.isNull())
+            qputenv("TERMINAL", terminal_);
+    }
+
+    // A terminal that records its arguments, working folder and session, then exits.
+    void install(const char* name)
+    {
+        const auto file = temp_.path() / name;
+        writeFile(file, "#!/bin/sh\n"
+                        "{ for a; do printf '[%s]' \"$a\"; done; echo; pwd;\n"
+                        "  /usr/bin/awk '{print $6}' /proc/$$/stat; } > \"" +
+                            record().string() + ".tmp\"\n"
+                            "/bin/mv \"" +
+                            record().string() + ".tmp\" \"" + record().string() + "\"\n");
+        fs::permissions(file, fs::perms::owner_all);
+    }
+
+    fs::path record() const { return temp_.path() / "record"; }
+
+    std::string waitForRecord()
+    {
+        for (int i = 0; i < 200 && !fs::exists(record()); ++i)
+            QThread::msleep(25);
+        return readFile(record());
+    }
+
+    TempFolder temp_;
+    QByteArray path_;
+    QByteArray terminal_;
+};
+
+TEST_F(Terminals, StartsTheFirstInstalledTerminalDetached)
+{
+    install("xterm");
+    install("konsole");
+
+    EXPECT_EQ(TerminalLauncher::start(u"/tmp/my script.sh"), std::nullopt);
+
+    const auto lines = QString::fromStdString(waitForRecord()).split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("[-e][/bin/sh][/tmp/my script.sh]"));
+    EXPECT_EQ(lines[1], QDir::currentPath());
+    EXPECT_NE(lines[2].toLongLong(), static_cast<long long>(::getsid(0)));
+}
+
+TEST_F(Terminals, TheNamedTerminalComesFirst)
+{
+    install("xterm");
+    install("myterm");
+    qputenv("TERMINAL", "myterm --hold");
+
+    EXPECT_EQ(TerminalLauncher::start(u"s.sh"), std::nullopt);
+
+    const auto record = QString::fromStdString(waitForRecord());
+    EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0), QStringLiteral("[--hold][-e][/bin/sh][s.sh]"));
+}
+
+TEST_F(Terminals, SaysWhatItTriedWhenNoneIsInstalled)
+{
+    qputenv("TERMINAL", "missing-term");
+
+    const auto error = TerminalLauncher::start(u"s.sh");
+
+    ASSERT_TRUE(error.has_value());
+    const auto text = QString::fromStdU16String(*error);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("No terminal window could be opened")));
+    for (const auto* name : {"missing-term (not installed)", "x-terminal-emulator (not installed)",
+                             "gnome-terminal (not installed)", "xterm (not installed)"})
+        EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+}
+
+} // namespace
