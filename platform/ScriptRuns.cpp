@@ -7,10 +7,34 @@
 namespace fs = std::filesystem;
 
 namespace platform {
+namespace {
+
+// The standard library's own conversion from the system's narrow encoding.
+std::u16string fromSystemText(const std::string& text)
+{
+    return fs::path(text).u16string();
+}
+
+} // namespace
 
 ScriptRuns::ScriptRuns(fs::path folder, fs::path scriptName, unsigned long processId)
     : folder_(std::move(folder)), scriptName_(std::move(scriptName)), processId_(processId)
 {
+}
+
+Error ScriptRuns::start(const ConsoleStarter& startConsole)
+{
+    std::error_code error;
+    if (!fs::is_regular_file(script(), error))
+        return std::u16string(u"There is no conversion script to run yet: press GO first!");
+    const auto copy = copyForRun(error);
+    if (copy.empty())
+        return u"The conversion script could not be copied for its run: " +
+               fromSystemText(error.message()) + u".";
+    auto failure = startConsole(copy.u16string());
+    if (failure)
+        discard(copy);
+    return failure;
 }
 
 fs::path ScriptRuns::copyForRun(std::error_code& error)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform.h"
+
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -16,6 +18,9 @@ public:
 
     const std::filesystem::path& folder() const { return folder_; }
     std::filesystem::path script() const { return folder_ / scriptName_; }
+
+    // Starts a new copy of the last script in a console.
+    Error start(const ConsoleStarter& startConsole);
 
     // A new copy of the last script, or the empty path with the error set.
     std::filesystem::path copyForRun(std::error_code& error);

@@ -58,12 +58,17 @@ bool PosixPlatform::sameFile(const std::u16string& first, const std::u16string& 
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-bool PosixPlatform::folderIsPrivate() const
+Error PosixPlatform::checkFolder() const
 {
     // lstat, not stat: a link put in the folder's place must not lead the scripts elsewhere.
     struct stat info {};
-    return ::lstat(QFile::encodeName(folder_).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+    if (::lstat(QFile::encodeName(folder_).constData(), &info) != 0 && errno == ENOENT)
+        return {};
+    if (S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0)
+        return {};
+    return message(QStringLiteral("The work folder %1 is not a private folder of yours. "
+                                  "Remove it, or make it yours and closed to others.")
+                       .arg(folder_));
 }
 
 Error PosixPlatform::makePrivateFolder() const
@@ -71,11 +76,7 @@ Error PosixPlatform::makePrivateFolder() const
     if (::mkdir(QFile::encodeName(folder_).constData(), 0700) != 0 && errno != EEXIST)
         return message(QStringLiteral("The work folder %1 could not be created: %2.")
                            .arg(folder_, QString::fromLocal8Bit(std::strerror(errno))));
-    if (!folderIsPrivate())
-        return message(QStringLiteral("The work folder %1 is not a private folder of yours. "
-                                      "Remove it, or make it yours and closed to others.")
-                           .arg(folder_));
-    return {};
+    return checkFolder();
 }
 
 Error PosixPlatform::writeScript(const std::u16string& text)
@@ -94,23 +95,14 @@ Error PosixPlatform::writeScript(const std::u16string& text)
 
 Error PosixPlatform::startScript()
 {
-    const QString script = QFile::decodeName(runs_.script().c_str());
-    if (!folderIsPrivate() || !QFile::exists(script))
-        return message(QStringLiteral("There is no conversion script to run yet: press GO first!"));
-    std::error_code error;
-    const auto copy = runs_.copyForRun(error);
-    if (copy.empty())
-        return message(QStringLiteral("The conversion script could not be copied for its run: %1.")
-                           .arg(QString::fromStdString(error.message())));
-    auto failure = startConsole_(QFile::decodeName(copy.c_str()).toStdU16String());
-    if (failure)
-        runs_.discard(copy);
-    return failure;
+    if (auto error = checkFolder())
+        return error;
+    return runs_.start(startConsole_);
 }
 
 void PosixPlatform::removeScripts()
 {
-    if (folderIsPrivate())
+    if (!checkFolder())
         runs_.removeAll();
 }
 

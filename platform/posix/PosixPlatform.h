@@ -27,8 +27,10 @@ public:
                                    const std::u16string& prompt) override;
 
 private:
+    // Why the work folder cannot be used, if it cannot: it is missing, or a folder of the user's
+    // that no one else may open.
+    Error checkFolder() const;
     Error makePrivateFolder() const;
-    bool folderIsPrivate() const;
 
     QString folder_;
     ScriptRuns runs_;

@@ -1,0 +1,39 @@
+#include "ConsoleStart.h"
+
+#include "WideText.h"
+
+namespace platform {
+
+HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
+{
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring interpreter = std::wstring(system) + L"\\cmd.exe";
+    // /S with /C takes the outermost pair of quotes off and runs the rest as it stands.
+    std::wstring commandLine =
+        L"cmd.exe /D /V:OFF /S /C \"\"" + WideText::toWide(scriptPath) + L"\"\"";
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(interpreter.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process)) {
+        error = u"The console window could not be started (" + WideText::fromWide(interpreter) +
+                u"): " + WideText::systemMessage(GetLastError()) + u".";
+        return nullptr;
+    }
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+Error startConsole(const std::u16string& scriptPath)
+{
+    Error error;
+    if (HANDLE process = startConsoleProcess(scriptPath, error))
+        CloseHandle(process);
+    return error;
+}
+
+} // namespace platform

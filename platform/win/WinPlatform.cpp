@@ -1,0 +1,119 @@
+#include "WinPlatform.h"
+
+#include "BrowseForFolder.h"
+#include "ConsoleStart.h"
+#include "WideText.h"
+
+#include <shellapi.h>
+
+namespace platform {
+namespace {
+
+using WideText::fromWide;
+using WideText::systemMessage;
+using WideText::toWide;
+
+struct FileIdentity {
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+bool identify(const std::u16string& path, FileIdentity& identity)
+{
+    // Backup semantics opens folders too; no access right is needed to read the identity.
+    HANDLE file = CreateFileW(toWide(path).c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return known;
+}
+
+} // namespace
+
+std::unique_ptr<Platform> createPlatform()
+{
+    return std::make_unique<WinPlatform>(WinPlatform::DefaultWorkFolder, &startConsole);
+}
+
+WinPlatform::WinPlatform(const std::wstring& workFolder, ConsoleStarter startConsole)
+    : folder_(workFolder), runs_(workFolder, L"temp.bat", GetCurrentProcessId()),
+      startConsole_(std::move(startConsole))
+{
+}
+
+bool WinPlatform::sameFile(const std::u16string& first, const std::u16string& second) const
+{
+    FileIdentity a;
+    FileIdentity b;
+    return identify(first, a) && identify(second, b) && a == b;
+}
+
+Error WinPlatform::writeScript(const std::u16string& text)
+{
+    // cmd.exe reads a batch file in the console's code page, which starts as the OEM one.
+    const UINT codePage = GetOEMCP();
+    const auto bytes = WideText::toCodePage(text, codePage);
+    if (!bytes)
+        return u"Paths MUST use only characters of the console's code page (" +
+               fromWide(std::to_wstring(codePage)) + u")!";
+
+    if (!CreateDirectoryW(folder_.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        return u"The work folder " + fromWide(folder_) +
+               u" could not be created: " + systemMessage(GetLastError()) + u".";
+    const DWORD attributes = GetFileAttributesW(folder_.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return u"The work folder " + fromWide(folder_) + u" is not a folder.";
+
+    const std::wstring script = runs_.script().wstring();
+    HANDLE file = CreateFileW(script.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return u"The conversion script " + fromWide(script) +
+               u" could not be written: " + systemMessage(GetLastError()) + u".";
+    DWORD written = 0;
+    const bool whole = WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written,
+                                 nullptr) &&
+                       written == bytes->size();
+    const DWORD writeError = GetLastError();
+    const bool closed = CloseHandle(file);
+    if (!whole || !closed) {
+        // A half-written script must not be run later by "Convert it now!".
+        DeleteFileW(script.c_str());
+        return u"The conversion script " + fromWide(script) +
+               u" could not be written: " + systemMessage(whole ? GetLastError() : writeError) +
+               u".";
+    }
+    return {};
+}
+
+Error WinPlatform::startScript()
+{
+    return runs_.start(startConsole_);
+}
+
+void WinPlatform::removeScripts()
+{
+    runs_.removeAll();
+}
+
+void WinPlatform::openUrl(const std::u16string& address)
+{
+    const auto ansi = WideText::toCodePage(address, CP_ACP);
+    if (ansi)
+        ShellExecuteA(nullptr, nullptr, ansi->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+std::u16string WinPlatform::browseForFolder(std::uintptr_t ownerWindow,
+                                            const std::u16string& prompt)
+{
+    return FolderBrowser::BrowseForFolder(ownerWindow, prompt);
+}
+
+} // namespace platform
