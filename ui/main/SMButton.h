@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace SMButton {
+
+// The flat push button of the main window: a white face with a black border, a 16 x 16
+// picture whose key colour is drawn transparent, a black caption, and a dotted frame while it
+// has the focus.
+class Button : public QAbstractButton {
+    Q_OBJECT
+public:
+    // Where the picture goes: beside the caption, or alone in the middle of the face.
+    enum PicturePosition { BesideCaption = 0, Centred = 4 };
+
+    static constexpr QRgb BackColor = 0xFFFFFF;
+    static constexpr QRgb ForeColor = 0x000000;
+    static constexpr QRgb BackOver = 0xFFFFFF;
+    static constexpr QRgb BorderColor = 0x000000;
+    static constexpr QRgb BeTransparentColor = 0xFE00FE;
+
+    explicit Button(QWidget* parent = nullptr);
+
+    // The picture from an icon file, with its key colour cut out.
+    void setPicture(const QString& iconFile);
+    const QPixmap& picture() const { return picture_; }
+    void setPicturePosition(PicturePosition position) { position_ = position; }
+    PicturePosition picturePosition() const { return position_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+    PicturePosition position_ = BesideCaption;
+};
+
+} // namespace SMButton
