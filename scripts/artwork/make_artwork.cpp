@@ -295,13 +295,14 @@ QImage aboutPicture()
 {
     return render(413, 289, [](QPainter& p) {
         QLinearGradient back(0, 0, 0, 289);
-        back.setColorAt(0, QColor(255, 255, 255));
-        back.setColorAt(1, QColor(225, 235, 250));
+        back.setColorAt(0, QColor(225, 235, 250));
+        back.setColorAt(0.8, QColor(255, 255, 255));
         p.fillRect(QRectF(0, 0, 413, 289), back);
         p.save();
-        p.translate(40, 30);
+        // Clear of the bottom rows, which the credit text below covers.
+        p.translate(40, 22);
         p.rotate(-6);
-        filmStrip(p, QRectF(0, 0, 120, 250), 3, landscape);
+        filmStrip(p, QRectF(0, 0, 112, 225), 3, landscape);
         p.restore();
         QFont title(QStringLiteral("Liberation Sans"));
         title.setPixelSize(52);

@@ -1,5 +1,6 @@
 #include "frnAbout.h"
 
+#include "CreditLabel.h"
 #include "ui/common/Fonts.h"
 
 #include <QEvent>
@@ -63,10 +64,11 @@ frnAbout::frnAbout(platform::Platform& platform)
     Image1->setToolTip(QStringLiteral("Click for navigation to Pelmora..."));
     Image1->setCursor(Qt::PointingHandCursor);
 
-    Label1 = place(new QLabel(creditText(), this), "Label1", 8, 176, 401, 161);
+    Label1 = place(new CreditLabel(creditText(), this), "Label1", 8, 176, 401, 161);
     Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setTextFormat(Qt::PlainText);
+    // In front of the picture where the two overlap, so no word is hidden.
+    Label1->raise();
 
     Label2 = place(new QLabel(QStringLiteral("More about FFmpeg @ ") +
                                   QString::fromUtf16(FfmpegPage),

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class CreditLabel;
 class QLabel;
 
 // The About window: a picture, the credit to FFmpeg, and links to the maker's page and to
@@ -28,6 +29,6 @@ private:
 
     platform::Platform& platform_;
     QLabel* Image1;
-    QLabel* Label1;
+    CreditLabel* Label1;
     QLabel* Label2;
 };

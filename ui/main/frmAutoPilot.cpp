@@ -7,6 +7,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/MessageBox.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -89,15 +90,22 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
 
     Frame1 = place(new QGroupBox(QStringLiteral("Format: "), this), "Frame1", 320, 160, 97, 57);
     Frame1->setFont(Fonts::msSansSerif(true));
-    // Buttons in the frame form one group, buttons on the window another.
     Option1[0] = place(new QRadioButton(QStringLiteral("AVI"), this), "Option1(0)", 240, 328, 81, 17);
     Option1[1] = place(new QRadioButton(QStringLiteral("FLV (Flash)"), Frame1), "Option1(1)", 8, 32,
                        81, 17);
     Option1[2] = place(new QRadioButton(QStringLiteral("SWF (Flash)"), Frame1), "Option1(2)", 8, 16,
                        81, 17);
     Option1[3] = place(new QRadioButton(QStringLiteral("WMV"), this), "Option1(3)", 128, 320, 81, 17);
-    for (auto* option : Option1)
-        option->setFont(Fonts::msSansSerif());
+    // The buttons in the frame form one group, the buttons on the window another, so one of
+    // each may be selected.
+    auto* inFrame = new QButtonGroup(this);
+    auto* onWindow = new QButtonGroup(this);
+    for (std::size_t i = 0; i < Option1.size(); ++i) {
+        Option1[i]->setFont(Fonts::msSansSerif());
+        // A narrower gap after the indicator lets "SWF (Flash)" show whole in its 81 pixels.
+        Option1[i]->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+        (i == 1 || i == 2 ? inFrame : onWindow)->addButton(Option1[i], int(i));
+    }
 
     Button7 = button("Button7", QStringLiteral("GO"), "go", 320, 224, 97);
     Line2 = redRule(this, "Line2", 248);

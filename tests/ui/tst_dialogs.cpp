@@ -1,0 +1,57 @@
+#include "ui/main/CommonDialog.h"
+#include "ui/main/FolderDialog.h"
+
+#include <QTest>
+
+class tst_dialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void nameFilter_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the Open dialog's filter")
+            << "All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg"
+            << "All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg) (*.avi *.AVI *.flv *.FLV *.wmv *.WMV "
+               "*.mpg *.MPG *.mpeg *.MPEG)";
+        QTest::newRow("one pattern") << "Videos|*.avi" << "Videos (*.avi *.AVI)";
+        QTest::newRow("no letters to case") << "Any|*" << "Any (*)";
+    }
+    void nameFilter()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, expected);
+        QCOMPARE(CommonDialog::nameFilter(filter), expected);
+    }
+
+    void openDialogKeepsItsFileOnCancel()
+    {
+        CommonDialog dialog(nullptr);
+        CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
+        QVERIFY(dialog.ShowOpen());
+        QCOMPARE(dialog.FileName, QStringLiteral("/v/party.avi"));
+        CommonDialog::setNextFileName(QString());
+        QVERIFY(!dialog.ShowOpen());
+        QCOMPARE(dialog.FileName, QStringLiteral("/v/party.avi"));
+    }
+
+    void folderWithoutTrailingSeparator_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("folder") << "/srv/out" << "/srv/out";
+        QTest::newRow("trailing separator") << "/srv/out/" << "/srv/out";
+        QTest::newRow("root") << "/" << "/";
+        QTest::newRow("cancel") << "" << "";
+    }
+    void folderWithoutTrailingSeparator()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, result);
+        FolderDialog::setNextDirectory(chosen);
+        QCOMPARE(FolderDialog::getExistingDirectory(nullptr, QStringLiteral("t")), result);
+    }
+};
+
+QTEST_MAIN(tst_dialogs)
+#include "tst_dialogs.moc"
