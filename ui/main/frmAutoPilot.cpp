@@ -12,10 +12,24 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScreen>
 
 namespace {
+
+// The application's style with a narrower gap between an option button's indicator and its
+// caption, so that "SWF (Flash)" shows whole in its 81 pixels.
+class NarrowLabelSpacing : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
@@ -98,12 +112,13 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
     Option1[3] = place(new QRadioButton(QStringLiteral("WMV"), this), "Option1(3)", 128, 320, 81, 17);
     // The buttons in the frame form one group, the buttons on the window another, so one of
     // each may be selected.
+    auto* formatStyle = new NarrowLabelSpacing;
+    formatStyle->setParent(this);
     auto* inFrame = new QButtonGroup(this);
     auto* onWindow = new QButtonGroup(this);
     for (std::size_t i = 0; i < Option1.size(); ++i) {
         Option1[i]->setFont(Fonts::msSansSerif());
-        // A narrower gap after the indicator lets "SWF (Flash)" show whole in its 81 pixels.
-        Option1[i]->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
+        Option1[i]->setStyle(formatStyle);
         (i == 1 || i == 2 ? inFrame : onWindow)->addButton(Option1[i], int(i));
     }
 
