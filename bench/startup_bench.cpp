@@ -49,7 +49,8 @@ void measure(Display* display, Subject& subject)
         shown = event.type == MapNotify && named(display, event.xmap.window, subject.title);
     }
     subject.millis.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
     kill(child, SIGTERM);
     int status = 0;
     rusage usage{};
@@ -57,8 +58,7 @@ void measure(Display* display, Subject& subject)
     subject.peaks.push_back(usage.ru_maxrss);
 }
 
-template <typename T>
-T median(std::vector<T> values)
+template <typename T> T median(std::vector<T> values)
 {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];

@@ -42,7 +42,8 @@ fs::path ScriptRuns::copyForRun(std::error_code& error)
     // The process id keeps the copies of two programs running at once apart.
     const auto stem = scriptName_.stem().string() + "-" + std::to_string(processId_) + "-";
     for (;;) {
-        auto copy = folder_ / (stem + std::to_string(nextRun_++) + scriptName_.extension().string());
+        auto copy =
+            folder_ / (stem + std::to_string(nextRun_++) + scriptName_.extension().string());
         fs::copy_file(script(), copy, fs::copy_options::none, error);
         if (!error) {
             copies_.push_back(copy);

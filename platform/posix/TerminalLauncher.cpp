@@ -42,9 +42,9 @@ Error TerminalLauncher::start(const std::u16string& scriptPath)
         }
         // startDetached starts the terminal in a new session, so closing the program or its
         // own terminal leaves the conversion running.
-        if (QProcess::startDetached(program,
-                                    candidate.arguments + QStringList{QStringLiteral("/bin/sh"), script},
-                                    QDir::currentPath()))
+        if (QProcess::startDetached(
+                program, candidate.arguments + QStringList{QStringLiteral("/bin/sh"), script},
+                QDir::currentPath()))
             return {};
         tried << QStringLiteral("%1 (could not be started)").arg(program);
     }

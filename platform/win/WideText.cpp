@@ -21,8 +21,9 @@ std::optional<std::string> toCodePage(const std::u16string& text, UINT codePage)
     const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* defaultFlag = utf8 ? nullptr : &usedDefault;
-    const int size = WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, defaultFlag);
+    const int size =
+        WideCharToMultiByte(codePage, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                            nullptr, defaultFlag);
     if (size <= 0 || usedDefault)
         return std::nullopt;
     std::string bytes(static_cast<std::size_t>(size), '\0');

@@ -23,9 +23,9 @@ struct FileIdentity {
 bool identify(const std::u16string& path, FileIdentity& identity)
 {
     // Backup semantics opens folders too; no access right is needed to read the identity.
-    HANDLE file = CreateFileW(toWide(path).c_str(), 0,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file =
+        CreateFileW(toWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     BY_HANDLE_FILE_INFORMATION info{};
@@ -65,8 +65,8 @@ Error WinPlatform::writeScript(const std::u16string& text)
                fromWide(std::to_wstring(codePage)) + u")!";
 
     if (!CreateDirectoryW(folder_.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-        return u"The work folder " + fromWide(folder_) +
-               u" could not be created: " + systemMessage(GetLastError()) + u".";
+        return u"The work folder " + fromWide(folder_) + u" could not be created: " +
+               systemMessage(GetLastError()) + u".";
     const DWORD attributes = GetFileAttributesW(folder_.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return u"The work folder " + fromWide(folder_) + u" is not a folder.";
@@ -75,20 +75,19 @@ Error WinPlatform::writeScript(const std::u16string& text)
     HANDLE file = CreateFileW(script.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return u"The conversion script " + fromWide(script) +
-               u" could not be written: " + systemMessage(GetLastError()) + u".";
+        return u"The conversion script " + fromWide(script) + u" could not be written: " +
+               systemMessage(GetLastError()) + u".";
     DWORD written = 0;
-    const bool whole = WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written,
-                                 nullptr) &&
-                       written == bytes->size();
+    const bool whole =
+        WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr) &&
+        written == bytes->size();
     const DWORD writeError = GetLastError();
     const bool closed = CloseHandle(file);
     if (!whole || !closed) {
         // A half-written script must not be run later by "Convert it now!".
         DeleteFileW(script.c_str());
-        return u"The conversion script " + fromWide(script) +
-               u" could not be written: " + systemMessage(whole ? GetLastError() : writeError) +
-               u".";
+        return u"The conversion script " + fromWide(script) + u" could not be written: " +
+               systemMessage(whole ? GetLastError() : writeError) + u".";
     }
     return {};
 }

@@ -20,11 +20,12 @@ namespace {
 const QRgb Key = qRgb(254, 0, 254);
 
 // The classic 16 colours, with the key colour in place of purple.
-const QVector<QRgb> Palette16 = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     Key,                 qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255)};
+const QVector<QRgb> Palette16 = {qRgb(0, 0, 0),      qRgb(128, 0, 0),     qRgb(0, 128, 0),
+                                 qRgb(128, 128, 0),  qRgb(0, 0, 128),     Key,
+                                 qRgb(0, 128, 128),  qRgb(192, 192, 192), qRgb(128, 128, 128),
+                                 qRgb(255, 0, 0),    qRgb(0, 255, 0),     qRgb(255, 255, 0),
+                                 qRgb(0, 0, 255),    qRgb(255, 0, 255),   qRgb(0, 255, 255),
+                                 qRgb(255, 255, 255)};
 
 QImage render(int width, int height, const std::function<void(QPainter&)>& draw)
 {
@@ -134,7 +135,8 @@ QPainterPath polygon(std::initializer_list<QPointF> points)
 }
 
 // A strip of film frames, standing on its own or shown in a frame of its own.
-void filmStrip(QPainter& p, QRectF strip, int frames, const std::function<void(QPainter&, QRectF, int)>& picture)
+void filmStrip(QPainter& p, QRectF strip, int frames,
+               const std::function<void(QPainter&, QRectF, int)>& picture)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(28, 28, 32));
@@ -168,12 +170,15 @@ void landscape(QPainter& p, QRectF r, int step)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 230 - step * 40, 90));
     const qreal sun = r.width() * 0.18;
-    p.drawEllipse(QPointF(r.left() + r.width() * 0.68, r.top() + r.height() * (0.3 + step * 0.15)), sun, sun);
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.68, r.top() + r.height() * (0.3 + step * 0.15)),
+                  sun, sun);
     QPainterPath hills;
     hills.moveTo(r.bottomLeft());
     hills.lineTo(r.left(), r.top() + r.height() * 0.7);
-    hills.quadTo(r.left() + r.width() * 0.3, r.top() + r.height() * 0.45, r.center().x(), r.top() + r.height() * 0.68);
-    hills.quadTo(r.left() + r.width() * 0.75, r.top() + r.height() * 0.85, r.right(), r.top() + r.height() * 0.6);
+    hills.quadTo(r.left() + r.width() * 0.3, r.top() + r.height() * 0.45, r.center().x(),
+                 r.top() + r.height() * 0.68);
+    hills.quadTo(r.left() + r.width() * 0.75, r.top() + r.height() * 0.85, r.right(),
+                 r.top() + r.height() * 0.6);
     hills.lineTo(r.bottomRight());
     hills.closeSubpath();
     p.setBrush(QColor(40, 120 - step * 20, 60));
@@ -183,7 +188,14 @@ void landscape(QPainter& p, QRectF r, int step)
 QImage goPicture()
 {
     return render(16, 16, [](QPainter& p) {
-        shape(p, polygon({{1.5, 5.5}, {7.5, 5.5}, {7.5, 1.5}, {14.5, 8}, {7.5, 14.5}, {7.5, 10.5}, {1.5, 10.5}}),
+        shape(p,
+              polygon({{1.5, 5.5},
+                       {7.5, 5.5},
+                       {7.5, 1.5},
+                       {14.5, 8},
+                       {7.5, 14.5},
+                       {7.5, 10.5},
+                       {1.5, 10.5}}),
               QColor(0, 200, 0));
     });
 }
@@ -193,58 +205,60 @@ void writeIcons(const QDir& out)
     icon(out.filePath("varnelo.ico"), 4, goPicture());
     icon(out.filePath("go.ico"), 4, goPicture());
     icon(out.filePath("add.ico"), 8, render(16, 16, [](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(45, 45, 50));
-        p.drawRoundedRect(QRectF(1, 2, 12, 11), 1.5, 1.5);
-        p.setBrush(QColor(240, 240, 230));
-        for (int y = 3; y < 13; y += 3) {
-            p.drawRect(QRectF(2, y, 1.5, 1.5));
-            p.drawRect(QRectF(10.5, y, 1.5, 1.5));
-        }
-        QLinearGradient sky(0, 3, 0, 12);
-        sky.setColorAt(0, QColor(90, 160, 230));
-        sky.setColorAt(1, QColor(250, 210, 120));
-        p.fillRect(QRectF(4, 3.5, 6, 8), sky);
-        QRadialGradient ball(QPointF(11, 10), 5);
-        ball.setColorAt(0, QColor(120, 230, 120));
-        ball.setColorAt(1, QColor(20, 150, 40));
-        p.setBrush(ball);
-        p.setPen(QPen(QColor(10, 90, 20), 0.8));
-        p.drawEllipse(QPointF(11.2, 10.8), 4.2, 4.2);
-        p.setPen(QPen(Qt::white, 1.6));
-        p.drawLine(QPointF(11.2, 8.4), QPointF(11.2, 13.2));
-        p.drawLine(QPointF(8.8, 10.8), QPointF(13.6, 10.8));
-    }));
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(45, 45, 50));
+             p.drawRoundedRect(QRectF(1, 2, 12, 11), 1.5, 1.5);
+             p.setBrush(QColor(240, 240, 230));
+             for (int y = 3; y < 13; y += 3) {
+                 p.drawRect(QRectF(2, y, 1.5, 1.5));
+                 p.drawRect(QRectF(10.5, y, 1.5, 1.5));
+             }
+             QLinearGradient sky(0, 3, 0, 12);
+             sky.setColorAt(0, QColor(90, 160, 230));
+             sky.setColorAt(1, QColor(250, 210, 120));
+             p.fillRect(QRectF(4, 3.5, 6, 8), sky);
+             QRadialGradient ball(QPointF(11, 10), 5);
+             ball.setColorAt(0, QColor(120, 230, 120));
+             ball.setColorAt(1, QColor(20, 150, 40));
+             p.setBrush(ball);
+             p.setPen(QPen(QColor(10, 90, 20), 0.8));
+             p.drawEllipse(QPointF(11.2, 10.8), 4.2, 4.2);
+             p.setPen(QPen(Qt::white, 1.6));
+             p.drawLine(QPointF(11.2, 8.4), QPointF(11.2, 13.2));
+             p.drawLine(QPointF(8.8, 10.8), QPointF(13.6, 10.8));
+         }));
     icon(out.filePath("clear.ico"), 4, render(16, 16, [](QPainter& p) {
-        p.setPen(QPen(QColor(255, 0, 0), 2.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(4, 4), QPointF(12, 12));
-        p.drawLine(QPointF(12, 4), QPointF(4, 12));
-    }));
+             p.setPen(QPen(QColor(255, 0, 0), 2.6, Qt::SolidLine, Qt::RoundCap));
+             p.drawLine(QPointF(4, 4), QPointF(12, 12));
+             p.drawLine(QPointF(12, 4), QPointF(4, 12));
+         }));
     icon(out.filePath("target.ico"), 4, render(16, 16, [](QPainter& p) {
-        shape(p, polygon({{1.5, 3.5}, {6.5, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}}),
-              QColor(255, 255, 0), QColor(128, 128, 0));
-        shape(p, polygon({{1.5, 13.5}, {3.5, 7.5}, {15.5, 7.5}, {14.5, 13.5}}), QColor(255, 255, 0),
-              QColor(128, 128, 0));
-    }));
+             shape(
+                 p,
+                 polygon({{1.5, 3.5}, {6.5, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}}),
+                 QColor(255, 255, 0), QColor(128, 128, 0));
+             shape(p, polygon({{1.5, 13.5}, {3.5, 7.5}, {15.5, 7.5}, {14.5, 13.5}}),
+                   QColor(255, 255, 0), QColor(128, 128, 0));
+         }));
     icon(out.filePath("cancel.ico"), 4, render(16, 16, [](QPainter& p) {
-        p.setPen(QPen(QColor(128, 0, 0), 1));
-        p.setBrush(QColor(255, 0, 0));
-        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        p.setPen(QPen(Qt::white, 2.2));
-        p.drawLine(QPointF(5, 5), QPointF(11, 11));
-        p.drawLine(QPointF(11, 5), QPointF(5, 11));
-    }));
+             p.setPen(QPen(QColor(128, 0, 0), 1));
+             p.setBrush(QColor(255, 0, 0));
+             p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+             p.setPen(QPen(Qt::white, 2.2));
+             p.drawLine(QPointF(5, 5), QPointF(11, 11));
+             p.drawLine(QPointF(11, 5), QPointF(5, 11));
+         }));
     icon(out.filePath("help.ico"), 4, render(16, 16, [](QPainter& p) {
-        p.setPen(QPen(QColor(0, 0, 128), 1));
-        p.setBrush(QColor(0, 0, 255));
-        p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(12);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
-    }));
+             p.setPen(QPen(QColor(0, 0, 128), 1));
+             p.setBrush(QColor(0, 0, 255));
+             p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+             QFont font(QStringLiteral("Liberation Sans"));
+             font.setPixelSize(12);
+             font.setBold(true);
+             p.setFont(font);
+             p.setPen(Qt::white);
+             p.drawText(QRectF(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
+         }));
 }
 
 QImage filmPicture()
@@ -287,7 +301,8 @@ QImage formatPicture()
         p.drawRoundedRect(page, 14, 14);
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        p.drawPath(polygon({{98, 180}, {70, 222}, {88, 222}, {78, 256}, {112, 208}, {93, 208}, {106, 180}}));
+        p.drawPath(polygon(
+            {{98, 180}, {70, 222}, {88, 222}, {78, 256}, {112, 208}, {93, 208}, {106, 180}}));
     });
 }
 
@@ -309,7 +324,8 @@ QImage aboutPicture()
         title.setBold(true);
         p.setFont(title);
         p.setPen(QColor(30, 60, 140));
-        p.drawText(QRectF(175, 40, 230, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Varnelo"));
+        p.drawText(QRectF(175, 40, 230, 70), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Varnelo"));
         QFont sub(QStringLiteral("Liberation Sans"));
         sub.setPixelSize(19);
         p.setFont(sub);
@@ -329,9 +345,7 @@ QImage aboutPicture()
 
 QImage aboutIcon()
 {
-    return render(32, 32, [](QPainter& p) {
-        filmStrip(p, QRectF(3, 1, 26, 30), 2, landscape);
-    });
+    return render(32, 32, [](QPainter& p) { filmStrip(p, QRectF(3, 1, 26, 30), 2, landscape); });
 }
 
 } // namespace
@@ -351,7 +365,8 @@ int main(int argc, char** argv)
         fail("format.png");
     if (!toRgb(aboutPicture(), Qt::white).save(out.filePath("about.bmp"), "BMP"))
         fail("about.bmp");
-    if (!IconFile::write(toRgb(aboutIcon(), Qt::white), 24, qRgb(255, 255, 255), out.filePath("about.ico")))
+    if (!IconFile::write(toRgb(aboutIcon(), Qt::white), 24, qRgb(255, 255, 255),
+                         out.filePath("about.ico")))
         fail("about.ico");
     return 0;
 }

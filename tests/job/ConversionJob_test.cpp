@@ -72,8 +72,9 @@ TEST(OutputPath, WindowsPaths)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.target + u" + " + row.source));
-        EXPECT_EQ(planned({row.source, row.target, row.selected}, ScriptDialect::Windows).outputPath,
-                  row.output);
+        EXPECT_EQ(
+            planned({row.source, row.target, row.selected}, ScriptDialect::Windows).outputPath,
+            row.output);
     }
 }
 
@@ -105,9 +106,11 @@ TEST(Refusals, EachNamesItsReason)
         {{u"D:\\", u"\\", Flv}, ScriptDialect::Windows, Messages::NameTooShort},
         {{u"ab", u"/", Flv}, ScriptDialect::Posix, Messages::NameTooShort},
         {{u"/x/abc", u"/", Flv}, ScriptDialect::Posix, Messages::NameTooShort},
-        {{u"D:\\clips\\party.flv", u"D:\\clips\\", Flv}, ScriptDialect::Windows,
+        {{u"D:\\clips\\party.flv", u"D:\\clips\\", Flv},
+         ScriptDialect::Windows,
          Messages::OverwritesSource},
-        {{u"D:\\Clips\\PARTY.FLV", u"d:\\clips\\", Flv}, ScriptDialect::Windows,
+        {{u"D:\\Clips\\PARTY.FLV", u"d:\\clips\\", Flv},
+         ScriptDialect::Windows,
          Messages::OverwritesSource},
         {{u"/v/party.flv", u"/v/", Flv}, ScriptDialect::Posix, Messages::OverwritesSource},
         {{u"D:\\a\"b.avi", u"E:\\", Flv}, ScriptDialect::Windows, Messages::UnsafeWindows},
@@ -178,7 +181,8 @@ TEST(ScriptBytes, HostilePathsAreQuotedForTheirInterpreter)
          u"ffmpeg -i '%PATH%.avi' 'o/%PATH%.flv'"},
         {u"a&b^c!d|e<f>(g).avi", u"ffmpeg.exe -i \"a&b^c!d|e<f>(g).avi\" \"o/a&b^c!d|e<f>(g).flv\"",
          u"ffmpeg -i 'a&b^c!d|e<f>(g).avi' 'o/a&b^c!d|e<f>(g).flv'"},
-        {u"$(rm x)`id`$HOME.avi", u"ffmpeg.exe -i \"$(rm x)`id`$HOME.avi\" \"o/$(rm x)`id`$HOME.flv\"",
+        {u"$(rm x)`id`$HOME.avi",
+         u"ffmpeg.exe -i \"$(rm x)`id`$HOME.avi\" \"o/$(rm x)`id`$HOME.flv\"",
          u"ffmpeg -i '$(rm x)`id`$HOME.avi' 'o/$(rm x)`id`$HOME.flv'"},
         {u"it's.avi", u"ffmpeg.exe -i \"it's.avi\" \"o/it's.flv\"",
          u"ffmpeg -i 'it'\\''s.avi' 'o/it'\\''s.flv'"},
@@ -202,7 +206,8 @@ TEST(ScriptBytes, TrailingBackslashesCannotEscapeTheClosingQuote)
 {
     // With no format chosen the output is cut to the target folder itself.
     const auto text = planned({u"D:\\x\\abcd", u"E:\\out\\", None}, ScriptDialect::Windows).text;
-    EXPECT_NE(text.find(u"ffmpeg.exe -i \"D:\\x\\abcd\" \"E:\\out\\\\\"\r\n"), std::u16string::npos);
+    EXPECT_NE(text.find(u"ffmpeg.exe -i \"D:\\x\\abcd\" \"E:\\out\\\\\"\r\n"),
+              std::u16string::npos);
 }
 
 TEST(ScriptBytes, LongPathsAreWrittenWhole)
@@ -218,9 +223,9 @@ TEST(Prepare, WritesTheScriptOfAnAcceptedJob)
     FakePlatform fake;
     EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), std::nullopt);
     ASSERT_EQ(fake.scripts.size(), 1u);
-    EXPECT_EQ(fake.scripts[0], std::get<Script>(plan({u"/v/party.avi", u"/o/", Flv},
-                                                     platform::ScriptDialect::Posix))
-                                   .text);
+    EXPECT_EQ(fake.scripts[0],
+              std::get<Script>(plan({u"/v/party.avi", u"/o/", Flv}, platform::ScriptDialect::Posix))
+                  .text);
 }
 
 TEST(Prepare, StopsBeforeWritingWhenRefused)

@@ -43,7 +43,8 @@ TEST(PosixPlatform, WritesTheScriptInAPrivateFolder)
 
     ASSERT_EQ(posix.writeScript(u"#!/bin/sh\necho Grüße\n"), std::nullopt);
 
-    EXPECT_EQ(readFile(work / "temp.sh"), "#!/bin/sh\necho Gr\xc3\xbc\xc3\x9f" "e\n");
+    EXPECT_EQ(readFile(work / "temp.sh"), "#!/bin/sh\necho Gr\xc3\xbc\xc3\x9f"
+                                          "e\n");
     struct stat info {};
     ASSERT_EQ(::stat(work.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
@@ -137,7 +138,9 @@ TEST(PosixPlatform, SameFileHoweverItIsSpelled)
     fs::create_hard_link(video, temp.path() / "hard.flv");
     fs::create_symlink(video, temp.path() / "soft.flv");
     platform::PosixPlatform posix(qpath(temp.path() / "w"), Started().starter());
-    const auto u16 = [](const fs::path& p) { return QString::fromStdString(p.string()).toStdU16String(); };
+    const auto u16 = [](const fs::path& p) {
+        return QString::fromStdString(p.string()).toStdU16String();
+    };
 
     EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "." / "party.flv")));
     EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "hard.flv")));
@@ -198,8 +201,8 @@ protected:
 TEST_F(ScriptRun, TheConverterGetsThePathsUnchanged)
 {
     const std::u16string names[] = {
-        u"a b.avi",       u"100%x.avi", u"it's.avi",          u"$(touch pwned)`touch pwned`.avi",
-        u"a&b;c|d>e.avi", u"Größe.avi", u"  lead and trail  ", u"-dash.avi",
+        u"a b.avi",         u"100%x.avi", u"it's.avi",           u"$(touch pwned)`touch pwned`.avi",
+        u"a&b;c|d>e.avi",   u"Größe.avi", u"  lead and trail  ", u"-dash.avi",
         u"back\\slash.avi",
     };
     for (const auto& name : names) {
@@ -208,11 +211,12 @@ TEST_F(ScriptRun, TheConverterGetsThePathsUnchanged)
         const auto file = temp_.path() / "s.sh";
         writeFile(file, script(u"/v/" + name, u"/o/"));
         run(file, "0");
-        const auto expectedOutput = std::u16string(u"/o/") + name.substr(0, name.size() - 4) + u".flv";
-        EXPECT_EQ(QString::fromStdString(readFile(record_)),
-                  QStringLiteral("[-i][/v/%1][%2]\n")
-                      .arg(QString::fromStdU16String(name),
-                           QString::fromStdU16String(expectedOutput)));
+        const auto expectedOutput =
+            std::u16string(u"/o/") + name.substr(0, name.size() - 4) + u".flv";
+        EXPECT_EQ(
+            QString::fromStdString(readFile(record_)),
+            QStringLiteral("[-i][/v/%1][%2]\n")
+                .arg(QString::fromStdU16String(name), QString::fromStdU16String(expectedOutput)));
         EXPECT_FALSE(fs::exists(temp_.path() / "pwned"));
     }
 }
@@ -251,9 +255,9 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
               std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
     QThread::msleep(100);
-    ASSERT_EQ(ConversionJob::prepare({u"/v/second-with-a-much-longer-name.avi", u"/out/",
-                                      {false, false, true, false}},
-                                     posix),
+    ASSERT_EQ(ConversionJob::prepare(
+                  {u"/v/second-with-a-much-longer-name.avi", u"/out/", {false, false, true, false}},
+                  posix),
               std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
     for (auto* sh : consoles) {
@@ -265,8 +269,9 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
     const auto record = QString::fromStdString(readFile(record_));
     EXPECT_EQ(record.count(QLatin1Char('\n')), 2);
     EXPECT_TRUE(record.contains(QStringLiteral("[-i][/v/first.avi][/o/first.flv]\n")));
-    EXPECT_TRUE(record.contains(QStringLiteral(
-        "[-i][/v/second-with-a-much-longer-name.avi][-ar][44100][/out/second-with-a-much-longer-name.swf]\n")));
+    EXPECT_TRUE(
+        record.contains(QStringLiteral("[-i][/v/second-with-a-much-longer-name.avi][-ar][44100][/"
+                                       "out/second-with-a-much-longer-name.swf]\n")));
     posix.removeScripts();
     EXPECT_FALSE(fs::exists(work));
 }

@@ -25,7 +25,8 @@ TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes
     const Row rows[] = {
         {QString(), QStringLiteral("x-terminal-emulator"), {QStringLiteral("-e")}},
         {QStringLiteral("urxvt"), QStringLiteral("urxvt"), {QStringLiteral("-e")}},
-        {QStringLiteral("\"my term\" --hold"), QStringLiteral("my term"),
+        {QStringLiteral("\"my term\" --hold"),
+         QStringLiteral("my term"),
          {QStringLiteral("--hold"), QStringLiteral("-e")}},
     };
     for (const auto& row : rows) {
@@ -67,7 +68,8 @@ protected:
         writeFile(file, "#!/bin/sh\n"
                         "{ for a; do printf '[%s]' \"$a\"; done; echo; pwd;\n"
                         "  /usr/bin/awk '{print $6}' /proc/$$/stat; } > \"" +
-                            record().string() + ".tmp\"\n"
+                            record().string() +
+                            ".tmp\"\n"
                             "/bin/mv \"" +
                             record().string() + ".tmp\" \"" + record().string() + "\"\n");
         fs::permissions(file, fs::perms::owner_all);
@@ -110,7 +112,8 @@ TEST_F(Terminals, TheNamedTerminalComesFirst)
     EXPECT_EQ(TerminalLauncher::start(u"s.sh"), std::nullopt);
 
     const auto record = QString::fromStdString(waitForRecord());
-    EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0), QStringLiteral("[--hold][-e][/bin/sh][s.sh]"));
+    EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0),
+              QStringLiteral("[--hold][-e][/bin/sh][s.sh]"));
 }
 
 TEST_F(Terminals, SaysWhatItTriedWhenNoneIsInstalled)

@@ -14,8 +14,10 @@ private slots:
             << "All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg"
             << "All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg) (*.avi *.AVI *.flv *.FLV *.wmv *.WMV "
                "*.mpg *.MPG *.mpeg *.MPEG)";
-        QTest::newRow("one pattern") << "Videos|*.avi" << "Videos (*.avi *.AVI)";
-        QTest::newRow("no letters to case") << "Any|*" << "Any (*)";
+        QTest::newRow("one pattern") << "Videos|*.avi"
+                                     << "Videos (*.avi *.AVI)";
+        QTest::newRow("no letters to case") << "Any|*"
+                                            << "Any (*)";
     }
     void nameFilter()
     {
@@ -39,10 +41,14 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("result");
-        QTest::newRow("folder") << "/srv/out" << "/srv/out";
-        QTest::newRow("trailing separator") << "/srv/out/" << "/srv/out";
-        QTest::newRow("root") << "/" << "/";
-        QTest::newRow("cancel") << "" << "";
+        QTest::newRow("folder") << "/srv/out"
+                                << "/srv/out";
+        QTest::newRow("trailing separator") << "/srv/out/"
+                                            << "/srv/out";
+        QTest::newRow("root") << "/"
+                              << "/";
+        QTest::newRow("cancel") << ""
+                                << "";
     }
     void folderWithoutTrailingSeparator()
     {

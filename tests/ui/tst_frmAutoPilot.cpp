@@ -27,8 +27,7 @@ class tst_frmAutoPilot : public QObject {
     std::unique_ptr<frmAutoPilot> window;
     QStringList messages;
 
-    template <typename T = QWidget>
-    T* control(const char* name)
+    template <typename T = QWidget> T* control(const char* name)
     {
         auto* found = window->findChild<T*>(QString::fromLatin1(name));
         if (!found)
@@ -141,7 +140,9 @@ private slots:
             option.initFrom(radio);
             option.text = radio->text();
             text = radio->text();
-            room = radio->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, radio).width();
+            room = radio->style()
+                       ->subElementRect(QStyle::SE_RadioButtonContents, &option, radio)
+                       .width();
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
             text = frame->title();
         } else if (auto* button = qobject_cast<SMButton::Button*>(widget)) {
@@ -149,8 +150,9 @@ private slots:
             room -= 16 + 3 * 3; // the picture and the padding around it
         }
         const int needed = QFontMetrics(widget->font()).horizontalAdvance(text);
-        QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 needs %2 px, has %3")
-                                                .arg(text).arg(needed).arg(room)));
+        QVERIFY2(
+            needed <= room,
+            qPrintable(QStringLiteral("%1 needs %2 px, has %3").arg(text).arg(needed).arg(room)));
         QVERIFY(QFontMetrics(widget->font()).height() <= widget->height());
     }
 
@@ -162,7 +164,8 @@ private slots:
         QVERIFY(!option(2)->font().bold());
         QCOMPARE(control("Button7")->font().family(), QStringLiteral("Tahoma"));
         QCOMPARE(control("Label1")->font().family(), QStringLiteral("MS Sans Serif"));
-        for (const char* name : {"Button38", "Button2", "Button3", "Button6", "Button10", "Button7"})
+        for (const char* name :
+             {"Button38", "Button2", "Button3", "Button6", "Button10", "Button7"})
             QCOMPARE(control<SMButton::Button>(name)->picture().size(), QSize(16, 16));
         QVERIFY(control<SMButton::Button>("Button4")->picture().isNull());
         QCOMPARE(control<SMButton::Button>("Button2")->picturePosition(),
@@ -241,14 +244,20 @@ private slots:
         QTest::addColumn<QString>("target");
         const int posix = int(platform::ScriptDialect::Posix);
         const int windows = int(platform::ScriptDialect::Windows);
-        QTest::newRow("folder") << false << posix << "/srv/out" << "/srv/out/";
-        QTest::newRow("root") << false << posix << "/" << "//";
-        QTest::newRow("cancel keeps the target") << false << posix << "" << "/before/";
-        QTest::newRow("shell folder") << true << windows << "E:\\out" << "E:\\out\\";
-        QTest::newRow("shell drive root") << true << windows << "C:\\" << "C:\\\\";
+        QTest::newRow("folder") << false << posix << "/srv/out"
+                                << "/srv/out/";
+        QTest::newRow("root") << false << posix << "/"
+                              << "//";
+        QTest::newRow("cancel keeps the target") << false << posix << ""
+                                                 << "/before/";
+        QTest::newRow("shell folder") << true << windows << "E:\\out"
+                                      << "E:\\out\\";
+        QTest::newRow("shell drive root") << true << windows << "C:\\"
+                                          << "C:\\\\";
         QTest::newRow("shell share") << true << windows << "\\\\server\\share\\folder"
                                      << "\\\\server\\share\\folder\\";
-        QTest::newRow("shell cancel keeps the target") << true << windows << "" << "/before/";
+        QTest::newRow("shell cancel keeps the target") << true << windows << ""
+                                                       << "/before/";
     }
     void targetPathTakesTheFolderAndASeparator()
     {
@@ -277,12 +286,15 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no target") << "/v/party.avi" << ""
-                                   << QString::fromUtf16(ConversionJob::Messages::TargetMissing);
-        QTest::newRow("no source") << "" << "/o/"
-                                   << QString::fromUtf16(ConversionJob::Messages::SourceMissing);
-        QTest::newRow("the source itself") << "/v/party.flv" << "/v/"
-                                 << QString::fromUtf16(ConversionJob::Messages::OverwritesSource);
+        QTest::newRow("no target")
+            << "/v/party.avi"
+            << "" << QString::fromUtf16(ConversionJob::Messages::TargetMissing);
+        QTest::newRow("no source")
+            << ""
+            << "/o/" << QString::fromUtf16(ConversionJob::Messages::SourceMissing);
+        QTest::newRow("the source itself")
+            << "/v/party.flv"
+            << "/v/" << QString::fromUtf16(ConversionJob::Messages::OverwritesSource);
     }
     void goRefusesWithAMessage()
     {

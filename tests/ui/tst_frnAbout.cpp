@@ -64,7 +64,8 @@ private slots:
     {
         QCOMPARE(label("Image1")->pixmap().size(), QSize(413, 289));
         QCOMPARE(label("Image1")->toolTip(), QStringLiteral("Click for navigation to Pelmora..."));
-        QCOMPARE(label("Label2")->text(), QStringLiteral("More about FFmpeg @ https://ffmpeg.org/"));
+        QCOMPARE(label("Label2")->text(),
+                 QStringLiteral("More about FFmpeg @ https://ffmpeg.org/"));
         QVERIFY(label("Label1")->wordWrap());
         QCOMPARE(label("Label1")->text(), frnAbout::creditText());
     }
@@ -91,10 +92,11 @@ private slots:
         const QFontMetrics metrics(credit->font());
         int height = 0;
         for (const auto& paragraph : credit->paragraphs())
-            height += metrics.boundingRect(QRect(0, 0, credit->width(), 1000),
-                                           Qt::TextWordWrap, paragraph)
-                          .height() +
-                      metrics.lineSpacing() / 2;
+            height +=
+                metrics
+                    .boundingRect(QRect(0, 0, credit->width(), 1000), Qt::TextWordWrap, paragraph)
+                    .height() +
+                metrics.lineSpacing() / 2;
         QVERIFY2(height <= credit->height(), qPrintable(QString::number(height)));
     }
 

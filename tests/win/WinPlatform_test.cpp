@@ -94,12 +94,13 @@ TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
     ASSERT_EQ(ConversionJob::prepare({source, u"E:\\out\\", Flv}, windows), std::nullopt);
 
     const auto bytes = readFile(WorkFolder / "temp.bat");
-    EXPECT_EQ(fromCodePage(bytes, GetOEMCP()),
-              u"@ECHO OFF\r\n"
-              u"ffmpeg.exe -i \"D:\\clips\\caf\u00e9 100%%.avi\" \"E:\\out\\caf\u00e9 100%%.flv\"\r\n"
-              u"if not errorlevel 1 if errorlevel 0 cls\r\n"
-              u"PAUSE\r\n"
-              u"EXIT\r\n");
+    EXPECT_EQ(
+        fromCodePage(bytes, GetOEMCP()),
+        u"@ECHO OFF\r\n"
+        u"ffmpeg.exe -i \"D:\\clips\\caf\u00e9 100%%.avi\" \"E:\\out\\caf\u00e9 100%%.flv\"\r\n"
+        u"if not errorlevel 1 if errorlevel 0 cls\r\n"
+        u"PAUSE\r\n"
+        u"EXIT\r\n");
     EXPECT_EQ(bytes.find("\xc3"), std::string::npos) << "written as UTF-8";
 }
 
@@ -123,8 +124,8 @@ TEST_F(Consoles, APathTheCodePageCannotHoldIsRefused)
 TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
 {
     const std::u16string names[] = {
-        u"party.avi",   u"a b c.avi",  u"100%x.avi",   u"%PATH%.avi",  u"a&b.avi",
-        u"a^b.avi",     u"wow!.avi",   u"(1) (2).avi", u"it's.avi",    u"caf\u00e9 \u00fcber.avi",
+        u"party.avi",   u"a b c.avi",  u"100%x.avi",   u"%PATH%.avi", u"a&b.avi",
+        u"a^b.avi",     u"wow!.avi",   u"(1) (2).avi", u"it's.avi",   u"caf\u00e9 \u00fcber.avi",
         u"a|b<c>d.avi", u"!PATH!.avi",
     };
     WinPlatform windows(WorkFolder, starter());
@@ -177,14 +178,15 @@ TEST_F(Consoles, ARunningConsoleNeverRunsALaterJobsLines)
 {
     WinPlatform windows(WorkFolder, starter());
     setVariable(L"FAKE_DELAY", L"1500");
-    ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\first.avi", u"C:\\o\\", Flv}, windows), std::nullopt);
+    ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\first.avi", u"C:\\o\\", Flv}, windows),
+              std::nullopt);
     ASSERT_EQ(windows.startScript(), std::nullopt);
     Sleep(300);
     setVariable(L"FAKE_DELAY", L"0");
-    ASSERT_EQ(ConversionJob::prepare({u"C:\\videos\\second, with a longer name.avi",
-                                      u"C:\\output folder\\", Swf},
-                                     windows),
-              std::nullopt);
+    ASSERT_EQ(
+        ConversionJob::prepare(
+            {u"C:\\videos\\second, with a longer name.avi", u"C:\\output folder\\", Swf}, windows),
+        std::nullopt);
     ASSERT_EQ(windows.startScript(), std::nullopt);
     // "Convert it now!" runs the last job's script again.
     ASSERT_EQ(windows.startScript(), std::nullopt);
@@ -210,7 +212,8 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheProgramsScripts)
         bool foreignFile;
         bool folderStays;
     };
-    for (const auto& row : {Row{"own scripts only", false, false}, Row{"a video too", true, true}}) {
+    for (const auto& row :
+         {Row{"own scripts only", false, false}, Row{"a video too", true, true}}) {
         SCOPED_TRACE(row.name);
         WinPlatform windows(WorkFolder, starter());
         ASSERT_EQ(ConversionJob::prepare({u"C:\\a.avi", u"C:\\o\\", Flv}, windows), std::nullopt);
@@ -242,7 +245,8 @@ TEST_F(Consoles, SameFileHoweverItIsSpelled)
     for (auto& c : upper)
         c = static_cast<char16_t>(towupper(c));
     EXPECT_TRUE(windows.sameFile(video.u16string(), upper));
-    EXPECT_TRUE(windows.sameFile(video.u16string(), (temp_.path() / "." / "party.flv").u16string()));
+    EXPECT_TRUE(
+        windows.sameFile(video.u16string(), (temp_.path() / "." / "party.flv").u16string()));
     EXPECT_FALSE(windows.sameFile(video.u16string(), (temp_.path() / "other.flv").u16string()));
     EXPECT_FALSE(windows.sameFile(video.u16string(), (temp_.path() / "missing.flv").u16string()));
 }

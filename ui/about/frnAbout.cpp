@@ -42,8 +42,8 @@ QString frnAbout::creditText()
 }
 
 frnAbout::frnAbout(platform::Platform& platform)
-    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       platform_(platform)
 {
     setObjectName(QStringLiteral("frnAbout"));
@@ -70,10 +70,9 @@ frnAbout::frnAbout(platform::Platform& platform)
     // In front of the picture where the two overlap, so no word is hidden.
     Label1->raise();
 
-    Label2 = place(new QLabel(QStringLiteral("More about FFmpeg @ ") +
-                                  QString::fromUtf16(FfmpegPage),
-                              this),
-                   "Label2", 16, 344, 377, 17);
+    Label2 = place(
+        new QLabel(QStringLiteral("More about FFmpeg @ ") + QString::fromUtf16(FfmpegPage), this),
+        "Label2", 16, 344, 377, 17);
     Label2->setTextFormat(Qt::PlainText);
     Label2->setCursor(Qt::PointingHandCursor);
 

@@ -71,8 +71,8 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
     setFont(Fonts::msSansSerif());
     setFixedSize(423, 266);
 
-    const auto button = [this](const char* name, const QString& caption, const char* icon,
-                               int left, int top, int width) {
+    const auto button = [this](const char* name, const QString& caption, const char* icon, int left,
+                               int top, int width) {
         auto* b = place(new SMButton::Button(this), name, left, top, width, 17);
         b->setText(caption);
         if (icon)
@@ -104,12 +104,14 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
 
     Frame1 = place(new QGroupBox(QStringLiteral("Format: "), this), "Frame1", 320, 160, 97, 57);
     Frame1->setFont(Fonts::msSansSerif(true));
-    Option1[0] = place(new QRadioButton(QStringLiteral("AVI"), this), "Option1(0)", 240, 328, 81, 17);
-    Option1[1] = place(new QRadioButton(QStringLiteral("FLV (Flash)"), Frame1), "Option1(1)", 8, 32,
-                       81, 17);
-    Option1[2] = place(new QRadioButton(QStringLiteral("SWF (Flash)"), Frame1), "Option1(2)", 8, 16,
-                       81, 17);
-    Option1[3] = place(new QRadioButton(QStringLiteral("WMV"), this), "Option1(3)", 128, 320, 81, 17);
+    Option1[0] =
+        place(new QRadioButton(QStringLiteral("AVI"), this), "Option1(0)", 240, 328, 81, 17);
+    Option1[1] =
+        place(new QRadioButton(QStringLiteral("FLV (Flash)"), Frame1), "Option1(1)", 8, 32, 81, 17);
+    Option1[2] =
+        place(new QRadioButton(QStringLiteral("SWF (Flash)"), Frame1), "Option1(2)", 8, 16, 81, 17);
+    Option1[3] =
+        place(new QRadioButton(QStringLiteral("WMV"), this), "Option1(3)", 128, 320, 81, 17);
     // The buttons in the frame form one group, the buttons on the window another, so one of
     // each may be selected.
     auto* formatStyle = new NarrowLabelSpacing;
@@ -127,9 +129,8 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
     // Lies beyond the window's right edge, so it is never seen.
     Button4 = button("Button4", QStringLiteral("Convert it now!"), nullptr, 504, 208, 169);
 
-    QWidget* order[] = {Button38,   Button2,    txtPath,    Button3,    Button6,
-                        Button7,    Button10,   Button4,    Text1,      Option1[2],
-                        Option1[0], Option1[3], Option1[1]};
+    QWidget* order[] = {Button38, Button2, txtPath,    Button3,    Button6,    Button7,   Button10,
+                        Button4,  Text1,   Option1[2], Option1[0], Option1[3], Option1[1]};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     Button38->setFocus();
@@ -186,8 +187,7 @@ void frmAutoPilot::Button3_Click()
     // A cancelled or failed pick keeps the target the user had.
     if (folder.isEmpty())
         return;
-    const QChar separator =
-        platform_.dialect() == platform::ScriptDialect::Windows ? u'\\' : u'/';
+    const QChar separator = platform_.dialect() == platform::ScriptDialect::Windows ? u'\\' : u'/';
     txtPath->setText(folder + separator);
 }
 

@@ -16,7 +16,6 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-
 namespace SMButton {
 class Button;
 }
