@@ -1,9 +1,13 @@
 # The language standard and the warnings every target of the program builds with.
 add_library(varnelo_common INTERFACE)
 target_compile_features(varnelo_common INTERFACE cxx_std_20)
-target_compile_options(varnelo_common INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
-    $<$<BOOL:${VARNELO_WERROR}>:-Werror>)
+if(MSVC)
+    target_compile_options(varnelo_common INTERFACE /W4 /utf-8 $<$<BOOL:${VARNELO_WERROR}>:/WX>)
+else()
+    target_compile_options(varnelo_common INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
+        $<$<BOOL:${VARNELO_WERROR}>:-Werror>)
+endif()
 target_include_directories(varnelo_common INTERFACE ${PROJECT_SOURCE_DIR})
 if(WIN32)
     target_compile_definitions(varnelo_common INTERFACE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)

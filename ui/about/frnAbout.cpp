@@ -2,6 +2,7 @@
 
 #include "CreditLabel.h"
 #include "ui/common/Fonts.h"
+#include "ui/common/Placement.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -22,14 +23,6 @@ const char16_t* const Paragraphs[] = {
     u"interface: pick a file and a folder, then press GO.",
 };
 constexpr int BlankRuns[] = {161, 165, 412};
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 } // namespace
 

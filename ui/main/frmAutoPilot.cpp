@@ -6,6 +6,7 @@
 #include "ui/about/frnAbout.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/MessageBox.h"
+#include "ui/common/Placement.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -30,14 +31,6 @@ public:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 QFrame* redRule(QWidget* parent, const char* name, int top)
 {
