@@ -61,13 +61,18 @@ void ScriptRuns::discard(const fs::path& copy)
     copies_.erase(std::remove(copies_.begin(), copies_.end(), copy), copies_.end());
 }
 
-void ScriptRuns::removeAll()
+void ScriptRuns::removeAll(const InUse& inUse)
 {
     std::error_code ignored;
     fs::remove(script(), ignored);
-    for (const auto& copy : copies_)
-        fs::remove(copy, ignored);
-    copies_.clear();
+    std::vector<fs::path> kept;
+    for (const auto& copy : copies_) {
+        if (inUse && inUse(copy))
+            kept.push_back(copy);
+        else
+            fs::remove(copy, ignored);
+    }
+    copies_ = kept;
     // Removes the folder only when it is empty: anything else in it is not ours.
     fs::remove(folder_, ignored);
 }

@@ -3,6 +3,7 @@
 #include "Platform.h"
 
 #include <filesystem>
+#include <functional>
 #include <system_error>
 #include <vector>
 
@@ -28,9 +29,13 @@ public:
     // Deletes a copy that no console got.
     void discard(const std::filesystem::path& copy);
 
-    // Deletes the last script and every copy made here, then the folder when it is empty.
-    // Files the program did not write stay, and so does the folder that holds them.
-    void removeAll();
+    // Whether a console may still read the copy.
+    using InUse = std::function<bool(const std::filesystem::path& copy)>;
+
+    // Deletes the last script and every copy made here that is not in use, then the folder
+    // when it is empty. Files the program did not write stay, and so does the folder that
+    // holds them.
+    void removeAll(const InUse& inUse = {});
 
 private:
     std::filesystem::path folder_;

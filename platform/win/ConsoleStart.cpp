@@ -28,12 +28,4 @@ HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
     return process.hProcess;
 }
 
-Error startConsole(const std::u16string& scriptPath)
-{
-    Error error;
-    if (HANDLE process = startConsoleProcess(scriptPath, error))
-        CloseHandle(process);
-    return error;
-}
-
 } // namespace platform

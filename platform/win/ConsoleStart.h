@@ -8,11 +8,8 @@ namespace platform {
 
 // Runs a batch file in a new console window that is shown normally and takes the focus. The
 // interpreter is told to run no AutoRun command and to leave "!" alone whatever the registry
-// says, so the script's paths reach the converter as written. Returns the process, or null
-// with the error set; the caller closes the handle.
+// says, so the script's paths reach the converter as written. Nothing waits for the console.
+// Returns the process, or null with the error set; the caller closes the handle.
 HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error);
-
-// The same, for the conversion: nothing waits for the console.
-Error startConsole(const std::u16string& scriptPath);
 
 } // namespace platform

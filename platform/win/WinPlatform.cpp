@@ -39,13 +39,19 @@ bool identify(const std::u16string& path, FileIdentity& identity)
 
 std::unique_ptr<Platform> createPlatform()
 {
-    return std::make_unique<WinPlatform>(WinPlatform::DefaultWorkFolder, &startConsole);
+    return std::make_unique<WinPlatform>(WinPlatform::DefaultWorkFolder, &startConsoleProcess);
 }
 
-WinPlatform::WinPlatform(const std::wstring& workFolder, ConsoleStarter startConsole)
+WinPlatform::WinPlatform(const std::wstring& workFolder, ConsoleProcessStarter startConsole)
     : folder_(workFolder), runs_(workFolder, L"temp.bat", GetCurrentProcessId()),
       startConsole_(std::move(startConsole))
 {
+}
+
+WinPlatform::~WinPlatform()
+{
+    for (const auto& console : consoles_)
+        CloseHandle(console.process);
 }
 
 bool WinPlatform::sameFile(const std::u16string& first, const std::u16string& second) const
@@ -94,12 +100,23 @@ Error WinPlatform::writeScript(const std::u16string& text)
 
 Error WinPlatform::startScript()
 {
-    return runs_.start(startConsole_);
+    return runs_.start([this](const std::u16string& script) {
+        Error error;
+        if (HANDLE process = startConsole_(script, error))
+            consoles_.push_back({script, process});
+        return error;
+    });
 }
 
 void WinPlatform::removeScripts()
 {
-    runs_.removeAll();
+    runs_.removeAll([this](const std::filesystem::path& copy) {
+        for (const auto& console : consoles_) {
+            if (console.script == copy && WaitForSingleObject(console.process, 0) == WAIT_TIMEOUT)
+                return true;
+        }
+        return false;
+    });
 }
 
 void WinPlatform::openUrl(const std::u16string& address)

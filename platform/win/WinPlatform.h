@@ -3,7 +3,12 @@
 #include "platform/Platform.h"
 #include "platform/ScriptRuns.h"
 
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -12,7 +17,13 @@ class WinPlatform final : public Platform {
 public:
     static constexpr wchar_t DefaultWorkFolder[] = L"C:\\VC_Temp";
 
-    WinPlatform(const std::wstring& workFolder, ConsoleStarter startConsole);
+    // Starts a script in a console and returns its process, or null with the error set.
+    using ConsoleProcessStarter = std::function<HANDLE(const std::u16string&, Error&)>;
+
+    WinPlatform(const std::wstring& workFolder, ConsoleProcessStarter startConsole);
+    ~WinPlatform() override;
+    WinPlatform(const WinPlatform&) = delete;
+    WinPlatform& operator=(const WinPlatform&) = delete;
 
     ScriptDialect dialect() const override { return ScriptDialect::Windows; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override;
@@ -25,9 +36,17 @@ public:
                                    const std::u16string& prompt) override;
 
 private:
+    struct Console {
+        std::filesystem::path script;
+        HANDLE process;
+    };
+
     std::wstring folder_;
     ScriptRuns runs_;
-    ConsoleStarter startConsole_;
+    ConsoleProcessStarter startConsole_;
+    // cmd.exe opens its batch file again for every line, so a copy stays while its console
+    // runs.
+    std::vector<Console> consoles_;
 };
 
 } // namespace platform

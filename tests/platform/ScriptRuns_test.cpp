@@ -98,3 +98,27 @@ TEST(ScriptRuns, DiscardedCopiesAreGone)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ScriptRuns, ACopyInUseStaysAndSoDoesItsFolder)
+{
+    TempFolder temp;
+    const auto work = temp.path() / "VC_Temp";
+    fs::create_directory(work);
+    platform::ScriptRuns runs(work, "temp.bat", 5);
+    writeFile(runs.script(), "script");
+    std::error_code error;
+    const auto running = runs.copyForRun(error);
+    const auto finished = runs.copyForRun(error);
+
+    runs.removeAll([&](const fs::path& copy) { return copy == running; });
+
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_FALSE(fs::exists(finished));
+    EXPECT_FALSE(fs::exists(runs.script()));
+    runs.removeAll();
+    EXPECT_FALSE(fs::exists(work));
+}
+
+} // namespace

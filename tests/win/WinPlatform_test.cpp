@@ -64,13 +64,18 @@ protected:
         fs::remove_all(WorkFolder);
     }
 
-    platform::ConsoleStarter starter()
+    // Starts real consoles and keeps a handle of its own to each.
+    WinPlatform::ConsoleProcessStarter starter()
     {
-        return [this](const std::u16string& script) {
-            platform::Error error;
-            if (HANDLE process = platform::startConsoleProcess(script, error))
-                processes_.push_back(process);
-            return error;
+        return [this](const std::u16string& script, platform::Error& error) {
+            HANDLE process = platform::startConsoleProcess(script, error);
+            HANDLE own = nullptr;
+            if (process)
+                DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &own, 0, FALSE,
+                                DUPLICATE_SAME_ACCESS);
+            if (own)
+                processes_.push_back(own);
+            return process;
         };
     }
 
@@ -233,6 +238,29 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheProgramsScripts)
         }
         fs::remove_all(WorkFolder);
     }
+}
+
+TEST_F(Consoles, CleanUpLeavesTheScriptOfARunningConsole)
+{
+    setVariable(L"FAKE_DELAY", L"1500");
+    {
+        WinPlatform windows(WorkFolder, starter());
+        ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\slow.avi", u"C:\\o\\", Flv}, windows),
+                  std::nullopt);
+        ASSERT_EQ(windows.startScript(), std::nullopt);
+        Sleep(300);
+
+        windows.removeScripts();
+
+        EXPECT_FALSE(fs::exists(WorkFolder / "temp.bat"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(WorkFolder), fs::directory_iterator()), 1);
+        waitForConsoles();
+        EXPECT_EQ(readFile(record_), "[-i][C:\\v\\slow.avi][C:\\o\\slow.flv]\n");
+    }
+    setVariable(L"FAKE_DELAY", L"0");
+    WinPlatform later(WorkFolder, starter());
+    later.removeScripts();
+    EXPECT_TRUE(fs::exists(WorkFolder)) << "another program's copy is not ours to delete";
 }
 
 TEST_F(Consoles, SameFileHoweverItIsSpelled)
