@@ -5,12 +5,12 @@
 
 run:
 	scripts/install-deps.sh run
-	cmake --preset default
+	cmake --preset default -DBUILD_TESTING=OFF
 	cmake --build --preset default --target varnelo
 	./build/app/varnelo
 
 build:
-	cmake --preset default
+	cmake --preset default -DBUILD_TESTING=ON
 	cmake --build --preset default
 
 test:

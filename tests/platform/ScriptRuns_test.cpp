@@ -97,10 +97,6 @@ TEST(ScriptRuns, DiscardedCopiesAreGone)
     EXPECT_FALSE(fs::exists(copy));
 }
 
-} // namespace
-
-namespace {
-
 TEST(ScriptRuns, ACopyInUseStaysAndSoDoesItsFolder)
 {
     TempFolder temp;
