@@ -58,7 +58,10 @@ TEST(PosixPlatform, RefusesAWorkFolderThatIsNotPrivate)
     };
     const Row rows[] = {
         {"open to others",
-         [](const fs::path& work, const fs::path&) { ::mkdir(work.c_str(), 0755); }},
+         [](const fs::path& work, const fs::path&) {
+             ::mkdir(work.c_str(), 0700);
+             ::chmod(work.c_str(), 0755);
+         }},
         {"a link to another folder",
          [](const fs::path& work, const fs::path& elsewhere) {
              fs::create_directory_symlink(elsewhere, work);
