@@ -16,6 +16,7 @@
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -43,10 +44,9 @@ QFrame* redRule(QWidget* parent, const char* name, int top)
     return rule;
 }
 
-QLabel* picture(QWidget* parent, const char* name, int left, const QString& file)
+QLabel* picture(QWidget* parent, const char* name, int left)
 {
     auto* image = place(new QLabel(parent), name, left, 104, 113, 137);
-    image->setPixmap(QPixmap(file));
     image->setScaledContents(true);
     return image;
 }
@@ -60,16 +60,13 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAutoPilot"));
     setWindowTitle(QStringLiteral("Varnelo! v3.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/resources/varnelo.ico")));
     setFont(Fonts::msSansSerif());
     setFixedSize(423, 266);
 
-    const auto button = [this](const char* name, const QString& caption, const char* icon, int left,
-                               int top, int width) {
+    const auto button = [this](const char* name, const QString& caption, int left, int top,
+                               int width) {
         auto* b = place(new SMButton::Button(this), name, left, top, width, 17);
         b->setText(caption);
-        if (icon)
-            b->setPicture(QStringLiteral(":/resources/%1.ico").arg(QLatin1String(icon)));
         return b;
     };
     const auto field = [this](const char* name, int top) {
@@ -82,18 +79,18 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
     Label1 = place(new QLabel(QStringLiteral("File to perform conversion to:"), this), "Label1", 8,
                    24, 305, 17);
     Text1 = field("Text1", 40);
-    Button38 = button("Button38", QStringLiteral("Add"), "add", 320, 40, 73);
-    Button2 = button("Button2", QString(), "clear", 400, 40, 17);
+    Button38 = button("Button38", QStringLiteral("Add"), 320, 40, 73);
+    Button2 = button("Button2", QString(), 400, 40, 17);
     Button2->setPicturePosition(SMButton::Button::Centred);
     Label2 = place(
         new QLabel(QStringLiteral("Target path/ folder for transformed file to reside:"), this),
         "Label2", 8, 64, 305, 17);
     txtPath = field("txtPath", 80);
-    Button3 = button("Button3", QStringLiteral("Target path"), "target", 320, 80, 97);
-    Image6 = picture(this, "Image6", 88, QStringLiteral(":/resources/film.gif"));
-    Image7 = picture(this, "Image7", 184, QStringLiteral(":/resources/format.gif"));
-    Button6 = button("Button6", QStringLiteral("CANCEL"), "cancel", 320, 112, 97);
-    Button10 = button("Button10", QStringLiteral("HELP"), "help", 320, 136, 97);
+    Button3 = button("Button3", QStringLiteral("Target path"), 320, 80, 97);
+    Image6 = picture(this, "Image6", 88);
+    Image7 = picture(this, "Image7", 184);
+    Button6 = button("Button6", QStringLiteral("CANCEL"), 320, 112, 97);
+    Button10 = button("Button10", QStringLiteral("HELP"), 320, 136, 97);
 
     Frame1 = place(new QGroupBox(QStringLiteral("Format: "), this), "Frame1", 320, 160, 97, 57);
     Frame1->setFont(Fonts::msSansSerif(true));
@@ -117,10 +114,10 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
         (i == 1 || i == 2 ? inFrame : onWindow)->addButton(Option1[i], int(i));
     }
 
-    Button7 = button("Button7", QStringLiteral("GO"), "go", 320, 224, 97);
+    Button7 = button("Button7", QStringLiteral("GO"), 320, 224, 97);
     Line2 = redRule(this, "Line2", 248);
     // Lies beyond the window's right edge, so it is never seen.
-    Button4 = button("Button4", QStringLiteral("Convert it now!"), nullptr, 504, 208, 169);
+    Button4 = button("Button4", QStringLiteral("Convert it now!"), 504, 208, 169);
 
     QWidget* order[] = {Button38, Button2, txtPath,    Button3,    Button6,    Button7,   Button10,
                         Button4,  Text1,   Option1[2], Option1[0], Option1[3], Option1[1]};
@@ -138,6 +135,22 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+
+    // Decoding the pictures waits until the window is on its way to the screen: they are in
+    // place before its first paint, and the window shows sooner.
+    QTimer::singleShot(0, this, &frmAutoPilot::loadArtwork);
+}
+
+void frmAutoPilot::loadArtwork()
+{
+    setWindowIcon(QIcon(QStringLiteral(":/resources/varnelo.ico")));
+    const std::pair<SMButton::Button*, const char*> pictures[] = {
+        {Button38, "add"},   {Button2, "clear"}, {Button3, "target"},
+        {Button6, "cancel"}, {Button10, "help"}, {Button7, "go"}};
+    for (const auto& [button, icon] : pictures)
+        button->setPicture(QStringLiteral(":/resources/%1.ico").arg(QLatin1String(icon)));
+    Image6->setPixmap(QPixmap(QStringLiteral(":/resources/film.gif")));
+    Image7->setPixmap(QPixmap(QStringLiteral(":/resources/format.gif")));
 }
 
 frmAutoPilot::~frmAutoPilot()

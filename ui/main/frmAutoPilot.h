@@ -48,6 +48,7 @@ private:
     void Button10_Click();
     void Button6_Click();
     void Form_Unload();
+    void loadArtwork();
 
     void showMessage(const std::u16string& text);
 
