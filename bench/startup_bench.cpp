@@ -1,5 +1,6 @@
 // Starts programs in turn, again and again, and measures for each the time from its start
-// until its window named TITLE is mapped on the X display, and its peak memory (resident set).
+// until its window named TITLE is mapped on the X display, and its peak memory (resident set)
+// half a second later.
 // Taking turns spreads the machine's own ups and downs evenly over the programs.
 // Usage: startup_bench RUNS TITLE PROGRAM [-- TITLE PROGRAM ...]
 #include <X11/Xlib.h>
