@@ -1,7 +1,7 @@
 // Time per press of "GO": planning the job, writing the script and starting its copy, with a
 // console starter that starts nothing, so the figure is the program's own share.
 #include "job/ConversionJob.h"
-#include "platform/posix/PosixPlatform.h"
+#include "platform/posix/PosixScriptHost.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@
 int main()
 {
     QTemporaryDir scratch;
-    platform::PosixPlatform posix(scratch.filePath(QStringLiteral("VC_Temp")),
+    platform::PosixScriptHost posix(scratch.filePath(QStringLiteral("VC_Temp")),
                                   [](const std::u16string&) { return platform::Error(); });
     const ConversionJob::Inputs inputs{u"/home/ann/videos/holiday on the coast 2026.avi",
                                        u"/home/ann/converted/",

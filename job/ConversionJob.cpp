@@ -70,15 +70,15 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect)
     return script;
 }
 
-platform::Error prepare(const Inputs& inputs, platform::Platform& platform)
+platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host)
 {
-    const Plan planned = plan(inputs, platform.dialect());
+    const Plan planned = plan(inputs, host.dialect());
     if (const auto* refusal = std::get_if<Refusal>(&planned))
         return refusal->message;
     const auto& script = std::get<Script>(planned);
-    if (platform.sameFile(inputs.source, script.outputPath))
+    if (host.sameFile(inputs.source, script.outputPath))
         return std::u16string(Messages::OverwritesSource);
-    return platform.writeScript(script.text);
+    return host.writeScript(script.text);
 }
 
 } // namespace ConversionJob

@@ -52,6 +52,6 @@ Plan plan(const Inputs& inputs, platform::ScriptDialect dialect);
 // What the "GO" button does before it starts the script: plans the job, refuses a job that
 // would overwrite its source, and writes the script. Returns the message for the user when it
 // stopped, and then nothing is started.
-platform::Error prepare(const Inputs& inputs, platform::Platform& platform);
+platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host);
 
 } // namespace ConversionJob

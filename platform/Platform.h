@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,9 +18,10 @@ using Error = std::optional<std::u16string>;
 // Starts one script in a console window of its own and returns without waiting.
 using ConsoleStarter = std::function<Error(const std::u16string& scriptPath)>;
 
-class Platform {
+// Where the conversion job writes its script and how it runs it.
+class ScriptHost {
 public:
-    virtual ~Platform() = default;
+    virtual ~ScriptHost() = default;
 
     virtual ScriptDialect dialect() const = 0;
 
@@ -37,20 +37,19 @@ public:
 
     // Deletes the scripts this program wrote, then the work folder when nothing else is in it.
     virtual void removeScripts() = 0;
+};
+
+// What the windows ask of the desktop beyond their own controls.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
 
     // Opens a web address in the default browser; a failure is not reported.
     virtual void openUrl(const std::u16string& address) = 0;
-
-    // Whether the system has a folder browser of its own; where it has none the user interface
-    // brings its own.
-    virtual bool hasFolderBrowser() const = 0;
-
-    // The folder the user picked in the system's folder browser, or the empty text.
-    virtual std::u16string browseForFolder(std::uintptr_t ownerWindow,
-                                           const std::u16string& prompt) = 0;
 };
 
-// The platform of the system the program was built for.
-std::unique_ptr<Platform> createPlatform();
+// The services of the system the program was built for.
+std::unique_ptr<ScriptHost> createScriptHost();
+std::unique_ptr<Desktop> createDesktop();
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #include "job/ConversionJob.h"
 
-#include "tests/support/FakePlatform.h"
+#include "tests/support/FakeScriptHost.h"
 
 #include <gtest/gtest.h>
 
@@ -220,7 +220,7 @@ TEST(ScriptBytes, LongPathsAreWrittenWhole)
 
 TEST(Prepare, WritesTheScriptOfAnAcceptedJob)
 {
-    FakePlatform fake;
+    FakeScriptHost fake;
     EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), std::nullopt);
     ASSERT_EQ(fake.scripts.size(), 1u);
     EXPECT_EQ(fake.scripts[0],
@@ -241,7 +241,7 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FakePlatform fake;
+        FakeScriptHost fake;
         fake.sameFiles.insert({u"/v/party.avi", u"/o/party.flv"});
         EXPECT_EQ(prepare(row.inputs, fake), row.message);
         EXPECT_TRUE(fake.scripts.empty());
@@ -250,7 +250,7 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
 
 TEST(Prepare, PassesOnAWriteFailure)
 {
-    FakePlatform fake;
+    FakeScriptHost fake;
     fake.writeFailure = u"disk full";
     EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), u"disk full");
 }

@@ -6,7 +6,7 @@
 #include "ui/main/frmAutoPilot.h"
 
 #include "job/ConversionJob.h"
-#include "tests/support/FakePlatform.h"
+#include "tests/support/FakeScriptHost.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -23,7 +23,7 @@
 class tst_frmAutoPilot : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<FakeScriptHost> platform;
     std::unique_ptr<frmAutoPilot> window;
     QStringList messages;
 
@@ -51,7 +51,7 @@ private slots:
     void init()
     {
         messages.clear();
-        platform = std::make_unique<FakePlatform>();
+        platform = std::make_unique<FakeScriptHost>();
         window = std::make_unique<frmAutoPilot>(*platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

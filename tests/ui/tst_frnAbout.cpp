@@ -2,7 +2,7 @@
 #include "ui/about/frnAbout.h"
 #include "ui/common/Fonts.h"
 
-#include "tests/support/FakePlatform.h"
+#include "tests/support/FakeScriptHost.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -12,7 +12,7 @@
 class tst_frnAbout : public QObject {
     Q_OBJECT
 
-    FakePlatform platform;
+    FakeScriptHost platform;
     QPointer<frnAbout> about;
 
     QLabel* label(const char* name) { return about->findChild<QLabel*>(QString::fromLatin1(name)); }

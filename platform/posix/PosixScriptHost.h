@@ -7,11 +7,11 @@
 
 namespace platform {
 
-// The platform on Linux and other POSIX systems: a private work folder in the user's runtime
+// The script host on Linux and other POSIX systems: a private work folder in the user's runtime
 // directory, shell scripts, and a terminal emulator as the console.
-class PosixPlatform final : public Platform {
+class PosixScriptHost final : public ScriptHost {
 public:
-    PosixPlatform(const QString& workFolder, ConsoleStarter startConsole);
+    PosixScriptHost(const QString& workFolder, ConsoleStarter startConsole);
 
     // The work folder the program uses: VC_Temp in the user's runtime directory.
     static QString defaultWorkFolder();
@@ -21,10 +21,6 @@ public:
     Error writeScript(const std::u16string& text) override;
     Error startScript() override;
     void removeScripts() override;
-    void openUrl(const std::u16string& address) override;
-    bool hasFolderBrowser() const override { return false; }
-    std::u16string browseForFolder(std::uintptr_t ownerWindow,
-                                   const std::u16string& prompt) override;
 
 private:
     // Why the work folder cannot be used, if it cannot: it is missing, or a folder of the user's

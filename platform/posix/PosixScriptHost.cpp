@@ -1,13 +1,11 @@
-#include "PosixPlatform.h"
+#include "PosixScriptHost.h"
 
 #include "TerminalLauncher.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <cerrno>
 #include <cstring>
@@ -29,26 +27,26 @@ Error message(const QString& text)
 
 } // namespace
 
-std::unique_ptr<Platform> createPlatform()
+std::unique_ptr<ScriptHost> createScriptHost()
 {
-    return std::make_unique<PosixPlatform>(PosixPlatform::defaultWorkFolder(),
+    return std::make_unique<PosixScriptHost>(PosixScriptHost::defaultWorkFolder(),
                                            &TerminalLauncher::start);
 }
 
-PosixPlatform::PosixPlatform(const QString& workFolder, ConsoleStarter startConsole)
+PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter startConsole)
     : folder_(workFolder),
       runs_(QFile::encodeName(workFolder).toStdString(), "temp.sh", ::getpid()),
       startConsole_(std::move(startConsole))
 {
 }
 
-QString PosixPlatform::defaultWorkFolder()
+QString PosixScriptHost::defaultWorkFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
            QStringLiteral("/VC_Temp");
 }
 
-bool PosixPlatform::sameFile(const std::u16string& first, const std::u16string& second) const
+bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string& second) const
 {
     struct stat a {};
     struct stat b {};
@@ -58,7 +56,7 @@ bool PosixPlatform::sameFile(const std::u16string& first, const std::u16string& 
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-Error PosixPlatform::checkFolder() const
+Error PosixScriptHost::checkFolder() const
 {
     // lstat, not stat: a link put in the folder's place must not lead the scripts elsewhere.
     struct stat info {};
@@ -71,7 +69,7 @@ Error PosixPlatform::checkFolder() const
                        .arg(folder_));
 }
 
-Error PosixPlatform::makePrivateFolder() const
+Error PosixScriptHost::makePrivateFolder() const
 {
     if (::mkdir(QFile::encodeName(folder_).constData(), 0700) != 0 && errno != EEXIST)
         return message(QStringLiteral("The work folder %1 could not be created: %2.")
@@ -79,7 +77,7 @@ Error PosixPlatform::makePrivateFolder() const
     return checkFolder();
 }
 
-Error PosixPlatform::writeScript(const std::u16string& text)
+Error PosixScriptHost::writeScript(const std::u16string& text)
 {
     if (auto error = makePrivateFolder())
         return error;
@@ -93,27 +91,17 @@ Error PosixPlatform::writeScript(const std::u16string& text)
     return {};
 }
 
-Error PosixPlatform::startScript()
+Error PosixScriptHost::startScript()
 {
     if (auto error = checkFolder())
         return error;
     return runs_.start(startConsole_);
 }
 
-void PosixPlatform::removeScripts()
+void PosixScriptHost::removeScripts()
 {
     if (!checkFolder())
         runs_.removeAll();
-}
-
-void PosixPlatform::openUrl(const std::u16string& address)
-{
-    QDesktopServices::openUrl(QUrl(toQString(address)));
-}
-
-std::u16string PosixPlatform::browseForFolder(std::uintptr_t, const std::u16string&)
-{
-    return {};
 }
 
 } // namespace platform

@@ -1,10 +1,7 @@
-#include "WinPlatform.h"
+#include "WinScriptHost.h"
 
-#include "BrowseForFolder.h"
 #include "ConsoleStart.h"
 #include "WideText.h"
-
-#include <shellapi.h>
 
 namespace platform {
 namespace {
@@ -37,31 +34,31 @@ bool identify(const std::u16string& path, FileIdentity& identity)
 
 } // namespace
 
-std::unique_ptr<Platform> createPlatform()
+std::unique_ptr<ScriptHost> createScriptHost()
 {
-    return std::make_unique<WinPlatform>(WinPlatform::DefaultWorkFolder, &startConsoleProcess);
+    return std::make_unique<WinScriptHost>(WinScriptHost::DefaultWorkFolder, &startConsoleProcess);
 }
 
-WinPlatform::WinPlatform(const std::wstring& workFolder, ConsoleProcessStarter startConsole)
+WinScriptHost::WinScriptHost(const std::wstring& workFolder, ConsoleProcessStarter startConsole)
     : folder_(workFolder), runs_(workFolder, L"temp.bat", GetCurrentProcessId()),
       startConsole_(std::move(startConsole))
 {
 }
 
-WinPlatform::~WinPlatform()
+WinScriptHost::~WinScriptHost()
 {
     for (const auto& console : consoles_)
         CloseHandle(console.process);
 }
 
-bool WinPlatform::sameFile(const std::u16string& first, const std::u16string& second) const
+bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& second) const
 {
     FileIdentity a;
     FileIdentity b;
     return identify(first, a) && identify(second, b) && a == b;
 }
 
-Error WinPlatform::writeScript(const std::u16string& text)
+Error WinScriptHost::writeScript(const std::u16string& text)
 {
     // cmd.exe reads a batch file in the console's code page, which starts as the OEM one.
     const UINT codePage = GetOEMCP();
@@ -98,7 +95,7 @@ Error WinPlatform::writeScript(const std::u16string& text)
     return {};
 }
 
-Error WinPlatform::startScript()
+Error WinScriptHost::startScript()
 {
     return runs_.start([this](const std::u16string& script) {
         Error error;
@@ -108,7 +105,7 @@ Error WinPlatform::startScript()
     });
 }
 
-void WinPlatform::removeScripts()
+void WinScriptHost::removeScripts()
 {
     runs_.removeAll([this](const std::filesystem::path& copy) {
         for (const auto& console : consoles_) {
@@ -117,19 +114,6 @@ void WinPlatform::removeScripts()
         }
         return false;
     });
-}
-
-void WinPlatform::openUrl(const std::u16string& address)
-{
-    const auto ansi = WideText::toCodePage(address, CP_ACP);
-    if (ansi)
-        ShellExecuteA(nullptr, nullptr, ansi->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-std::u16string WinPlatform::browseForFolder(std::uintptr_t ownerWindow,
-                                            const std::u16string& prompt)
-{
-    return FolderBrowser::BrowseForFolder(ownerWindow, prompt);
 }
 
 } // namespace platform

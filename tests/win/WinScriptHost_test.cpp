@@ -1,4 +1,4 @@
-#include "platform/win/WinPlatform.h"
+#include "platform/win/WinScriptHost.h"
 
 #include "job/ConversionJob.h"
 #include "platform/win/ConsoleStart.h"
@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using ConversionJob::Inputs;
-using platform::WinPlatform;
+using platform::WinScriptHost;
 using platform::WideText::fromCodePage;
 using platform::WideText::fromWide;
 
@@ -65,7 +65,7 @@ protected:
     }
 
     // Starts real consoles and keeps a handle of its own to each.
-    WinPlatform::ConsoleProcessStarter starter()
+    WinScriptHost::ConsoleProcessStarter starter()
     {
         return [this](const std::u16string& script, platform::Error& error) {
             HANDLE process = platform::startConsoleProcess(script, error);
@@ -93,7 +93,7 @@ protected:
 
 TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
 {
-    WinPlatform windows(WorkFolder, starter());
+    WinScriptHost windows(WorkFolder, starter());
     const std::u16string source = u"D:\\clips\\caf\u00e9 100%.avi";
 
     ASSERT_EQ(ConversionJob::prepare({source, u"E:\\out\\", Flv}, windows), std::nullopt);
@@ -117,7 +117,7 @@ TEST_F(Consoles, APathTheCodePageCannotHoldIsRefused)
             foreign = std::u16string(1, c);
     }
     ASSERT_FALSE(foreign.empty());
-    WinPlatform windows(WorkFolder, starter());
+    WinScriptHost windows(WorkFolder, starter());
 
     const auto error = ConversionJob::prepare({u"D:\\" + foreign + u".avi", u"E:\\", Flv}, windows);
 
@@ -133,7 +133,7 @@ TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
         u"a^b.avi",     u"wow!.avi",   u"(1) (2).avi", u"it's.avi",   u"caf\u00e9 \u00fcber.avi",
         u"a|b<c>d.avi", u"!PATH!.avi",
     };
-    WinPlatform windows(WorkFolder, starter());
+    WinScriptHost windows(WorkFolder, starter());
     std::string expected;
     for (const auto& name : names) {
         const std::u16string source = u"C:\\clips dir\\" + name;
@@ -171,7 +171,7 @@ TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
         const auto marker = temp_.path() / "cleared";
         fs::remove(marker);
         text.replace(clear, 4, u" echo x>\"" + marker.u16string() + u"\"");
-        WinPlatform windows(WorkFolder, starter());
+        WinScriptHost windows(WorkFolder, starter());
         ASSERT_EQ(windows.writeScript(text), std::nullopt);
         ASSERT_EQ(windows.startScript(), std::nullopt);
         waitForConsoles();
@@ -181,7 +181,7 @@ TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
 
 TEST_F(Consoles, ARunningConsoleNeverRunsALaterJobsLines)
 {
-    WinPlatform windows(WorkFolder, starter());
+    WinScriptHost windows(WorkFolder, starter());
     setVariable(L"FAKE_DELAY", L"1500");
     ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\first.avi", u"C:\\o\\", Flv}, windows),
               std::nullopt);
@@ -204,7 +204,7 @@ TEST_F(Consoles, ARunningConsoleNeverRunsALaterJobsLines)
 
 TEST_F(Consoles, ConvertItNowWithoutAScriptSaysSo)
 {
-    WinPlatform windows(WorkFolder, starter());
+    WinScriptHost windows(WorkFolder, starter());
     EXPECT_EQ(windows.startScript(),
               std::u16string(u"There is no conversion script to run yet: press GO first!"));
     EXPECT_TRUE(processes_.empty());
@@ -220,7 +220,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheProgramsScripts)
     for (const auto& row :
          {Row{"own scripts only", false, false}, Row{"a video too", true, true}}) {
         SCOPED_TRACE(row.name);
-        WinPlatform windows(WorkFolder, starter());
+        WinScriptHost windows(WorkFolder, starter());
         ASSERT_EQ(ConversionJob::prepare({u"C:\\a.avi", u"C:\\o\\", Flv}, windows), std::nullopt);
         ASSERT_EQ(windows.startScript(), std::nullopt);
         waitForConsoles();
@@ -244,7 +244,7 @@ TEST_F(Consoles, CleanUpLeavesTheScriptOfARunningConsole)
 {
     setVariable(L"FAKE_DELAY", L"1500");
     {
-        WinPlatform windows(WorkFolder, starter());
+        WinScriptHost windows(WorkFolder, starter());
         ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\slow.avi", u"C:\\o\\", Flv}, windows),
                   std::nullopt);
         ASSERT_EQ(windows.startScript(), std::nullopt);
@@ -258,7 +258,7 @@ TEST_F(Consoles, CleanUpLeavesTheScriptOfARunningConsole)
         EXPECT_EQ(readFile(record_), "[-i][C:\\v\\slow.avi][C:\\o\\slow.flv]\n");
     }
     setVariable(L"FAKE_DELAY", L"0");
-    WinPlatform later(WorkFolder, starter());
+    WinScriptHost later(WorkFolder, starter());
     later.removeScripts();
     EXPECT_TRUE(fs::exists(WorkFolder)) << "another program's copy is not ours to delete";
 }
@@ -268,7 +268,7 @@ TEST_F(Consoles, SameFileHoweverItIsSpelled)
     const auto video = temp_.path() / "Party.flv";
     writeFile(video, "v");
     writeFile(temp_.path() / "other.flv", "o");
-    WinPlatform windows(WorkFolder, starter());
+    WinScriptHost windows(WorkFolder, starter());
     auto upper = video.u16string();
     for (auto& c : upper)
         c = static_cast<char16_t>(towupper(c));

@@ -12,28 +12,24 @@
 
 namespace platform {
 
-// The platform on Windows: batch files in a work folder on drive C, run by cmd.exe.
-class WinPlatform final : public Platform {
+// The script host on Windows: batch files in a work folder on drive C, run by cmd.exe.
+class WinScriptHost final : public ScriptHost {
 public:
     static constexpr wchar_t DefaultWorkFolder[] = L"C:\\VC_Temp";
 
     // Starts a script in a console and returns its process, or null with the error set.
     using ConsoleProcessStarter = std::function<HANDLE(const std::u16string&, Error&)>;
 
-    WinPlatform(const std::wstring& workFolder, ConsoleProcessStarter startConsole);
-    ~WinPlatform() override;
-    WinPlatform(const WinPlatform&) = delete;
-    WinPlatform& operator=(const WinPlatform&) = delete;
+    WinScriptHost(const std::wstring& workFolder, ConsoleProcessStarter startConsole);
+    ~WinScriptHost() override;
+    WinScriptHost(const WinScriptHost&) = delete;
+    WinScriptHost& operator=(const WinScriptHost&) = delete;
 
     ScriptDialect dialect() const override { return ScriptDialect::Windows; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override;
     Error writeScript(const std::u16string& text) override;
     Error startScript() override;
     void removeScripts() override;
-    void openUrl(const std::u16string& address) override;
-    bool hasFolderBrowser() const override { return true; }
-    std::u16string browseForFolder(std::uintptr_t ownerWindow,
-                                   const std::u16string& prompt) override;
 
 private:
     struct Console {

@@ -1,4 +1,4 @@
-#include "platform/posix/PosixPlatform.h"
+#include "platform/posix/PosixScriptHost.h"
 
 #include "job/ConversionJob.h"
 #include "tests/support/TempFolder.h"
@@ -34,12 +34,12 @@ struct Started {
     }
 };
 
-TEST(PosixPlatform, WritesTheScriptInAPrivateFolder)
+TEST(PosixScriptHost, WritesTheScriptInAPrivateFolder)
 {
     TempFolder temp;
     const auto work = temp.path() / "VC_Temp";
     Started started;
-    platform::PosixPlatform posix(qpath(work), started.starter());
+    platform::PosixScriptHost posix(qpath(work), started.starter());
 
     ASSERT_EQ(posix.writeScript(u"#!/bin/sh\necho Grüße\n"), std::nullopt);
 
@@ -50,7 +50,7 @@ TEST(PosixPlatform, WritesTheScriptInAPrivateFolder)
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
-TEST(PosixPlatform, RefusesAWorkFolderThatIsNotPrivate)
+TEST(PosixScriptHost, RefusesAWorkFolderThatIsNotPrivate)
 {
     struct Row {
         const char* name;
@@ -76,7 +76,7 @@ TEST(PosixPlatform, RefusesAWorkFolderThatIsNotPrivate)
         ::mkdir(elsewhere.c_str(), 0700);
         row.make(work, elsewhere);
         Started started;
-        platform::PosixPlatform posix(qpath(work), started.starter());
+        platform::PosixScriptHost posix(qpath(work), started.starter());
 
         const auto error = posix.writeScript(u"x");
 
@@ -88,12 +88,12 @@ TEST(PosixPlatform, RefusesAWorkFolderThatIsNotPrivate)
     }
 }
 
-TEST(PosixPlatform, StartsACopyOfTheLastScript)
+TEST(PosixScriptHost, StartsACopyOfTheLastScript)
 {
     TempFolder temp;
     const auto work = temp.path() / "VC_Temp";
     Started started;
-    platform::PosixPlatform posix(qpath(work), started.starter());
+    platform::PosixScriptHost posix(qpath(work), started.starter());
 
     EXPECT_EQ(posix.startScript(),
               std::u16string(u"There is no conversion script to run yet: press GO first!"));
@@ -114,11 +114,11 @@ TEST(PosixPlatform, StartsACopyOfTheLastScript)
     EXPECT_FALSE(fs::exists(work));
 }
 
-TEST(PosixPlatform, AConsoleReadingTheOldScriptKeepsReadingIt)
+TEST(PosixScriptHost, AConsoleReadingTheOldScriptKeepsReadingIt)
 {
     TempFolder temp;
     const auto work = temp.path() / "VC_Temp";
-    platform::PosixPlatform posix(qpath(work), Started().starter());
+    platform::PosixScriptHost posix(qpath(work), Started().starter());
     ASSERT_EQ(posix.writeScript(u"old script\n"), std::nullopt);
     const int reader = ::open((work / "temp.sh").c_str(), O_RDONLY);
     ASSERT_GE(reader, 0);
@@ -132,7 +132,7 @@ TEST(PosixPlatform, AConsoleReadingTheOldScriptKeepsReadingIt)
     EXPECT_EQ(readFile(work / "temp.sh"), "new\n");
 }
 
-TEST(PosixPlatform, SameFileHoweverItIsSpelled)
+TEST(PosixScriptHost, SameFileHoweverItIsSpelled)
 {
     TempFolder temp;
     const auto video = temp.path() / "party.flv";
@@ -140,7 +140,7 @@ TEST(PosixPlatform, SameFileHoweverItIsSpelled)
     writeFile(temp.path() / "other.flv", "o");
     fs::create_hard_link(video, temp.path() / "hard.flv");
     fs::create_symlink(video, temp.path() / "soft.flv");
-    platform::PosixPlatform posix(qpath(temp.path() / "w"), Started().starter());
+    platform::PosixScriptHost posix(qpath(temp.path() / "w"), Started().starter());
     const auto u16 = [](const fs::path& p) {
         return QString::fromStdString(p.string()).toStdU16String();
     };
@@ -245,7 +245,7 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
 {
     const auto work = temp_.path() / "VC_Temp";
     std::vector<QProcess*> consoles;
-    platform::PosixPlatform posix(qpath(work), [&](const std::u16string& path) -> platform::Error {
+    platform::PosixScriptHost posix(qpath(work), [&](const std::u16string& path) -> platform::Error {
         auto* sh = new QProcess;
         sh->setProcessEnvironment(environment("0", "0.5"));
         sh->start(QStringLiteral("/bin/sh"), {QString::fromStdU16String(path)});

@@ -7,21 +7,17 @@
 #include <utility>
 #include <vector>
 
-// Records what the program would write, start and open, and answers as a test sets it up.
-class FakePlatform final : public platform::Platform {
+// Records what the program would write and start, and answers as a test sets it up.
+class FakeScriptHost final : public platform::ScriptHost {
 public:
     platform::ScriptDialect scriptDialect = platform::ScriptDialect::Posix;
     std::set<std::pair<std::u16string, std::u16string>> sameFiles;
     platform::Error writeFailure;
     platform::Error startFailure;
-    bool folderBrowser = false;
-    std::u16string browsedFolder;
 
     std::vector<std::u16string> scripts;
     int starts = 0;
     int removals = 0;
-    std::vector<std::u16string> openedUrls;
-    std::vector<std::pair<std::uintptr_t, std::u16string>> browses;
 
     platform::ScriptDialect dialect() const override { return scriptDialect; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override
@@ -45,11 +41,4 @@ public:
         return {};
     }
     void removeScripts() override { ++removals; }
-    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
-    bool hasFolderBrowser() const override { return folderBrowser; }
-    std::u16string browseForFolder(std::uintptr_t owner, const std::u16string& prompt) override
-    {
-        browses.emplace_back(owner, prompt);
-        return browsedFolder;
-    }
 };
