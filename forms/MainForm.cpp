@@ -1,0 +1,70 @@
+#include "MainForm.h"
+
+#include "job/ConversionJob.h"
+
+namespace forms {
+
+MainForm::MainForm(MainView& view, platform::ScriptHost& host) : view_(view), host_(host) {}
+
+void MainForm::Button38_Click()
+{
+    dlg_.CancelError = false;
+    dlg_.DialogTitle = u"Open ...";
+    dlg_.Filter = u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg";
+    // A cancel keeps what the field holds, typed text included.
+    if (view_.showOpen(dlg_))
+        view_.setText(Field::Text1, dlg_.FileName);
+}
+
+void MainForm::Button2_Click()
+{
+    view_.setText(Field::Text1, {});
+}
+
+void MainForm::Button3_Click()
+{
+    // A cancelled or failed pick keeps the target the user had.
+    const auto folder = view_.browseForFolder(FolderPrompt);
+    if (!folder)
+        return;
+    const char16_t separator = host_.dialect() == platform::ScriptDialect::Windows ? u'\\' : u'/';
+    view_.setText(Field::txtPath, *folder + separator);
+}
+
+void MainForm::Button7_Click()
+{
+    ConversionJob::Inputs inputs;
+    inputs.target = view_.text(Field::txtPath);
+    inputs.source = view_.text(Field::Text1);
+    for (int i = 0; i < ConversionJob::FormatCount; ++i)
+        inputs.selected[i] = view_.isSelected(i);
+    if (const auto refusal = ConversionJob::prepare(inputs, host_)) {
+        view_.showMessage(*refusal);
+        return;
+    }
+    Button4_Click();
+}
+
+void MainForm::Button4_Click()
+{
+    if (const auto failure = host_.startScript())
+        view_.showMessage(*failure);
+}
+
+void MainForm::Button10_Click()
+{
+    view_.showAbout();
+}
+
+void MainForm::Button6_Click()
+{
+    view_.close();
+}
+
+void MainForm::Form_Unload()
+{
+    host_.removeScripts();
+    view_.closeAbout();
+}
+
+} // namespace forms

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CommonDialog.h"
+#include "MainView.h"
+#include "platform/Platform.h"
+
+namespace forms {
+
+// The main window's behaviour: one handler per button, and the unload.
+class MainForm {
+public:
+    static constexpr char16_t FolderPrompt[] = u"Select Target Folder...";
+
+    MainForm(MainView& view, platform::ScriptHost& host);
+
+    void Button38_Click(); // "Add"
+    void Button2_Click();  // empties the source field
+    void Button3_Click();  // "Target path"
+    void Button7_Click();  // "GO"
+    void Button4_Click();  // "Convert it now!", and the end of "GO"
+    void Button10_Click(); // "HELP"
+    void Button6_Click();  // "CANCEL"
+    void Form_Unload();
+
+    const CommonDialog& dlg() const { return dlg_; }
+
+private:
+    MainView& view_;
+    platform::ScriptHost& host_;
+    CommonDialog dlg_;
+};
+
+} // namespace forms

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "Design.h"
+
+namespace forms {
+
+// The main window, frmAutoPilot.
+extern const Window MainWindowDesign;
+
+} // namespace forms
