@@ -7,7 +7,7 @@ run:
 	scripts/install-deps.sh run
 	cmake --preset default -DBUILD_TESTING=OFF
 	cmake --build --preset default --target varnelo
-	./build/app/varnelo
+	./build/app/qt/varnelo
 
 build:
 	cmake --preset default -DBUILD_TESTING=ON

@@ -1,7 +1,9 @@
-// Time per press of "GO": planning the job, writing the script and starting its copy, with a
-// console starter that starts nothing, so the figure is the program's own share.
-#include "job/ConversionJob.h"
+// Time per press of "GO": the main window's behaviour plans the job, writes the script and
+// starts its copy, with a console starter that starts nothing, so the figure is the program's
+// own share.
+#include "forms/MainForm.h"
 #include "platform/posix/PosixScriptHost.h"
+#include "tests/support/FakeMainView.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -15,20 +17,20 @@ int main()
 {
     QTemporaryDir scratch;
     platform::PosixScriptHost posix(scratch.filePath(QStringLiteral("VC_Temp")),
-                                  [](const std::u16string&) { return platform::Error(); });
-    const ConversionJob::Inputs inputs{u"/home/ann/videos/holiday on the coast 2026.avi",
-                                       u"/home/ann/converted/",
-                                       {false, true, false, false}};
+                                    [](const std::u16string&) { return platform::Error(); });
+    FakeMainView view;
+    view.source = u"/home/ann/videos/holiday on the coast 2026.avi";
+    view.target = u"/home/ann/converted/";
+    view.selected = {false, true, false, false};
+    forms::MainForm form(view, posix);
     constexpr int Presses = 2000;
     std::vector<double> micros;
     micros.reserve(Presses);
     for (int i = 0; i < Presses; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        auto failure = ConversionJob::prepare(inputs, posix);
-        if (!failure)
-            failure = posix.startScript();
+        form.Button7_Click();
         const auto end = std::chrono::steady_clock::now();
-        if (failure) {
+        if (!view.messages.empty()) {
             std::fprintf(stderr, "press %d failed\n", i);
             return 1;
         }

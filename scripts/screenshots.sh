@@ -7,7 +7,7 @@ if [ -z "${SCREENSHOT_DISPLAY:-}" ]; then
     exec env SCREENSHOT_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 export XDG_RUNTIME_DIR=$(mktemp -d)
-./build/app/varnelo &
+./build/app/qt/varnelo &
 trap 'kill $! 2>/dev/null || true' EXIT
 window=$(xdotool search --sync --name '^Varnelo! v3.0$' | head -n 1)
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }

@@ -1,6 +1,6 @@
 #include "platform/Platform.h"
-#include "ui/common/Fonts.h"
-#include "ui/main/frmAutoPilot.h"
+#include "ui/qt/common/Fonts.h"
+#include "ui/qt/main/frmAutoPilot.h"
 
 #include <QApplication>
 
@@ -10,8 +10,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Varnelo"));
     Fonts::installSubstitutions();
 
-    const auto platform = platform::createPlatform();
-    frmAutoPilot window(*platform);
+    const auto host = platform::createScriptHost();
+    const auto desktop = platform::createDesktop();
+    frmAutoPilot window(*host, *desktop);
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
-// Presses "GO" without a window: runs the conversion job on the system's platform with the
-// source, target and format given on the command line, and says what the user would be told.
-#include "job/ConversionJob.h"
+// Presses "GO" without a window: runs the main window's behaviour on the system's platform with
+// the source, target and format given on the command line, and says what the user would be
+// told.
+#include "forms/MainForm.h"
+#include "tests/support/FakeMainView.h"
 
 #include <QString>
 
@@ -13,20 +15,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s SOURCE TARGET avi|flv|swf|wmv\n", argv[0]);
         return 2;
     }
-    ConversionJob::Inputs inputs;
-    inputs.source = QString::fromLocal8Bit(argv[1]).toStdU16String();
-    inputs.target = QString::fromLocal8Bit(argv[2]).toStdU16String();
+    FakeMainView view;
+    view.source = QString::fromLocal8Bit(argv[1]).toStdU16String();
+    view.target = QString::fromLocal8Bit(argv[2]).toStdU16String();
     const char* formats[] = {"avi", "flv", "swf", "wmv"};
-    for (std::size_t i = 0; i < inputs.selected.size(); ++i)
-        inputs.selected[i] = std::strcmp(argv[3], formats[i]) == 0;
+    for (std::size_t i = 0; i < view.selected.size(); ++i)
+        view.selected[i] = std::strcmp(argv[3], formats[i]) == 0;
 
-    const auto platform = platform::createPlatform();
-    auto message = ConversionJob::prepare(inputs, *platform);
-    if (!message)
-        message = platform->startScript();
-    if (message) {
-        std::printf("%s\n", qPrintable(QString::fromStdU16String(*message)));
-        return 1;
-    }
-    return 0;
+    const auto host = platform::createScriptHost();
+    forms::MainForm(view, *host).Button7_Click();
+    for (const auto& message : view.messages)
+        std::printf("%s\n", qPrintable(QString::fromStdU16String(message)));
+    return view.messages.empty() ? 0 : 1;
 }

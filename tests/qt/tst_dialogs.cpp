@@ -1,5 +1,5 @@
-#include "ui/main/CommonDialog.h"
-#include "ui/main/FolderDialog.h"
+#include "ui/qt/main/CommonDialog.h"
+#include "ui/qt/main/FolderDialog.h"
 
 #include <QTest>
 
@@ -28,13 +28,13 @@ private slots:
 
     void openDialogKeepsItsFileOnCancel()
     {
-        CommonDialog dialog(nullptr);
+        forms::CommonDialog dialog;
         CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
-        QVERIFY(dialog.ShowOpen());
-        QCOMPARE(dialog.FileName, QStringLiteral("/v/party.avi"));
+        QVERIFY(CommonDialog::ShowOpen(nullptr, dialog));
+        QCOMPARE(dialog.FileName, u"/v/party.avi");
         CommonDialog::setNextFileName(QString());
-        QVERIFY(!dialog.ShowOpen());
-        QCOMPARE(dialog.FileName, QStringLiteral("/v/party.avi"));
+        QVERIFY(!CommonDialog::ShowOpen(nullptr, dialog));
+        QCOMPARE(dialog.FileName, u"/v/party.avi");
     }
 
     void folderWithoutTrailingSeparator_data()

@@ -1,29 +1,48 @@
-#include "ui/common/Fonts.h"
-#include "ui/common/MessageBox.h"
-#include "ui/main/CommonDialog.h"
-#include "ui/main/FolderDialog.h"
-#include "ui/main/SMButton.h"
-#include "ui/main/frmAutoPilot.h"
+#include "ui/qt/common/Fonts.h"
+#include "ui/qt/common/MessageBox.h"
+#include "ui/qt/main/CommonDialog.h"
+#include "ui/qt/main/FolderDialog.h"
+#include "ui/qt/main/SMButton.h"
+#include "ui/qt/main/frmAutoPilot.h"
 
+#include "forms/MainWindowDesign.h"
 #include "job/ConversionJob.h"
+#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeScriptHost.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QUrl>
 
 #include <algorithm>
 #include <memory>
+
+namespace {
+
+QString qstring(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+QString qstring(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
 
 class tst_frmAutoPilot : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakeScriptHost> platform;
+    FakeDesktop desktop;
     std::unique_ptr<frmAutoPilot> window;
     QStringList messages;
 
@@ -52,7 +71,7 @@ private slots:
     {
         messages.clear();
         platform = std::make_unique<FakeScriptHost>();
-        window = std::make_unique<frmAutoPilot>(*platform);
+        window = std::make_unique<frmAutoPilot>(*platform, desktop);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -75,49 +94,34 @@ private slots:
         QVERIFY(!window->windowIcon().isNull());
     }
 
-    void layout_data()
+    void layoutFollowsTheDesign()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("Line1") << "Line1" << QRect(8, 16, 400, 1) << "";
-        QTest::newRow("Label1") << "Label1" << QRect(8, 24, 305, 17)
-                                << "File to perform conversion to:";
-        QTest::newRow("Text1") << "Text1" << QRect(8, 40, 305, 19) << "";
-        QTest::newRow("Button38") << "Button38" << QRect(320, 40, 73, 17) << "Add";
-        QTest::newRow("Button2") << "Button2" << QRect(400, 40, 17, 17) << "";
-        QTest::newRow("Label2") << "Label2" << QRect(8, 64, 305, 17)
-                                << "Target path/ folder for transformed file to reside:";
-        QTest::newRow("txtPath") << "txtPath" << QRect(8, 80, 305, 19) << "";
-        QTest::newRow("Button3") << "Button3" << QRect(320, 80, 97, 17) << "Target path";
-        QTest::newRow("Image6") << "Image6" << QRect(88, 104, 113, 137) << "";
-        QTest::newRow("Image7") << "Image7" << QRect(184, 104, 113, 137) << "";
-        QTest::newRow("Button6") << "Button6" << QRect(320, 112, 97, 17) << "CANCEL";
-        QTest::newRow("Button10") << "Button10" << QRect(320, 136, 97, 17) << "HELP";
-        QTest::newRow("Frame1") << "Frame1" << QRect(320, 160, 97, 57) << "Format: ";
-        QTest::newRow("Option1(2)") << "Option1(2)" << QRect(8, 16, 81, 17) << "SWF (Flash)";
-        QTest::newRow("Option1(1)") << "Option1(1)" << QRect(8, 32, 81, 17) << "FLV (Flash)";
-        QTest::newRow("Button7") << "Button7" << QRect(320, 224, 97, 17) << "GO";
-        QTest::newRow("Line2") << "Line2" << QRect(8, 248, 400, 1) << "";
-        QTest::newRow("Button4") << "Button4" << QRect(504, 208, 169, 17) << "Convert it now!";
-        QTest::newRow("Option1(0)") << "Option1(0)" << QRect(240, 328, 81, 17) << "AVI";
-        QTest::newRow("Option1(3)") << "Option1(3)" << QRect(128, 320, 81, 17) << "WMV";
-    }
-    void layout()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        QFETCH(QString, text);
-        auto* widget = control(qPrintable(name));
-        QCOMPARE(widget->geometry(), geometry);
-        QVERIFY(widget->isVisible());
-        QVERIFY(widget->isEnabled());
-        if (auto* label = qobject_cast<QLabel*>(widget); label && !text.isEmpty())
-            QCOMPARE(label->text(), text);
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            QCOMPARE(button->text(), text);
-        if (auto* frame = qobject_cast<QGroupBox*>(widget))
-            QCOMPARE(frame->title(), text);
+        for (const auto& design : forms::MainWindowDesign.controls) {
+            auto* widget = control(design.name.data());
+            const QString caption = qstring(design.caption);
+            QCOMPARE(widget->geometry(),
+                     QRect(design.box.left, design.box.top, design.box.width, design.box.height));
+            QVERIFY(widget->isVisible());
+            QVERIFY(widget->isEnabled());
+            const QString container = widget->parentWidget() == window.get()
+                                          ? QString()
+                                          : widget->parentWidget()->objectName();
+            QCOMPARE(container, qstring(design.container));
+            if (auto* label = qobject_cast<QLabel*>(widget); label && !caption.isEmpty())
+                QCOMPARE(label->text(), caption);
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                QCOMPARE(button->text(), caption);
+            if (auto* frame = qobject_cast<QGroupBox*>(widget))
+                QCOMPARE(frame->title(), caption);
+            if (design.kind != forms::Kind::Line && design.kind != forms::Kind::Image) {
+                QCOMPARE(widget->font().family(),
+                         qstring(design.face == forms::Face::Button ? forms::ButtonFaceName
+                                                                    : forms::WindowFaceName));
+                QCOMPARE(widget->font().bold(), design.face == forms::Face::WindowBold);
+            }
+            if (forms::MainWindowDesign.offScreen(design))
+                QVERIFY(!window->rect().intersects(widget->geometry()));
+        }
     }
 
     void captionsFitTheirBoxes_data()
@@ -156,31 +160,20 @@ private slots:
         QVERIFY(QFontMetrics(widget->font()).height() <= widget->height());
     }
 
-    void fontsAndPictures()
+    void pictures()
     {
-        QVERIFY(Text1()->font().bold());
-        QVERIFY(txtPath()->font().bold());
-        QVERIFY(control<QGroupBox>("Frame1")->font().bold());
-        QVERIFY(!option(2)->font().bold());
-        QCOMPARE(control("Button7")->font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(control("Label1")->font().family(), QStringLiteral("MS Sans Serif"));
-        for (const char* name :
-             {"Button38", "Button2", "Button3", "Button6", "Button10", "Button7"})
-            QCOMPARE(control<SMButton::Button>(name)->picture().size(), QSize(16, 16));
-        QVERIFY(control<SMButton::Button>("Button4")->picture().isNull());
-        QCOMPARE(control<SMButton::Button>("Button2")->picturePosition(),
-                 SMButton::Button::Centred);
+        for (const auto& design : forms::MainWindowDesign.controls) {
+            if (auto* button = qobject_cast<SMButton::Button*>(control(design.name.data()))) {
+                QCOMPARE(button->picture().isNull(), design.picture.empty());
+                QCOMPARE(button->picturePosition() == SMButton::Button::Centred,
+                         design.pictureAlone);
+            }
+        }
         // The key colour is cut out of the pictures.
         const QImage go = control<SMButton::Button>("Button7")->picture().toImage();
         QCOMPARE(qAlpha(go.pixel(0, 0)), 0);
         QCOMPARE(control<QLabel>("Image6")->pixmap().size(), QSize(350, 449));
         QCOMPARE(control<QLabel>("Image7")->pixmap().size(), QSize(177, 275));
-    }
-
-    void hiddenControlsLieOutsideTheWindow()
-    {
-        for (const char* name : {"Button4", "Option1(0)", "Option1(3)"})
-            QVERIFY(!window->rect().intersects(control(name)->geometry()));
     }
 
     void startsEmptyWithNoFormatAndFocusOnAdd()
@@ -201,9 +194,13 @@ private slots:
                 order << widget->objectName();
             widget = widget->nextInFocusChain();
         } while (widget != control("Button38"));
-        QCOMPARE(order, (QStringList{"Button38", "Button2", "txtPath", "Button3", "Button6",
-                                     "Button7", "Button10", "Button4", "Text1", "Option1(2)",
-                                     "Option1(0)", "Option1(3)", "Option1(1)"}));
+        QStringList designed;
+        for (const auto* design : forms::MainWindowDesign.tabChain())
+            designed << qstring(design->name);
+        QCOMPARE(order, designed);
+        // The controls no one sees are out of the keyboard's reach.
+        for (const char* name : {"Button4", "Option1(0)", "Option1(3)"})
+            QCOMPARE(control(name)->focusPolicy(), Qt::NoFocus);
     }
 
     void formatButtonsGroupByContainer()
@@ -223,133 +220,62 @@ private slots:
         QVERIFY(option(3)->isChecked());
     }
 
-    void addFillsTheSourceAndACancelKeepsIt()
+    void buttonsReachTheirCommands()
     {
         CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
         click("Button38");
         QCOMPARE(Text1()->text(), QStringLiteral("/v/party.avi"));
-        Text1()->setText(QStringLiteral("/typed/by hand.avi"));
-        CommonDialog::setNextFileName(QString());
-        click("Button38");
-        QCOMPARE(Text1()->text(), QStringLiteral("/typed/by hand.avi"));
+        FolderDialog::setNextDirectory(QStringLiteral("/srv/out/"));
+        click("Button3");
+        QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
+        option(1)->click();
+        click("Button7");
+        QVERIFY(messages.isEmpty());
+        QCOMPARE(platform->scripts.size(), std::size_t(1));
+        QCOMPARE(platform->starts, 1);
+        click("Button4");
+        QCOMPARE(platform->starts, 2);
         click("Button2");
         QCOMPARE(Text1()->text(), QString());
+        click("Button7");
+        QCOMPARE(messages, QStringList{qstring(ConversionJob::Messages::SourceMissing)});
     }
 
-    void targetPathTakesTheFolderAndASeparator_data()
+    void enterAndSpacePressAFocusedButton()
     {
-        QTest::addColumn<bool>("nativeBrowser");
-        QTest::addColumn<int>("dialect");
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("target");
-        const int posix = int(platform::ScriptDialect::Posix);
-        const int windows = int(platform::ScriptDialect::Windows);
-        QTest::newRow("folder") << false << posix << "/srv/out"
-                                << "/srv/out/";
-        QTest::newRow("root") << false << posix << "/"
-                              << "//";
-        QTest::newRow("cancel keeps the target") << false << posix << ""
-                                                 << "/before/";
-        QTest::newRow("shell folder") << true << windows << "E:\\out"
-                                      << "E:\\out\\";
-        QTest::newRow("shell drive root") << true << windows << "C:\\"
-                                          << "C:\\\\";
-        QTest::newRow("shell share") << true << windows << "\\\\server\\share\\folder"
-                                     << "\\\\server\\share\\folder\\";
-        QTest::newRow("shell cancel keeps the target") << true << windows << ""
-                                                       << "/before/";
-    }
-    void targetPathTakesTheFolderAndASeparator()
-    {
-        QFETCH(bool, nativeBrowser);
-        QFETCH(int, dialect);
-        QFETCH(QString, chosen);
-        QFETCH(QString, target);
-        platform->folderBrowser = nativeBrowser;
-        platform->scriptDialect = platform::ScriptDialect(dialect);
-        platform->browsedFolder = chosen.toStdU16String();
-        FolderDialog::setNextDirectory(chosen);
-        txtPath()->setText(QStringLiteral("/before/"));
-
-        click("Button3");
-
-        QCOMPARE(txtPath()->text(), target);
-        if (nativeBrowser) {
-            QCOMPARE(platform->browses.size(), std::size_t(1));
-            QCOMPARE(platform->browses[0].first, std::uintptr_t(window->winId()));
-            QCOMPARE(platform->browses[0].second, std::u16string(u"Select Target Folder..."));
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            Text1()->setText(QStringLiteral("/v/party.avi"));
+            control("Button2")->setFocus();
+            QTest::keyClick(control("Button2"), key);
+            QTRY_COMPARE(Text1()->text(), QString());
         }
     }
 
-    void goRefusesWithAMessage_data()
+    void pathFieldsTakeLongPathsAndDroppedLocalFiles()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no target")
-            << "/v/party.avi"
-            << "" << QString::fromUtf16(ConversionJob::Messages::TargetMissing);
-        QTest::newRow("no source")
-            << ""
-            << "/o/" << QString::fromUtf16(ConversionJob::Messages::SourceMissing);
-        QTest::newRow("the source itself")
-            << "/v/party.flv"
-            << "/v/" << QString::fromUtf16(ConversionJob::Messages::OverwritesSource);
-    }
-    void goRefusesWithAMessage()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, target);
-        QFETCH(QString, message);
-        Text1()->setText(source);
-        txtPath()->setText(target);
-        option(1)->click();
+        const QString longPath =
+            QStringLiteral("/") + QString(40000, QLatin1Char('d')) + QStringLiteral("/clip.avi");
+        Text1()->setText(longPath);
+        QCOMPARE(Text1()->text(), longPath);
 
-        click("Button7");
-
-        QCOMPARE(messages, QStringList{message});
-        QVERIFY(platform->scripts.empty());
-        QCOMPARE(platform->starts, 0);
-        QCOMPARE(Text1()->text(), source);
-        QCOMPARE(txtPath()->text(), target);
-    }
-
-    void goWritesAndStartsTheScript()
-    {
-        Text1()->setText(QStringLiteral("/v/party.avi"));
-        txtPath()->setText(QStringLiteral("/o/"));
-        option(0)->click();
-        option(2)->click();
-
-        click("Button7");
-
-        QVERIFY(messages.isEmpty());
-        QCOMPARE(platform->scripts.size(), std::size_t(1));
-        QVERIFY(QString::fromStdU16String(platform->scripts[0])
-                    .contains(QStringLiteral("'/v/party.avi' -ar 44100 '/o/party.swf'")));
-        QCOMPARE(platform->starts, 1);
-
-        click("Button4");
-        QCOMPARE(platform->starts, 2);
-        QCOMPARE(platform->scripts.size(), std::size_t(1));
-    }
-
-    void failuresToWriteOrStartAreShown()
-    {
-        Text1()->setText(QStringLiteral("/v/party.avi"));
-        txtPath()->setText(QStringLiteral("/o/"));
-        platform->startFailure = u"No terminal window could be opened";
-        click("Button7");
-        platform->writeFailure = u"disk full";
-        click("Button7");
-        QCOMPARE(messages, (QStringList{"No terminal window could be opened", "disk full"}));
-        QCOMPARE(platform->starts, 0);
-    }
-
-    void convertItNowWithoutAScriptSaysSo()
-    {
-        click("Button4");
-        QCOMPARE(messages, QStringList{"no script"});
+        const auto drop = [](QWidget* field, QMimeData* data) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(field, &enter);
+            QDropEvent event(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(field, &event);
+        };
+        QMimeData local;
+        local.setUrls({QUrl::fromLocalFile(QStringLiteral("/v/my clip 100%.avi"))});
+        drop(Text1(), &local);
+        QCOMPARE(Text1()->text(), QStringLiteral("/v/my clip 100%.avi"));
+        QMimeData remote;
+        remote.setUrls({QUrl(QStringLiteral("https://example.com/clip.avi"))});
+        drop(Text1(), &remote);
+        QMimeData plain;
+        plain.setText(QStringLiteral("file:///v/other.avi"));
+        drop(Text1(), &plain);
+        QCOMPARE(Text1()->text(), QStringLiteral("/v/my clip 100%.avi"));
     }
 
     void helpOpensOneAboutWindow()

@@ -8,15 +8,6 @@ namespace {
 // 8.25 pt at 96 dots per inch.
 constexpr int PixelSize = 11;
 
-QFont face(const char* family, bool bold)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(PixelSize);
-    font.setBold(bold);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
 } // namespace
 
 void installSubstitutions()
@@ -24,18 +15,19 @@ void installSubstitutions()
     // Liberation Sans is close to both faces' widths, so every caption fits its box.
     const QStringList alternatives = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                       QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), alternatives);
-    QFont::insertSubstitutions(QStringLiteral("Tahoma"), alternatives);
+    for (const auto name : {forms::WindowFaceName, forms::ButtonFaceName})
+        QFont::insertSubstitutions(QString::fromUtf16(name.data(), qsizetype(name.size())),
+                                   alternatives);
 }
 
-QFont msSansSerif(bool bold)
+QFont font(forms::Face face)
 {
-    return face("MS Sans Serif", bold);
-}
-
-QFont tahoma()
-{
-    return face("Tahoma", false);
+    const auto name = face == forms::Face::Button ? forms::ButtonFaceName : forms::WindowFaceName;
+    QFont font(QString::fromUtf16(name.data(), qsizetype(name.size())));
+    font.setPixelSize(PixelSize);
+    font.setBold(face == forms::Face::WindowBold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
 }
 
 } // namespace Fonts

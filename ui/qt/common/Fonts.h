@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/Design.h"
+
 #include <QFont>
 
 // The faces the windows were laid out with, in pixel sizes: every control has a fixed place
@@ -9,10 +11,7 @@ namespace Fonts {
 // Maps the layout's faces to installed ones of similar width where they are missing.
 void installSubstitutions();
 
-// "MS Sans Serif", 8.25 pt: the windows' own face.
-QFont msSansSerif(bool bold = false);
-
-// "Tahoma", 8.25 pt: the buttons' face.
-QFont tahoma();
+// The face of the design, 8.25 pt at 96 dpi.
+QFont font(forms::Face face);
 
 } // namespace Fonts

@@ -2,10 +2,18 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QStringList>
 
-std::optional<QString> CommonDialog::nextFileName_;
+#include <optional>
 
-QString CommonDialog::nameFilter(const QString& filter)
+namespace CommonDialog {
+namespace {
+
+std::optional<QString> nextFileName;
+
+} // namespace
+
+QString nameFilter(const QString& filter)
 {
     const QString description = filter.section(QLatin1Char('|'), 0, 0);
     QStringList patterns;
@@ -22,24 +30,29 @@ QString CommonDialog::nameFilter(const QString& filter)
     return QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
 }
 
-void CommonDialog::setNextFileName(const QString& fileName)
+void setNextFileName(const QString& fileName)
 {
-    nextFileName_ = fileName;
+    nextFileName = fileName;
 }
 
-bool CommonDialog::ShowOpen()
+bool ShowOpen(QWidget* parent, forms::CommonDialog& dlg)
 {
     QString chosen;
-    if (nextFileName_) {
-        chosen = *nextFileName_;
-        nextFileName_.reset();
+    if (nextFileName) {
+        chosen = *nextFileName;
+        nextFileName.reset();
     } else {
-        // The patterns are in the filter's own description already.
-        chosen = QFileDialog::getOpenFileName(parent_, DialogTitle, FileName, nameFilter(Filter),
+        // The patterns are in the filter's own description already; the dialog opens where
+        // the file chosen last is.
+        chosen = QFileDialog::getOpenFileName(parent, QString::fromStdU16String(dlg.DialogTitle),
+                                              QString::fromStdU16String(dlg.FileName),
+                                              nameFilter(QString::fromStdU16String(dlg.Filter)),
                                               nullptr, QFileDialog::HideNameFilterDetails);
     }
     if (chosen.isEmpty())
         return false;
-    FileName = QDir::toNativeSeparators(chosen);
+    dlg.FileName = QDir::toNativeSeparators(chosen).toStdU16String();
     return true;
 }
+
+} // namespace CommonDialog

@@ -1,8 +1,9 @@
 #include "SMButton.h"
 
-#include "ui/common/Fonts.h"
+#include "forms/Design.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace SMButton {
@@ -10,12 +11,12 @@ namespace {
 
 constexpr int PictureSize = 16;
 constexpr int Padding = 3;
+constexpr auto Look = forms::SMButtonLook;
 
 } // namespace
 
 Button::Button(QWidget* parent) : QAbstractButton(parent)
 {
-    setFont(Fonts::tahoma());
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
@@ -28,7 +29,7 @@ void Button::setPicture(const QString& iconFile)
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] & 0xFFFFFF) == BeTransparentColor)
+            if ((line[x] & 0xFFFFFF) == Look.transparentColor)
                 line[x] = 0;
         }
     }
@@ -46,7 +47,7 @@ void Button::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect face = rect();
-    painter.fillRect(face, QColor(underMouse() ? BackOver : BackColor));
+    painter.fillRect(face, QColor::fromRgb(underMouse() ? Look.backOver : Look.backColor));
 
     // A pressed button's content sinks one pixel, its only sign of being pressed.
     const int sink = isDown() ? 1 : 0;
@@ -61,25 +62,35 @@ void Button::paintEvent(QPaintEvent*)
             textLeft += PictureSize + Padding;
     }
     if (!text().isEmpty()) {
-        painter.setPen(QColor(ForeColor));
+        painter.setPen(QColor::fromRgb(Look.foreColor));
         const QRect area = face.adjusted(textLeft, sink, -Padding + sink, sink);
         const int flags = Qt::AlignCenter | Qt::TextSingleLine;
         painter.drawText(area, flags, text());
         focusArea = painter.boundingRect(area, flags, text()).adjusted(-1, 0, 1, 0);
     }
 
-    painter.setPen(QColor(BorderColor));
+    painter.setPen(QColor::fromRgb(Look.borderColor));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(face.adjusted(0, 0, -1, -1));
 
     // Around the caption, as classic buttons do, since the face is too low for a frame
     // inside the border.
     if (hasFocus() && !focusArea.isNull()) {
-        QPen dots{QColor(ForeColor)};
+        QPen dots{QColor::fromRgb(Look.foreColor)};
         dots.setStyle(Qt::DotLine);
         painter.setPen(dots);
         painter.drawRect(focusArea.intersected(face.adjusted(1, 1, -2, -2)));
     }
+}
+
+void Button::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace SMButton

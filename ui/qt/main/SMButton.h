@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QColor>
 
 namespace SMButton {
 
@@ -13,12 +12,6 @@ class Button : public QAbstractButton {
 public:
     // Where the picture goes: beside the caption, or alone in the middle of the face.
     enum PicturePosition { BesideCaption = 0, Centred = 4 };
-
-    static constexpr QRgb BackColor = 0xFFFFFF;
-    static constexpr QRgb ForeColor = 0x000000;
-    static constexpr QRgb BackOver = 0xFFFFFF;
-    static constexpr QRgb BorderColor = 0x000000;
-    static constexpr QRgb BeTransparentColor = 0xFE00FE;
 
     explicit Button(QWidget* parent = nullptr);
 
@@ -32,6 +25,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses a focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap picture_;

@@ -1,76 +1,49 @@
 #pragma once
 
-#include "CommonDialog.h"
+#include "forms/MainForm.h"
+#include "forms/MainView.h"
 #include "platform/Platform.h"
-#include "ui/about/frnAbout.h"
+#include "ui/qt/about/frnAbout.h"
+#include "ui/qt/common/FormBuilder.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-namespace SMButton {
-class Button;
-}
-
 // The main window: the source file, the target folder, the format, and the buttons that
-// convert, explain and close.
-class frmAutoPilot : public QWidget {
+// convert, explain and close. What the buttons do is the form's; the window shows it.
+class frmAutoPilot : public QWidget, public forms::MainView {
     Q_OBJECT
 public:
-    explicit frmAutoPilot(platform::Platform& platform, QWidget* parent = nullptr);
+    frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
-
-    // The folder the user picks, or the empty text when the pick was cancelled or failed.
-    QString BrowseForFolder(std::uintptr_t lngHwnd, const QString& strPrompt);
-
-    // Starts the conversion script written last ("Convert it now!", and the end of "GO").
-    void Button4_Click();
 
     // The About window while it is open.
     frnAbout* aboutWindow() const { return about_; }
+
+    std::u16string text(forms::Field field) const override;
+    void setText(forms::Field field, const std::u16string& text) override;
+    bool isSelected(int index) const override;
+    void showMessage(const std::u16string& text) override;
+    bool showOpen(forms::CommonDialog& dlg) override;
+    std::optional<std::u16string> browseForFolder(const std::u16string& prompt) override;
+    void showAbout() override;
+    void closeAbout() override;
+    void close() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Button38_Click();
-    void Button2_Click();
-    void Button3_Click();
-    void Button7_Click();
-    void Button10_Click();
-    void Button6_Click();
-    void Form_Unload();
-    void loadArtwork();
+    QLineEdit* field(forms::Field field) const;
 
-    void showMessage(const std::u16string& text);
-
-    platform::Platform& platform_;
-    QPointer<frnAbout> about_;
-
-    QFrame* Line1;
-    QLabel* Label1;
-    QLineEdit* Text1;
-    SMButton::Button* Button38;
-    SMButton::Button* Button2;
-    QLabel* Label2;
-    QLineEdit* txtPath;
-    SMButton::Button* Button3;
-    QLabel* Image6;
-    QLabel* Image7;
-    SMButton::Button* Button6;
-    SMButton::Button* Button10;
-    QGroupBox* Frame1;
+    platform::Desktop& desktop_;
+    forms::MainForm form_;
+    FormBuilder controls_;
     std::array<QRadioButton*, 4> Option1;
-    SMButton::Button* Button7;
-    QFrame* Line2;
-    SMButton::Button* Button4;
-    CommonDialog dlg;
+    QPointer<frnAbout> about_;
 };

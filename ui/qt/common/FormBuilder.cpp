@@ -1,0 +1,139 @@
+#include "FormBuilder.h"
+
+#include "Fonts.h"
+#include "ui/qt/common/PathField.h"
+#include "ui/qt/main/SMButton.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QRadioButton>
+
+namespace {
+
+// The application's style with a narrower gap between an option button's indicator and its
+// caption, so that "SWF (Flash)" shows whole in its 81 pixels.
+class NarrowLabelSpacing : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QString resource(std::string_view file)
+{
+    return QStringLiteral(":/resources/") +
+           QString::fromLatin1(file.data(), qsizetype(file.size()));
+}
+
+} // namespace
+
+QString FormBuilder::text(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Special& special)
+    : window_(window), design_(design)
+{
+    window->setObjectName(QString::fromLatin1(design.name.data(), qsizetype(design.name.size())));
+    window->setWindowTitle(text(design.caption));
+    window->setFont(Fonts::font(forms::Face::Window));
+    window->setFixedSize(design.clientWidth, design.clientHeight);
+
+    auto* formatStyle = new NarrowLabelSpacing;
+    formatStyle->setParent(window);
+    // Option buttons group by container: one of each group may be selected.
+    std::map<std::string_view, QButtonGroup*> groups;
+    for (const auto& control : design.controls) {
+        QWidget* parent =
+            control.container.empty() ? window : widgets_.at(std::string(control.container));
+        QWidget* widget = special ? special(control, parent) : nullptr;
+        if (!widget)
+            widget = make(control, parent);
+        widget->setObjectName(
+            QString::fromLatin1(control.name.data(), qsizetype(control.name.size())));
+        widget->setGeometry(control.box.left, control.box.top, control.box.width,
+                            control.box.height);
+        if (control.kind != forms::Kind::Line && control.kind != forms::Kind::Image)
+            widget->setFont(Fonts::font(control.face));
+        if (!control.toolTip.empty())
+            widget->setToolTip(text(control.toolTip));
+        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            option->setStyle(formatStyle);
+            auto*& group = groups[control.container];
+            if (!group)
+                group = new QButtonGroup(window);
+            group->addButton(option);
+        }
+        // Controls no one can see stay out of the keyboard's reach.
+        if (forms::takesFocus(control.kind) && design.offScreen(control))
+            widget->setFocusPolicy(Qt::NoFocus);
+        widgets_.emplace(control.name, widget);
+    }
+
+    const auto chain = design.tabChain();
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(widgets_.at(std::string(chain[i - 1]->name)),
+                             widgets_.at(std::string(chain[i]->name)));
+    if (!chain.empty())
+        widgets_.at(std::string(chain.front()->name))->setFocus();
+}
+
+QWidget* FormBuilder::make(const forms::Control& control, QWidget* parent) const
+{
+    const QString caption = text(control.caption);
+    switch (control.kind) {
+    case forms::Kind::Line: {
+        auto* rule = new QFrame(parent);
+        rule->setAutoFillBackground(true);
+        QPalette palette = rule->palette();
+        palette.setColor(QPalette::Window, QColor::fromRgb(forms::RuleColor));
+        rule->setPalette(palette);
+        return rule;
+    }
+    case forms::Kind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case forms::Kind::TextBox:
+        return new PathField(parent);
+    case forms::Kind::Button: {
+        auto* button = new SMButton::Button(parent);
+        button->setText(caption);
+        if (control.pictureAlone)
+            button->setPicturePosition(SMButton::Button::Centred);
+        return button;
+    }
+    case forms::Kind::Image: {
+        auto* image = new QLabel(parent);
+        image->setScaledContents(true);
+        return image;
+    }
+    case forms::Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case forms::Kind::OptionButton:
+        return new QRadioButton(caption, parent);
+    }
+    return new QWidget(parent);
+}
+
+void FormBuilder::loadPictures() const
+{
+    window_->setWindowIcon(QIcon(resource(design_.icon)));
+    for (const auto& control : design_.controls) {
+        if (control.picture.empty())
+            continue;
+        QWidget* widget = widgets_.at(std::string(control.name));
+        if (auto* button = qobject_cast<SMButton::Button*>(widget))
+            button->setPicture(resource(control.picture));
+        else if (auto* image = qobject_cast<QLabel*>(widget))
+            image->setPixmap(QPixmap(resource(control.picture)));
+    }
+}

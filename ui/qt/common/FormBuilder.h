@@ -1,0 +1,39 @@
+#pragma once
+
+#include "forms/Design.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <string>
+
+// Builds a window's controls from its design: each named after the design, at its place, with
+// its caption, font and tooltip, in the design's tab order.
+class FormBuilder {
+public:
+    // Makes the widget of a control that needs more than its kind's usual one, or returns
+    // null for the usual one.
+    using Special = std::function<QWidget*(const forms::Control& control, QWidget* parent)>;
+
+    FormBuilder(QWidget* window, const forms::Window& design, const Special& special = {});
+
+    template <typename Widget> Widget* get(const char* name) const
+    {
+        return static_cast<Widget*>(widgets_.at(name));
+    }
+
+    // Decodes the window's icon and the pictures of its buttons and images: after the window is
+    // shown, so that it maps sooner.
+    void loadPictures() const;
+
+    static QString text(std::u16string_view text);
+
+private:
+    QWidget* make(const forms::Control& control, QWidget* parent) const;
+
+    QWidget* window_;
+    const forms::Window& design_;
+    std::map<std::string, QWidget*, std::less<>> widgets_;
+};
