@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommonDialog.h"
-#include "MainView.h"
+#include "forms/CommonDialog.h"
+#include "forms/MainView.h"
 #include "platform/Platform.h"
 
 namespace forms {
