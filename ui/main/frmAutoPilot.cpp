@@ -7,6 +7,7 @@
 #include "ui/common/Fonts.h"
 #include "ui/common/MessageBox.h"
 #include "ui/common/Placement.h"
+#include "ui/common/ProgramIcon.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -143,7 +144,7 @@ frmAutoPilot::frmAutoPilot(platform::Platform& platform, QWidget* parent)
 
 void frmAutoPilot::loadArtwork()
 {
-    setWindowIcon(QIcon(QStringLiteral(":/resources/varnelo.ico")));
+    setWindowIcon(ProgramIcon::icon());
     const std::pair<SMButton::Button*, const char*> pictures[] = {
         {Button38, "add"},   {Button2, "clear"}, {Button3, "target"},
         {Button6, "cancel"}, {Button10, "help"}, {Button7, "go"}};
