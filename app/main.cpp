@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "platform/Platform.h"
 #include "ui/common/Fonts.h"
 #include "ui/main/frmAutoPilot.h"
@@ -6,12 +7,12 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnelo"));
+    const CommandLine::Start start = CommandLine::start(argc, argv);
     Fonts::installSubstitutions();
 
     const auto platform = platform::createPlatform();
     frmAutoPilot window(*platform);
+    window.setSourceText(start.source);
     window.show();
     return QApplication::exec();
 }

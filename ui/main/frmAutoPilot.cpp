@@ -175,6 +175,11 @@ void frmAutoPilot::Button38_Click()
         Text1->setText(dlg.FileName);
 }
 
+void frmAutoPilot::setSourceText(const QString& text)
+{
+    Text1->setText(text);
+}
+
 void frmAutoPilot::Button2_Click()
 {
     Text1->clear();

@@ -34,6 +34,9 @@ public:
     // Starts the conversion script written last ("Convert it now!", and the end of "GO").
     void Button4_Click();
 
+    // Puts a video in the source field, as "Add" does: the file the program was started with.
+    void setSourceText(const QString& text);
+
     // The About window while it is open.
     frnAbout* aboutWindow() const { return about_; }
 
