@@ -72,10 +72,9 @@ Start start(int& argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     // Qt's own options, such as -platform, are known only to the application, which needs a
-    // display: arguments with those go the long way.
+    // display: arguments with those go the long way, and so does --help-all, which lists them.
     if (parser.parse(arguments) &&
-        (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
-         parser.isSet(QStringLiteral("version")))) {
+        (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")))) {
         const QCoreApplication textOnly(argc, argv);
         parser.process(textOnly);
     }
