@@ -1,16 +1,24 @@
 # make run:  install what is missing, build, start the program.
 # make test: install what is missing, build, run every test (Linux, then Windows under Wine).
+# make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
 
-.PHONY: run test build test-linux test-windows bench clean
+.PHONY: run deb test build test-linux test-windows bench clean
 
+# The program alone, in build-run/: the tests' build in build/ stays as it is.
 run:
 	scripts/install-deps.sh run
-	cmake --preset default -DBUILD_TESTING=OFF
-	cmake --build --preset default --target varnelo
-	./build/app/qt/varnelo
+	cmake --preset run
+	cmake --build --preset run --target varnelo
+	./build-run/app/qt/varnelo
+
+deb:
+	scripts/install-deps.sh deb
+	cmake --preset run
+	cmake --build --preset run
+	cpack --preset deb
 
 build:
-	cmake --preset default -DBUILD_TESTING=ON
+	cmake --preset default
 	cmake --build --preset default
 
 test:
@@ -32,4 +40,4 @@ bench: build
 	bench/run.sh
 
 clean:
-	rm -rf build build-mingw
+	rm -rf build build-run build-mingw

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program needs: "run" for building and starting it, "test"
-# for its tests too. Installs only what is missing; works as root or through sudo.
+# Installs the Debian packages the program needs: "run" for building and starting it, "deb"
+# for building its Debian package too, "test" for its tests as well. Installs only what is
+# missing; works as root or through sudo.
 set -euo pipefail
 
 run_packages=(
@@ -13,13 +14,16 @@ test_packages=(
     googletest libgtest-dev
     xvfb xauth xdotool x11-utils
     g++-mingw-w64-x86-64 wine wine64
+    lintian desktop-file-utils appstream
 )
+deb_packages=(dpkg-dev file)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
     run) ;;
-    test) packages+=("${test_packages[@]}") ;;
-    *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+    deb) packages+=("${deb_packages[@]}") ;;
+    test) packages+=("${deb_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: $0 [run|deb|test]" >&2; exit 2 ;;
 esac
 
 missing=()

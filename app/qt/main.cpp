@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "platform/Platform.h"
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/main/frmAutoPilot.h"
@@ -6,13 +7,13 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Varnelo"));
+    const CommandLine::Start start = CommandLine::start(argc, argv);
     Fonts::installSubstitutions();
 
     const auto host = platform::createScriptHost();
     const auto desktop = platform::createDesktop();
     frmAutoPilot window(*host, *desktop);
+    window.setText(forms::Field::Text1, start.source.toStdU16String());
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
-// Draws the program's pictures: the window and button icons, the two pictures of the main
-// window and the About window's picture and icon. Writes PNG for the two GIF pictures, which
+// Draws the program's pictures: the window and button icons, the program's picture at the
+// sizes of the desktop's icon theme, the two pictures of the main window and the About
+// window's picture and icon. Writes PNG for the two GIF pictures, which
 // scripts/make-artwork.sh turns into GIF; their background is transparent, so the window's
 // own colour shows around them.
 #include "IconFile.h"
@@ -11,6 +12,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -185,19 +187,28 @@ void landscape(QPainter& p, QRectF r, int step)
     p.drawPath(hills);
 }
 
+// The program's picture, the arrow of the "GO" button, drawn on a 16-pixel grid at any size.
+// The outline thickens more slowly than the arrow grows, so large ones do not look heavy.
+QImage programPicture(int size)
+{
+    return render(size, size, [size](QPainter& p) {
+        const qreal scale = size / 16.0;
+        p.scale(scale, scale);
+        p.setPen(QPen(QColor(0, 0, 0), std::max(1.0, size / 24.0) / scale));
+        p.setBrush(QColor(0, 200, 0));
+        p.drawPath(polygon({{1.5, 5.5},
+                            {7.5, 5.5},
+                            {7.5, 1.5},
+                            {14.5, 8},
+                            {7.5, 14.5},
+                            {7.5, 10.5},
+                            {1.5, 10.5}}));
+    });
+}
+
 QImage goPicture()
 {
-    return render(16, 16, [](QPainter& p) {
-        shape(p,
-              polygon({{1.5, 5.5},
-                       {7.5, 5.5},
-                       {7.5, 1.5},
-                       {14.5, 8},
-                       {7.5, 14.5},
-                       {7.5, 10.5},
-                       {1.5, 10.5}}),
-              QColor(0, 200, 0));
-    });
+    return programPicture(16);
 }
 
 void writeIcons(const QDir& out)
@@ -363,6 +374,11 @@ int main(int argc, char** argv)
         fail("film.png");
     if (!formatPicture().save(out.filePath("format.png")))
         fail("format.png");
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral("varnelo-%1.png").arg(size);
+        if (!programPicture(size).save(out.filePath(file)))
+            fail(file);
+    }
     if (!toRgb(aboutPicture(), Qt::white).save(out.filePath("about.bmp"), "BMP"))
         fail("about.bmp");
     if (!IconFile::write(toRgb(aboutIcon(), Qt::white), 24, qRgb(255, 255, 255),

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The program as a user drives it: fill the two fields, pick a format, GO; the console
-# converts and a key closes it; CANCEL ends the program and removes the work folder.
+# The program as a user drives it: started on the video, as a file manager's "Open with" does,
+# fill the target, pick a format, GO; the console converts and a key closes it; CANCEL ends the
+# program and removes the work folder.
 source "$(dirname "$0")/lib.sh"
 program=$1
 
-"$program" &
+"$program" "$clip" &
 pid=$!
 wait_until 20 xdotool search --name '^Varnelo! v3.0$' >/dev/null
 window=$(xdotool search --name '^Varnelo! v3.0$' | head -n 1)
@@ -17,7 +18,6 @@ fill() { # x y text
 }
 
 mkdir "$scratch/out"
-fill 150 49 "$clip"
 fill 150 89 "$scratch/out/"
 
 click 334 200 # FLV (Flash)

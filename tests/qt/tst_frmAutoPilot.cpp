@@ -91,7 +91,9 @@ private slots:
         QVERIFY(flags & Qt::WindowSystemMenuHint);
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!window->windowIcon().isNull());
+        const QList<QSize> iconSizes{{16, 16}, {32, 32},   {48, 48},
+                                     {64, 64}, {128, 128}, {256, 256}};
+        QCOMPARE(window->windowIcon().availableSizes(), iconSizes);
     }
 
     void layoutFollowsTheDesign()

@@ -21,6 +21,7 @@ frnAbout::frnAbout(platform::Desktop& desktop)
                 })
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(FormBuilder::resource(forms::AboutWindowDesign.icon)));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, QColor::fromRgb(forms::AboutWindowDesign.background));

@@ -25,13 +25,13 @@ public:
     }
 };
 
-QString resource(std::string_view file)
+} // namespace
+
+QString FormBuilder::resource(std::string_view file)
 {
     return QStringLiteral(":/resources/") +
            QString::fromLatin1(file.data(), qsizetype(file.size()));
 }
-
-} // namespace
 
 QString FormBuilder::text(std::u16string_view text)
 {
@@ -39,7 +39,7 @@ QString FormBuilder::text(std::u16string_view text)
 }
 
 FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Special& special)
-    : window_(window), design_(design)
+    : design_(design)
 {
     window->setObjectName(QString::fromLatin1(design.name.data(), qsizetype(design.name.size())));
     window->setWindowTitle(text(design.caption));
@@ -126,7 +126,6 @@ QWidget* FormBuilder::make(const forms::Control& control, QWidget* parent) const
 
 void FormBuilder::loadPictures() const
 {
-    window_->setWindowIcon(QIcon(resource(design_.icon)));
     for (const auto& control : design_.controls) {
         if (control.picture.empty())
             continue;

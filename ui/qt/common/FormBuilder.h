@@ -24,16 +24,17 @@ public:
         return static_cast<Widget*>(widgets_.at(name));
     }
 
-    // Decodes the window's icon and the pictures of its buttons and images: after the window is
-    // shown, so that it maps sooner.
+    // Decodes the pictures of the buttons and images: after the window is shown, so that it
+    // maps sooner.
     void loadPictures() const;
 
     static QString text(std::u16string_view text);
+    // The path of a picture among the resources built into the program.
+    static QString resource(std::string_view file);
 
 private:
     QWidget* make(const forms::Control& control, QWidget* parent) const;
 
-    QWidget* window_;
     const forms::Window& design_;
     std::map<std::string, QWidget*, std::less<>> widgets_;
 };

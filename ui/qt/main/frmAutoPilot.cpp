@@ -5,6 +5,7 @@
 #include "SMButton.h"
 #include "forms/MainWindowDesign.h"
 #include "ui/qt/common/MessageBox.h"
+#include "ui/qt/common/ProgramIcon.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -38,7 +39,10 @@ frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& deskto
 
     // Decoding the pictures waits until the window is on its way to the screen: they are in
     // place before its first paint, and the window shows sooner.
-    QTimer::singleShot(0, this, [this] { controls_.loadPictures(); });
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(ProgramIcon::icon());
+        controls_.loadPictures();
+    });
 }
 
 frmAutoPilot::~frmAutoPilot()

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: packed from the build, checked by lintian, installed
+# with dpkg, started from PATH, its desktop entry and metadata valid, the installed window
+# converting a video; then removed, leaving nothing behind. Installing needs root: skipped
+# (77) without it. Needs a display for the window, as the end-to-end tests do.
+set -euo pipefail
+build=$1
+version=$2
+id=example.pelmora.Varnelo
+
+[ "$(id -u)" -eq 0 ] || { echo "skipped: installing the package needs root"; exit 77; }
+installed() { dpkg-query -W -f='${db:Status-Abbrev}' varnelo 2>/dev/null | grep -q '^.[^n]'; }
+if installed; then
+    echo "skipped: this machine has varnelo installed already; remove it first (dpkg -r varnelo)"
+    exit 77
+fi
+
+scratch=$(mktemp -d)
+trap 'if installed; then dpkg -r varnelo >/dev/null; fi; rm -rf "$scratch"' EXIT
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
+deb=$scratch/varnelo_$version-1_amd64.deb
+[ -f "$deb" ] || { echo "no $(basename "$deb") among: $(ls "$scratch")" >&2; exit 1; }
+lintian --fail-on error "$deb"
+
+dpkg -i "$deb"
+[ "$(command -v varnelo)" = /usr/bin/varnelo ]
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY varnelo --version)" = "Varnelo $version" ]
+desktop-file-validate "/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml"
+"$(dirname "$0")/../e2e/window.sh" /usr/bin/varnelo
+
+files=$(dpkg -L varnelo)
+dpkg -r varnelo
+! installed || { echo "varnelo is still installed" >&2; exit 1; }
+left=$(while read -r path; do
+    if [ -e "$path" ] && [ ! -d "$path" ]; then echo "$path"; fi
+done <<<"$files")
+[ -z "$left" ] && [ ! -e /usr/share/doc/varnelo ] || { echo "left behind: $left" >&2; exit 1; }
+echo "built, installed, ran and removed $(basename "$deb")"

@@ -1,0 +1,13 @@
+#include "ProgramIcon.h"
+
+namespace ProgramIcon {
+
+QIcon icon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/resources/varnelo-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace ProgramIcon
