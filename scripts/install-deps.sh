@@ -13,7 +13,7 @@ run_packages=(
 test_packages=(
     googletest libgtest-dev
     xvfb xauth xdotool x11-utils
-    g++-mingw-w64-x86-64 wine wine64
+    g++-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream
 )
 deb_packages=(dpkg-dev file)
