@@ -15,7 +15,7 @@ int main()
 {
     QTemporaryDir scratch;
     platform::PosixScriptHost posix(scratch.filePath(QStringLiteral("VC_Temp")),
-                                  [](const std::u16string&) { return platform::Error(); });
+                                    [](const std::u16string&) { return platform::Error(); });
     const ConversionJob::Inputs inputs{u"/home/ann/videos/holiday on the coast 2026.avi",
                                        u"/home/ann/converted/",
                                        {false, true, false, false}};

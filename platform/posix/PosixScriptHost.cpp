@@ -30,7 +30,7 @@ Error message(const QString& text)
 std::unique_ptr<ScriptHost> createScriptHost()
 {
     return std::make_unique<PosixScriptHost>(PosixScriptHost::defaultWorkFolder(),
-                                           &TerminalLauncher::start);
+                                             &TerminalLauncher::start);
 }
 
 PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter startConsole)

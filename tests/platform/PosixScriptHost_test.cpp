@@ -245,14 +245,15 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
 {
     const auto work = temp_.path() / "VC_Temp";
     std::vector<QProcess*> consoles;
-    platform::PosixScriptHost posix(qpath(work), [&](const std::u16string& path) -> platform::Error {
-        auto* sh = new QProcess;
-        sh->setProcessEnvironment(environment("0", "0.5"));
-        sh->start(QStringLiteral("/bin/sh"), {QString::fromStdU16String(path)});
-        sh->closeWriteChannel();
-        consoles.push_back(sh);
-        return {};
-    });
+    platform::PosixScriptHost posix(
+        qpath(work), [&](const std::u16string& path) -> platform::Error {
+            auto* sh = new QProcess;
+            sh->setProcessEnvironment(environment("0", "0.5"));
+            sh->start(QStringLiteral("/bin/sh"), {QString::fromStdU16String(path)});
+            sh->closeWriteChannel();
+            consoles.push_back(sh);
+            return {};
+        });
 
     ASSERT_EQ(ConversionJob::prepare({u"/v/first.avi", u"/o/", {false, true, false, false}}, posix),
               std::nullopt);
