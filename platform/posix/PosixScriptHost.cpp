@@ -56,6 +56,13 @@ bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+bool PosixScriptHost::isFolder(const std::u16string& path) const
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(toQString(path)).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
 Error PosixScriptHost::checkFolder() const
 {
     // lstat, not stat: a link put in the folder's place must not lead the scripts elsewhere.

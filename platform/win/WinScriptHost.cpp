@@ -58,6 +58,12 @@ bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& 
     return identify(first, a) && identify(second, b) && a == b;
 }
 
+bool WinScriptHost::isFolder(const std::u16string& path) const
+{
+    const DWORD attributes = GetFileAttributesW(toWide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 Error WinScriptHost::writeScript(const std::u16string& text)
 {
     // cmd.exe reads a batch file in the console's code page, which starts as the OEM one.

@@ -203,23 +203,32 @@ protected:
 
 TEST_F(ScriptRun, TheConverterGetsThePathsUnchanged)
 {
-    const std::u16string names[] = {
-        u"a b.avi",         u"100%x.avi", u"it's.avi",           u"$(touch pwned)`touch pwned`.avi",
-        u"a&b;c|d>e.avi",   u"Größe.avi", u"  lead and trail  ", u"-dash.avi",
-        u"back\\slash.avi",
+    struct Row {
+        std::u16string name;
+        std::u16string target;
+        std::u16string output;
     };
-    for (const auto& name : names) {
-        SCOPED_TRACE(testing::PrintToString(name));
+    const Row rows[] = {
+        {u"a b.avi", u"/o/", u"/o/a b.flv"},
+        {u"100%x.avi", u"/o/", u"/o/100%x.flv"},
+        {u"it's.avi", u"/o/", u"/o/it's.flv"},
+        {u"$(touch pwned)`touch pwned`.avi", u"/o/", u"/o/$(touch pwned)`touch pwned`.flv"},
+        {u"a&b;c|d>e.avi", u"/o/", u"/o/a&b;c|d>e.flv"},
+        {u"Größe.avi", u"/o/", u"/o/Größe.flv"},
+        {u"  lead and trail  ", u"/o/", u"/o/  lead and trail  .flv"},
+        {u"back\\slash.avi", u"/o/", u"/o/back\\slash.flv"},
+        {u"-dash.avi", u"-", u"./--dash.flv"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.name));
         fs::remove(record_);
         const auto file = temp_.path() / "s.sh";
-        writeFile(file, script(u"/v/" + name, u"/o/"));
+        writeFile(file, script(u"/v/" + row.name, row.target));
         run(file, "0");
-        const auto expectedOutput =
-            std::u16string(u"/o/") + name.substr(0, name.size() - 4) + u".flv";
         EXPECT_EQ(
             QString::fromStdString(readFile(record_)),
             QStringLiteral("[-i][/v/%1][%2]\n")
-                .arg(QString::fromStdU16String(name), QString::fromStdU16String(expectedOutput)));
+                .arg(QString::fromStdU16String(row.name), QString::fromStdU16String(row.output)));
         EXPECT_FALSE(fs::exists(temp_.path() / "pwned"));
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/win/WinScriptHost.h"
 
 #include "job/ConversionJob.h"
+#include "job/ScriptText.h"
 #include "platform/win/ConsoleStart.h"
 #include "platform/win/WideText.h"
 #include "tests/support/TempFolder.h"
@@ -143,8 +144,10 @@ TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
         expected += "[-i][" + utf8(source) + "][" +
                     utf8(u"C:\\out dir\\" + name.substr(0, name.size() - 4) + u".flv") + "]\n";
     }
-    // With no format chosen the output is the bare folder, whose backslash meets the quote.
-    ASSERT_EQ(ConversionJob::prepare({u"C:\\x\\abcd", u"C:\\out\\", {}}, windows), std::nullopt);
+    // A bare folder as the output, whose backslash meets the quote.
+    ASSERT_EQ(windows.writeScript(ScriptText::compose(platform::ScriptDialect::Windows,
+                                                      u"C:\\x\\abcd", u"C:\\out\\", false)),
+              std::nullopt);
     ASSERT_EQ(windows.startScript(), std::nullopt);
     waitForConsoles();
     expected += "[-i][C:\\x\\abcd][C:\\out\\]\n";
