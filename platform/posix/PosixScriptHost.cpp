@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -42,8 +43,16 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
 
 QString PosixScriptHost::defaultWorkFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/VC_Temp");
+    // Qt gives no runtime folder when the one it falls back to belongs to someone else; the
+    // user's cache folder is the user's own too. A folder at the root or right under it is
+    // taken for a missing one.
+    for (const auto location :
+         {QStandardPaths::RuntimeLocation, QStandardPaths::GenericCacheLocation}) {
+        const QString base = QDir::cleanPath(QStandardPaths::writableLocation(location));
+        if (QDir::isAbsolutePath(base) && QFileInfo(base).path() != QDir::rootPath())
+            return base + QStringLiteral("/VC_Temp");
+    }
+    return {};
 }
 
 bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string& second) const
@@ -65,10 +74,17 @@ bool PosixScriptHost::isFolder(const std::u16string& path) const
 
 Error PosixScriptHost::checkFolder() const
 {
+    if (folder_.isEmpty())
+        return message(QStringLiteral("There is no private folder for the conversion script: "
+                                      "set XDG_RUNTIME_DIR or HOME to a folder of yours."));
     // lstat, not stat: a link put in the folder's place must not lead the scripts elsewhere.
     struct stat info {};
-    if (::lstat(QFile::encodeName(folder_).constData(), &info) != 0 && errno == ENOENT)
-        return {};
+    if (::lstat(QFile::encodeName(folder_).constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return {};
+        return message(QStringLiteral("The work folder %1 could not be examined: %2.")
+                           .arg(folder_, QString::fromLocal8Bit(std::strerror(errno))));
+    }
     if (S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0)
         return {};
     return message(QStringLiteral("The work folder %1 is not a private folder of yours. "
@@ -78,7 +94,16 @@ Error PosixScriptHost::checkFolder() const
 
 Error PosixScriptHost::makePrivateFolder() const
 {
-    if (::mkdir(QFile::encodeName(folder_).constData(), 0700) != 0 && errno != EEXIST)
+    if (auto error = checkFolder())
+        return error;
+    const QByteArray path = QFile::encodeName(folder_);
+    int made = ::mkdir(path.constData(), 0700);
+    // The cache folder that the work folder may lie in need not exist yet.
+    if (made != 0 && errno == ENOENT) {
+        ::mkdir(QFile::encodeName(QFileInfo(folder_).path()).constData(), 0700);
+        made = ::mkdir(path.constData(), 0700);
+    }
+    if (made != 0 && errno != EEXIST)
         return message(QStringLiteral("The work folder %1 could not be created: %2.")
                            .arg(folder_, QString::fromLocal8Bit(std::strerror(errno))));
     return checkFolder();

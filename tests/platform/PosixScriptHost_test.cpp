@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,38 +55,109 @@ TEST(PosixScriptHost, RefusesAWorkFolderThatIsNotPrivate)
 {
     struct Row {
         const char* name;
-        void (*make)(const fs::path& work, const fs::path& elsewhere);
+        // Makes the work folder in the test's folder and returns it.
+        fs::path (*make)(const fs::path& temp, const fs::path& elsewhere);
+        std::u16string message;
     };
+    const std::u16string notPrivate = u"not a private folder";
     const Row rows[] = {
         {"open to others",
-         [](const fs::path& work, const fs::path&) {
-             ::mkdir(work.c_str(), 0700);
-             ::chmod(work.c_str(), 0755);
-         }},
+         [](const fs::path& temp, const fs::path&) {
+             ::mkdir((temp / "VC_Temp").c_str(), 0700);
+             ::chmod((temp / "VC_Temp").c_str(), 0755);
+             return temp / "VC_Temp";
+         },
+         notPrivate},
         {"a link to another folder",
-         [](const fs::path& work, const fs::path& elsewhere) {
-             fs::create_directory_symlink(elsewhere, work);
-         }},
-        {"a file", [](const fs::path& work, const fs::path&) { writeFile(work, "x"); }},
+         [](const fs::path& temp, const fs::path& elsewhere) {
+             fs::create_directory_symlink(elsewhere, temp / "VC_Temp");
+             return temp / "VC_Temp";
+         },
+         notPrivate},
+        {"a file",
+         [](const fs::path& temp, const fs::path&) {
+             writeFile(temp / "VC_Temp", "x");
+             return temp / "VC_Temp";
+         },
+         notPrivate},
+        {"a file in the place of its parent",
+         [](const fs::path& temp, const fs::path&) {
+             writeFile(temp / "parent", "x");
+             return temp / "parent" / "VC_Temp";
+         },
+         u"could not be examined: Not a directory."},
+        {"no folder to put it in", [](const fs::path&, const fs::path&) { return fs::path(); },
+         u"There is no private folder"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempFolder temp;
-        const auto work = temp.path() / "VC_Temp";
         const auto elsewhere = temp.path() / "elsewhere";
         ::mkdir(elsewhere.c_str(), 0700);
-        row.make(work, elsewhere);
         Started started;
-        platform::PosixScriptHost posix(qpath(work), started.starter());
+        platform::PosixScriptHost posix(qpath(row.make(temp.path(), elsewhere)), started.starter());
 
         const auto error = posix.writeScript(u"x");
 
         ASSERT_TRUE(error.has_value());
-        EXPECT_NE(error->find(u"not a private folder"), std::u16string::npos);
+        EXPECT_NE(error->find(row.message), std::u16string::npos) << testing::PrintToString(*error);
         EXPECT_FALSE(fs::exists(elsewhere / "temp.sh"));
-        EXPECT_TRUE(posix.startScript().has_value());
+        EXPECT_EQ(posix.startScript(), error);
         EXPECT_TRUE(started.scripts.empty());
     }
+}
+
+// Sets an environment variable, or takes it away, for one test.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::optional<std::string>& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        if (value)
+            qputenv(name, QByteArray::fromStdString(*value));
+        else
+            qunsetenv(name);
+    }
+    ~ScopedVariable()
+    {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+TEST(PosixScriptHost, WithoutARuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAtTheRoot)
+{
+    TempFolder temp;
+    // Qt has no runtime folder when the one it would fall back to is not a folder of the user's.
+    writeFile(temp.path() / ("runtime-" + std::string(::getpwuid(::geteuid())->pw_name)), "x");
+    const ScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
+    const ScopedVariable tmp("TMPDIR", temp.path().string());
+    struct Row {
+        std::optional<std::string> home;
+        std::optional<std::string> cache;
+        fs::path work;
+    };
+    const Row rows[] = {
+        {temp.path().string(), std::nullopt, temp.path() / ".cache" / "VC_Temp"},
+        {"/", (temp.path() / "cache").string(), temp.path() / "cache" / "VC_Temp"},
+        {"/", std::nullopt, fs::path()},
+        {"/", "relative", fs::path()},
+    };
+    for (const auto& row : rows) {
+        const ScopedVariable home("HOME", row.home);
+        const ScopedVariable cache("XDG_CACHE_HOME", row.cache);
+        EXPECT_EQ(platform::PosixScriptHost::defaultWorkFolder(), qpath(row.work));
+    }
+    platform::PosixScriptHost posix(qpath(temp.path() / ".cache" / "VC_Temp"), Started().starter());
+    EXPECT_EQ(posix.writeScript(u"x"), std::nullopt);
+    EXPECT_EQ(readFile(temp.path() / ".cache" / "VC_Temp" / "temp.sh"), "x");
 }
 
 TEST(PosixScriptHost, StartsACopyOfTheLastScript)
