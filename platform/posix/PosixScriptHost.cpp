@@ -1,11 +1,11 @@
 #include "PosixScriptHost.h"
 
+#include "Processes.h"
 #include "TerminalLauncher.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -24,6 +24,16 @@ QString toQString(const std::u16string& text)
 Error message(const QString& text)
 {
     return text.toStdU16String();
+}
+
+// Which copies of the script a console uses, as the processes show now. Without /proc nothing
+// shows it, so a running program's copies all count as used.
+ScriptRuns::InUse copyUsers(const std::filesystem::path& folder)
+{
+    return [users = Processes::FolderUsers::scan(folder)](const std::filesystem::path& copy,
+                                                          unsigned long processId) {
+        return users ? users->uses(copy) : Processes::alive(processId);
+    };
 }
 
 } // namespace
@@ -113,13 +123,10 @@ Error PosixScriptHost::writeScript(const std::u16string& text)
 {
     if (auto error = makePrivateFolder())
         return error;
-    // Written beside the old script and renamed over it, so that the old script is either
-    // whole or replaced, never half written.
-    QSaveFile file(QFile::decodeName(runs_.script().c_str()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(toQString(text).toUtf8()) < 0 ||
-        !file.commit())
+    if (const auto error = runs_.write(toQString(text).toUtf8().toStdString()))
         return message(QStringLiteral("The conversion script %1 could not be written: %2.")
-                           .arg(file.fileName(), file.errorString()));
+                           .arg(QFile::decodeName(runs_.script().c_str()),
+                                QString::fromLocal8Bit(error.message())));
     return {};
 }
 
@@ -127,13 +134,15 @@ Error PosixScriptHost::startScript()
 {
     if (auto error = checkFolder())
         return error;
+    runs_.removeUnused(copyUsers(runs_.folder()), &Processes::alive);
     return runs_.start(startConsole_);
 }
 
 void PosixScriptHost::removeScripts()
 {
-    if (!checkFolder())
-        runs_.removeAll();
+    if (checkFolder())
+        return;
+    runs_.removeAll(copyUsers(runs_.folder()), &Processes::alive);
 }
 
 } // namespace platform

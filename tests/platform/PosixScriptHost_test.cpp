@@ -9,8 +9,13 @@
 #include <QProcess>
 #include <QThread>
 
+#include <set>
+#include <string>
+
+#include <csignal>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -158,6 +163,117 @@ TEST(PosixScriptHost, WithoutARuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAt
     platform::PosixScriptHost posix(qpath(temp.path() / ".cache" / "VC_Temp"), Started().starter());
     EXPECT_EQ(posix.writeScript(u"x"), std::nullopt);
     EXPECT_EQ(readFile(temp.path() / ".cache" / "VC_Temp" / "temp.sh"), "x");
+}
+
+// Lets no file grow beyond the size while it lives, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, handler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*handler_)(int);
+};
+
+std::set<std::string> namesIn(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Each row starts from a good script "good" in the work folder and a file of the user's.
+TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
+{
+    struct Row {
+        const char* name;
+        platform::Error (*act)(platform::PosixScriptHost& posix, const fs::path& work,
+                               const fs::path& users);
+        std::u16string message; // its start; empty when it succeeds
+        const char* script;     // then in temp.sh
+        int starts;
+    };
+    const Row rows[] = {
+        {"temp.sh is a link to the user's file",
+         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
+             fs::remove(work / "temp.sh");
+             fs::create_symlink(users, work / "temp.sh");
+             return posix.writeScript(u"new");
+         },
+         u"", "new", 0},
+        {"temp.sh is a link to a file not yet there",
+         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
+             fs::remove(work / "temp.sh");
+             fs::create_symlink(users.parent_path() / "made.txt", work / "temp.sh");
+             return posix.writeScript(u"new");
+         },
+         u"", "new", 0},
+        {"the disk is full",
+         [](platform::PosixScriptHost& posix, const fs::path&, const fs::path&) {
+             const FileSizeLimit full(2);
+             return posix.writeScript(u"a new script, longer than the room left");
+         },
+         u"The conversion script ", "good", 0},
+        {"room for the script but not its copy",
+         [](platform::PosixScriptHost& posix, const fs::path&, const fs::path&) {
+             const FileSizeLimit full(2);
+             return posix.startScript();
+         },
+         u"The conversion script could not be copied for its run: File too large.", "good", 0},
+        {"a link in the place of the copy",
+         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
+             fs::create_symlink(users, work / ("temp-" + std::to_string(::getpid()) + "-1.sh"));
+             return posix.startScript();
+         },
+         u"", "good", 1},
+        {"temp.sh turned into a link after GO",
+         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
+             fs::remove(work / "temp.sh");
+             fs::create_symlink(users, work / "temp.sh");
+             return posix.startScript();
+         },
+         u"The conversion script could not be copied for its run: ", nullptr, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder temp;
+        const auto work = temp.path() / "VC_Temp";
+        const auto users = temp.path() / "thesis.txt";
+        writeFile(users, "my thesis");
+        Started started;
+        platform::PosixScriptHost posix(qpath(work), started.starter());
+        ASSERT_EQ(posix.writeScript(u"good"), std::nullopt);
+
+        const auto error = row.act(posix, work, users);
+
+        if (row.message.empty())
+            EXPECT_EQ(error, std::nullopt) << testing::PrintToString(*error);
+        else
+            EXPECT_EQ(error.value_or(u"").substr(0, row.message.size()), row.message);
+        EXPECT_EQ(readFile(users), "my thesis");
+        EXPECT_FALSE(fs::exists(temp.path() / "made.txt"));
+        if (row.script) {
+            EXPECT_EQ(readFile(work / "temp.sh"), row.script);
+            EXPECT_FALSE(fs::is_symlink(work / "temp.sh"));
+        }
+        EXPECT_EQ(static_cast<int>(started.scripts.size()), row.starts);
+        for (const auto& script : started.scripts)
+            EXPECT_EQ(readFile(script), row.script);
+        // Nothing half written stays behind: only the script, its link, and a started copy.
+        EXPECT_EQ(namesIn(work).size(), 1u + started.scripts.size());
+    }
 }
 
 TEST(PosixScriptHost, StartsACopyOfTheLastScript)
