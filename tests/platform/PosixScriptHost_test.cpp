@@ -1,6 +1,7 @@
 #include "platform/posix/PosixScriptHost.h"
 
 #include "job/ConversionJob.h"
+#include "platform/posix/TerminalLauncher.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QThread>
 
+#include <functional>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -17,6 +20,7 @@
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -438,33 +442,34 @@ TEST_F(ScriptRun, OnlyASuccessfulConversionClearsTheConsole)
     }
 }
 
+// The consoles open their scripts only after the second GO, as a slow terminal does, so a
+// console given the shared script would run the second job's lines.
 TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
 {
     const auto work = temp_.path() / "VC_Temp";
-    std::vector<QProcess*> consoles;
+    std::vector<std::unique_ptr<QProcess>> consoles;
     platform::PosixScriptHost posix(
         qpath(work), [&](const std::u16string& path) -> platform::Error {
-            auto* sh = new QProcess;
-            sh->setProcessEnvironment(environment("0", "0.5"));
-            sh->start(QStringLiteral("/bin/sh"), {QString::fromStdU16String(path)});
+            auto& sh = consoles.emplace_back(std::make_unique<QProcess>());
+            sh->setProcessEnvironment(environment("0", "0"));
+            sh->start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("sleep 0.3; exec /bin/sh \"$0\""),
+                       QString::fromStdU16String(path)});
             sh->closeWriteChannel();
-            consoles.push_back(sh);
             return {};
         });
 
     ASSERT_EQ(ConversionJob::prepare({u"/v/first.avi", u"/o/", {false, true, false, false}}, posix),
               std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
-    QThread::msleep(100);
     ASSERT_EQ(ConversionJob::prepare(
                   {u"/v/second-with-a-much-longer-name.avi", u"/out/", {false, false, true, false}},
                   posix),
               std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
-    for (auto* sh : consoles) {
+    for (const auto& sh : consoles) {
         sh->waitForFinished(10000);
         EXPECT_EQ(sh->exitCode(), 0);
-        delete sh;
     }
 
     const auto record = QString::fromStdString(readFile(record_));
@@ -475,6 +480,112 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
                                        "out/second-with-a-much-longer-name.swf]\n")));
     posix.removeScripts();
     EXPECT_FALSE(fs::exists(work));
+}
+
+// A process id that no process has any more.
+pid_t endedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// Each row closes the program right after it is set up, then starts the program again once
+// every console has ended. The terminal opens its copy a second after it starts.
+TEST_F(ScriptRun, CleanUpRemovesOnlyTheScriptsNoConsoleUses)
+{
+    writeFile(bin_ / "slowterm",
+              "#!/bin/sh\nsleep 1\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
+    fs::permissions(bin_ / "slowterm", fs::perms::owner_all);
+    const ScopedVariable path("PATH", qpath(bin_).toStdString() + ":/usr/bin:/bin");
+    const ScopedVariable terminal("TERMINAL", "slowterm");
+    const ScopedVariable record("FAKE_RECORD", record_.string());
+    const auto copyOf = [](long processId) {
+        return "temp-" + std::to_string(processId) + "-1.sh";
+    };
+    const std::string own = copyOf(::getpid());
+    const std::string ofEnded = copyOf(endedProcessId());
+    const std::string ofRunning = copyOf(::getppid());
+    std::vector<std::unique_ptr<QProcess>> users;
+    // A process that holds the file open for a second, named on its command line or not.
+    const auto use = [&](const fs::path& file, bool named) {
+        auto& sh = users.emplace_back(std::make_unique<QProcess>());
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("F"), qpath(file));
+        sh->setProcessEnvironment(env);
+        sh->start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1"),
+                   named ? qpath(file) : QStringLiteral("x")});
+        sh->waitForStarted();
+        QThread::msleep(100);
+    };
+    struct Row {
+        const char* name;
+        std::function<void(platform::PosixScriptHost&, const fs::path& work)> arrange;
+        std::set<std::string> atExit;
+        std::set<std::string> later;
+    };
+    const Row rows[] = {
+        {"a terminal that opens its copy late",
+         [](platform::PosixScriptHost& posix, const fs::path&) {
+             ASSERT_EQ(
+                 ConversionJob::prepare({u"/v/a.avi", u"/o/", {false, true, false, false}}, posix),
+                 std::nullopt);
+             ASSERT_EQ(posix.startScript(), std::nullopt);
+         },
+         {own},
+         {}},
+        {"a copy held open",
+         [&](platform::PosixScriptHost&, const fs::path& work) {
+             writeFile(work / own, "x");
+             use(work / own, false);
+         },
+         {own},
+         {}},
+        {"a copy of an ended program",
+         [&](platform::PosixScriptHost&, const fs::path& work) { writeFile(work / ofEnded, "x"); },
+         {},
+         {}},
+        {"a copy of an ended program that a console runs",
+         [&](platform::PosixScriptHost&, const fs::path& work) {
+             writeFile(work / ofEnded, "x");
+             use(work / ofEnded, true);
+         },
+         {ofEnded},
+         {}},
+        {"a copy of a running program",
+         [&](platform::PosixScriptHost&, const fs::path& work) {
+             writeFile(work / ofRunning, "x");
+         },
+         {ofRunning},
+         {ofRunning}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto work = temp_.path() / "VC_Temp";
+        fs::remove_all(work);
+        ::mkdir(work.c_str(), 0700);
+        {
+            platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
+            row.arrange(posix, work);
+            posix.removeScripts();
+            EXPECT_EQ(fs::exists(work) ? namesIn(work) : std::set<std::string>(), row.atExit);
+        }
+        for (const auto& sh : users)
+            sh->waitForFinished(5000);
+        platform::PosixScriptHost later(qpath(work), &platform::TerminalLauncher::start);
+        std::set<std::string> left;
+        for (int i = 0; i < 100; ++i, QThread::msleep(50)) {
+            later.removeScripts();
+            left = fs::exists(work) ? namesIn(work) : std::set<std::string>();
+            if (left == row.later)
+                break;
+        }
+        EXPECT_EQ(left, row.later);
+    }
+    EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
 }
 
 } // namespace
