@@ -38,7 +38,8 @@ public:
     // script never changes a console that is still running.
     virtual Error startScript() = 0;
 
-    // Deletes the scripts this program wrote, then the work folder when nothing else is in it.
+    // Deletes the script and the copies that no console uses any more, then the work folder
+    // when nothing else is in it.
     virtual void removeScripts() = 0;
 };
 

@@ -30,9 +30,9 @@ Error message(const QString& text)
 // shows it, so a running program's copies all count as used.
 ScriptRuns::InUse copyUsers(const std::filesystem::path& folder)
 {
-    return [users = Processes::FolderUsers::scan(folder)](const std::filesystem::path& copy,
-                                                          unsigned long processId) {
-        return users ? users->uses(copy) : Processes::alive(processId);
+    return [users = Processes::FolderUsers(folder)](const std::filesystem::path& copy,
+                                                    unsigned long processId) mutable {
+        return users.uses(copy).value_or(Processes::alive(processId));
     };
 }
 
@@ -49,6 +49,10 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
       runs_(QFile::encodeName(workFolder).toStdString(), "temp.sh", ::getpid()),
       startConsole_(std::move(startConsole))
 {
+    // Copies that consoles still used when an earlier program closed, or that a killed program
+    // left, go once nothing runs them.
+    if (!checkFolder())
+        runs_.removeUnused(copyUsers(runs_.folder()), &Processes::alive);
 }
 
 QString PosixScriptHost::defaultWorkFolder()
@@ -134,7 +138,6 @@ Error PosixScriptHost::startScript()
 {
     if (auto error = checkFolder())
         return error;
-    runs_.removeUnused(copyUsers(runs_.folder()), &Processes::alive);
     return runs_.start(startConsole_);
 }
 

@@ -12,16 +12,21 @@ namespace platform::Processes {
 bool alive(unsigned long processId);
 
 // The files of one folder that running processes name on their command lines or hold open. A
-// terminal names its script from its start, before its shell opens it.
+// terminal names its script from its start, before its shell opens it. /proc is read once, at
+// the first question, so a clean-up with nothing to decide costs nothing.
 class FolderUsers {
 public:
-    // What /proc shows now, or nothing on a system without it.
-    static std::optional<FolderUsers> scan(const std::filesystem::path& folder);
+    explicit FolderUsers(std::filesystem::path folder);
 
-    bool uses(const std::filesystem::path& file) const;
+    // Whether a process uses the file, or nothing on a system without /proc.
+    std::optional<bool> uses(const std::filesystem::path& file);
 
 private:
-    std::set<std::string> names_;
+    void scan();
+
+    std::filesystem::path folder_;
+    bool scanned_ = false;
+    std::optional<std::set<std::string>> names_;
 };
 
 } // namespace platform::Processes

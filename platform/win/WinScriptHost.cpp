@@ -46,6 +46,10 @@ WinScriptHost::WinScriptHost(const std::wstring& workFolder, ConsoleProcessStart
     : folder_(workFolder), runs_(workFolder, L"temp.bat", GetCurrentProcessId()),
       startConsole_(std::move(startConsole))
 {
+    // Copies that consoles still ran when an earlier program closed, or that a killed program
+    // left, go once nothing runs them.
+    if (!checkFolder())
+        runs_.removeUnused(copyUsers(), &Processes::alive);
 }
 
 WinScriptHost::~WinScriptHost()
@@ -114,7 +118,6 @@ Error WinScriptHost::startScript()
 {
     if (auto error = checkFolder())
         return error;
-    runs_.removeUnused(copyUsers(), &Processes::alive);
     return runs_.start([this](const std::u16string& script) {
         Error error;
         if (HANDLE process = startConsole_(script, error))
