@@ -20,10 +20,10 @@ int main(int argc, char** argv)
     for (std::size_t i = 0; i < inputs.selected.size(); ++i)
         inputs.selected[i] = std::strcmp(argv[3], formats[i]) == 0;
 
-    const auto platform = platform::createPlatform();
-    auto message = ConversionJob::prepare(inputs, *platform);
+    const auto host = platform::createScriptHost();
+    auto message = ConversionJob::prepare(inputs, *host);
     if (!message)
-        message = platform->startScript();
+        message = host->startScript();
     if (message) {
         std::printf("%s\n", qPrintable(QString::fromStdU16String(*message)));
         return 1;
