@@ -11,7 +11,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -21,7 +20,6 @@
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -194,62 +192,34 @@ private:
 std::set<std::string> namesIn(const fs::path& folder)
 {
     std::set<std::string> names;
+    if (!fs::exists(folder))
+        return names;
     for (const auto& entry : fs::directory_iterator(folder))
         names.insert(entry.path().filename().string());
     return names;
 }
 
-// Each row starts from a good script "good" in the work folder and a file of the user's.
+// Each row starts from the script "good" in the work folder and a file of the user's, puts a
+// link to that file in the place of a script, and writes a new script or starts the old one.
 TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
 {
     struct Row {
         const char* name;
-        platform::Error (*act)(platform::PosixScriptHost& posix, const fs::path& work,
-                               const fs::path& users);
+        std::string link; // the file it replaces with a link to the user's file, if any
+        rlim_t room;      // the largest file that can be written; 0: no limit
+        bool start;
         std::u16string message; // its start; empty when it succeeds
         const char* script;     // then in temp.sh
-        int starts;
     };
+    const std::string copy = "temp-" + std::to_string(::getpid()) + "-1.sh";
     const Row rows[] = {
-        {"temp.sh is a link to the user's file",
-         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
-             fs::remove(work / "temp.sh");
-             fs::create_symlink(users, work / "temp.sh");
-             return posix.writeScript(u"new");
-         },
-         u"", "new", 0},
-        {"temp.sh is a link to a file not yet there",
-         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
-             fs::remove(work / "temp.sh");
-             fs::create_symlink(users.parent_path() / "made.txt", work / "temp.sh");
-             return posix.writeScript(u"new");
-         },
-         u"", "new", 0},
-        {"the disk is full",
-         [](platform::PosixScriptHost& posix, const fs::path&, const fs::path&) {
-             const FileSizeLimit full(2);
-             return posix.writeScript(u"a new script, longer than the room left");
-         },
-         u"The conversion script ", "good", 0},
-        {"room for the script but not its copy",
-         [](platform::PosixScriptHost& posix, const fs::path&, const fs::path&) {
-             const FileSizeLimit full(2);
-             return posix.startScript();
-         },
-         u"The conversion script could not be copied for its run: File too large.", "good", 0},
-        {"a link in the place of the copy",
-         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
-             fs::create_symlink(users, work / ("temp-" + std::to_string(::getpid()) + "-1.sh"));
-             return posix.startScript();
-         },
-         u"", "good", 1},
-        {"temp.sh turned into a link after GO",
-         [](platform::PosixScriptHost& posix, const fs::path& work, const fs::path& users) {
-             fs::remove(work / "temp.sh");
-             fs::create_symlink(users, work / "temp.sh");
-             return posix.startScript();
-         },
-         u"The conversion script could not be copied for its run: ", nullptr, 0},
+        {"temp.sh is a link to the user's file", "temp.sh", 0, false, u"", "new"},
+        {"the disk is full", "", 2, false, u"The conversion script ", "good"},
+        {"room for the script but not its copy", "", 2, true,
+         u"The conversion script could not be copied for its run: File too large.", "good"},
+        {"a link in the place of the copy", copy, 0, true, u"", "good"},
+        {"temp.sh turned into a link after GO", "temp.sh", 0, true,
+         u"The conversion script could not be copied for its run: ", nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -260,20 +230,29 @@ TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
         Started started;
         platform::PosixScriptHost posix(qpath(work), started.starter());
         ASSERT_EQ(posix.writeScript(u"good"), std::nullopt);
+        if (!row.link.empty()) {
+            fs::remove(work / row.link);
+            fs::create_symlink(users, work / row.link);
+        }
 
-        const auto error = row.act(posix, work, users);
+        platform::Error error;
+        {
+            std::optional<FileSizeLimit> full;
+            if (row.room)
+                full.emplace(row.room);
+            error = row.start ? posix.startScript() : posix.writeScript(u"new");
+        }
 
         if (row.message.empty())
             EXPECT_EQ(error, std::nullopt) << testing::PrintToString(*error);
         else
             EXPECT_EQ(error.value_or(u"").substr(0, row.message.size()), row.message);
         EXPECT_EQ(readFile(users), "my thesis");
-        EXPECT_FALSE(fs::exists(temp.path() / "made.txt"));
         if (row.script) {
             EXPECT_EQ(readFile(work / "temp.sh"), row.script);
             EXPECT_FALSE(fs::is_symlink(work / "temp.sh"));
         }
-        EXPECT_EQ(static_cast<int>(started.scripts.size()), row.starts);
+        EXPECT_EQ(started.scripts.size(), row.start && row.message.empty() ? 1u : 0u);
         for (const auto& script : started.scripts)
             EXPECT_EQ(readFile(script), row.script);
         // Nothing half written stays behind: only the script, the links, and started copies.
@@ -488,19 +467,9 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
     EXPECT_FALSE(fs::exists(work));
 }
 
-// A process id that no process has any more.
-pid_t endedProcessId()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
-// Each row closes the program right after it is set up, then starts the program again once
-// every console has ended. The terminal opens its copy a second after it starts.
-TEST_F(ScriptRun, CleanUpRemovesOnlyTheScriptsNoConsoleUses)
+// The program closes right after GO, before its terminal opens the copy a second late, while
+// another process holds a copy open without naming it.
+TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
 {
     writeFile(bin_ / "slowterm",
               "#!/bin/sh\nsleep 1\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
@@ -508,89 +477,36 @@ TEST_F(ScriptRun, CleanUpRemovesOnlyTheScriptsNoConsoleUses)
     const ScopedVariable path("PATH", qpath(bin_).toStdString() + ":/usr/bin:/bin");
     const ScopedVariable terminal("TERMINAL", "slowterm");
     const ScopedVariable record("FAKE_RECORD", record_.string());
-    const auto copyOf = [](long processId) {
-        return "temp-" + std::to_string(processId) + "-1.sh";
+    const auto work = temp_.path() / "VC_Temp";
+    const auto copy = [](int run) {
+        return "temp-" + std::to_string(::getpid()) + "-" + std::to_string(run) + ".sh";
     };
-    const std::string own = copyOf(::getpid());
-    const std::string ofEnded = copyOf(endedProcessId());
-    const std::string ofRunning = copyOf(::getppid());
-    std::vector<std::unique_ptr<QProcess>> users;
-    // A process that holds the file open for a second, named on its command line or not.
-    const auto use = [&](const fs::path& file, bool named) {
-        auto& sh = users.emplace_back(std::make_unique<QProcess>());
+    QProcess holder;
+    {
+        platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
+        ASSERT_EQ(ConversionJob::prepare({u"/v/a.avi", u"/o/", {false, true, false, false}}, posix),
+                  std::nullopt);
+        ASSERT_EQ(posix.startScript(), std::nullopt);
+        writeFile(work / copy(9), "x");
         auto env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("F"), qpath(file));
-        sh->setProcessEnvironment(env);
-        sh->start(QStringLiteral("/bin/sh"),
-                  {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1"),
-                   named ? qpath(file) : QStringLiteral("x")});
-        sh->waitForStarted();
+        env.insert(QStringLiteral("F"), qpath(work / copy(9)));
+        holder.setProcessEnvironment(env);
+        holder.start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1")});
+        ASSERT_TRUE(holder.waitForStarted());
         QThread::msleep(100);
-    };
-    struct Row {
-        const char* name;
-        std::function<void(platform::PosixScriptHost&, const fs::path& work)> arrange;
-        std::set<std::string> atExit;
-        std::set<std::string> later;
-    };
-    const Row rows[] = {
-        {"a terminal that opens its copy late",
-         [](platform::PosixScriptHost& posix, const fs::path&) {
-             ASSERT_EQ(
-                 ConversionJob::prepare({u"/v/a.avi", u"/o/", {false, true, false, false}}, posix),
-                 std::nullopt);
-             ASSERT_EQ(posix.startScript(), std::nullopt);
-         },
-         {own},
-         {}},
-        {"a copy held open",
-         [&](platform::PosixScriptHost&, const fs::path& work) {
-             writeFile(work / own, "x");
-             use(work / own, false);
-         },
-         {own},
-         {}},
-        {"a copy of an ended program",
-         [&](platform::PosixScriptHost&, const fs::path& work) { writeFile(work / ofEnded, "x"); },
-         {},
-         {}},
-        {"a copy of an ended program that a console runs",
-         [&](platform::PosixScriptHost&, const fs::path& work) {
-             writeFile(work / ofEnded, "x");
-             use(work / ofEnded, true);
-         },
-         {ofEnded},
-         {}},
-        {"a copy of a running program",
-         [&](platform::PosixScriptHost&, const fs::path& work) {
-             writeFile(work / ofRunning, "x");
-         },
-         {ofRunning},
-         {ofRunning}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto work = temp_.path() / "VC_Temp";
-        fs::remove_all(work);
-        ::mkdir(work.c_str(), 0700);
-        {
-            platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
-            row.arrange(posix, work);
-            posix.removeScripts();
-            EXPECT_EQ(fs::exists(work) ? namesIn(work) : std::set<std::string>(), row.atExit);
-        }
-        for (const auto& sh : users)
-            sh->waitForFinished(5000);
-        platform::PosixScriptHost later(qpath(work), &platform::TerminalLauncher::start);
-        std::set<std::string> left;
-        for (int i = 0; i < 100; ++i, QThread::msleep(50)) {
-            later.removeScripts();
-            left = fs::exists(work) ? namesIn(work) : std::set<std::string>();
-            if (left == row.later)
-                break;
-        }
-        EXPECT_EQ(left, row.later);
+
+        posix.removeScripts();
+
+        EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1), copy(9)}));
     }
+    holder.waitForFinished();
+    // Started again once nothing runs the copies, the program removes them and its folder.
+    for (int i = 0; i < 100 && fs::exists(work); ++i) {
+        QThread::msleep(50);
+        platform::PosixScriptHost(qpath(work), &platform::TerminalLauncher::start).removeScripts();
+    }
+    EXPECT_FALSE(fs::exists(work));
     EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
 }
 
