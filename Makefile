@@ -1,8 +1,9 @@
 # make run:  install what is missing, build, start the program.
-# make test: install what is missing, build, run every test (Linux, then Windows under Wine).
+# make test: install what is missing, check the formatting, build, run every test (Linux, then
+#            Windows under Wine, then Linux again under the sanitizers).
 # make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
 
-.PHONY: run deb test build test-linux test-windows bench clean
+.PHONY: run deb test build format-check test-linux test-windows test-asan bench clean
 
 # The program alone, in build-run/: the tests' build in build/ stays as it is.
 run:
@@ -23,7 +24,11 @@ build:
 
 test:
 	scripts/install-deps.sh test
-	$(MAKE) test-linux test-windows
+	$(MAKE) format-check test-linux test-windows test-asan
+
+# Every tracked C++ file as clang-format writes it with the project's .clang-format.
+format-check:
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 # Under a private X server, so end-to-end tests open their windows there and never on a desktop.
 test-linux: build
@@ -36,8 +41,15 @@ test-windows:
 	rm -rf build-mingw/wineprefix
 	ctest --preset mingw
 
+# The Linux tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer; any report
+# fails the test that caused it.
+test-asan:
+	cmake --preset asan
+	cmake --build --preset asan
+	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset asan
+
 bench: build
 	bench/run.sh
 
 clean:
-	rm -rf build build-run build-mingw
+	rm -rf build build-run build-mingw build-asan

@@ -10,10 +10,6 @@ namespace {
 
 using platform::ScriptDialect;
 
-// How many characters the job cuts from the end of the target and file name: the dot and the
-// three letters of the source's extension.
-constexpr std::size_t ExtensionLength = 4;
-
 constexpr std::array<const char16_t*, FormatCount> Extensions = {u".avi", u".flv", u".swf",
                                                                  u".wmv"};
 
@@ -30,6 +26,34 @@ bool samePathText(std::u16string_view a, std::u16string_view b, ScriptDialect di
                       [](char16_t x, char16_t y) { return foldAsciiCase(x) == foldAsciiCase(y); });
 }
 
+bool isWindows(ScriptDialect dialect)
+{
+    return dialect == ScriptDialect::Windows;
+}
+
+// The characters that end a folder in a path: Windows takes both slashes, and a drive's colon
+// ends the drive's current folder, to which a separator would give another meaning.
+std::u16string_view folderEnds(ScriptDialect dialect)
+{
+    return isWindows(dialect) ? u"\\/:" : u"/";
+}
+
+// Where the file name's own part begins: on Windows a slash or a drive's colon may stand in it.
+std::size_t nameStart(const std::u16string& name, ScriptDialect dialect)
+{
+    const auto folderEnd = name.find_last_of(folderEnds(dialect));
+    return folderEnd == std::u16string::npos ? 0 : folderEnd + 1;
+}
+
+// Where the extension the name really has begins: at its last dot, when that dot is neither the
+// first character of the name's own part nor in a folder before it. The cut is always at a dot,
+// so no character is ever split.
+std::size_t extensionStart(const std::u16string& name, ScriptDialect dialect)
+{
+    const auto dot = name.rfind(u'.');
+    return dot == std::u16string::npos || dot <= nameStart(name, dialect) ? name.size() : dot;
+}
+
 } // namespace
 
 std::u16string extension(const std::array<bool, FormatCount>& selected)
@@ -42,7 +66,7 @@ std::u16string extension(const std::array<bool, FormatCount>& selected)
     return chosen;
 }
 
-Plan plan(const Inputs& inputs, ScriptDialect dialect)
+Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
 {
     if (inputs.target.empty())
         return Refusal{Messages::TargetMissing};
@@ -50,21 +74,27 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect)
         return Refusal{Messages::SourceMissing};
 
     const char16_t separator =
-        dialect == ScriptDialect::Windows ? modPath::WindowsSeparator : modPath::PosixSeparator;
-    const std::u16string combined = inputs.target + modPath::FileNamePart(inputs.source, separator);
-    if (combined.size() <= ExtensionLength)
-        return Refusal{Messages::NameTooShort};
+        isWindows(dialect) ? modPath::WindowsSeparator : modPath::PosixSeparator;
+    std::u16string target = inputs.target;
+    if (targetIsFolder && folderEnds(dialect).find(target.back()) == std::u16string_view::npos)
+        target += separator;
+    const std::u16string name = modPath::FileNamePart(inputs.source, separator);
+    const auto nameEnd = extensionStart(name, dialect);
+    if (nameEnd == nameStart(name, dialect))
+        return Refusal{Messages::NameMissing};
 
     const std::u16string ext = extension(inputs.selected);
     Script script;
-    script.outputPath = combined.substr(0, combined.size() - ExtensionLength) + ext;
+    script.outputPath = target + name.substr(0, nameEnd) + ext;
 
     if (ScriptText::unsafeCharacter(dialect, inputs.source) ||
         ScriptText::unsafeCharacter(dialect, script.outputPath))
-        return Refusal{dialect == ScriptDialect::Windows ? Messages::UnsafeWindows
-                                                         : Messages::UnsafePosix};
+        return Refusal{isWindows(dialect) ? Messages::UnsafeWindows : Messages::UnsafePosix};
     if (samePathText(inputs.source, script.outputPath, dialect))
         return Refusal{Messages::OverwritesSource};
+    // The converter would read a leading dash as the start of an option.
+    if (script.outputPath.front() == u'-')
+        script.outputPath.insert(0, isWindows(dialect) ? u".\\" : u"./");
 
     script.text = ScriptText::compose(dialect, inputs.source, script.outputPath, ext == u".swf");
     return script;
@@ -72,7 +102,7 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect)
 
 platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host)
 {
-    const Plan planned = plan(inputs, host.dialect());
+    const Plan planned = plan(inputs, host.dialect(), host.isFolder(inputs.target));
     if (const auto* refusal = std::get_if<Refusal>(&planned))
         return refusal->message;
     const auto& script = std::get<Script>(planned);

@@ -15,7 +15,7 @@ enum Format { Avi, Flv, Swf, Wmv, FormatCount };
 
 struct Inputs {
     std::u16string source;
-    std::u16string target; // used as the front of the output path, no separator added
+    std::u16string target; // the front of the output path; a folder gets a separator if needed
     std::array<bool, FormatCount> selected{};
 };
 
@@ -33,8 +33,7 @@ using Plan = std::variant<Refusal, Script>;
 namespace Messages {
 inline constexpr char16_t TargetMissing[] = u"Target path MUST be set before proceeding!";
 inline constexpr char16_t SourceMissing[] = u"Source file MUST be set before proceeding!";
-inline constexpr char16_t NameTooShort[] =
-    u"Target path and source file name together MUST be longer than 4 characters!";
+inline constexpr char16_t NameMissing[] = u"Source file MUST have a name before its extension!";
 inline constexpr char16_t OverwritesSource[] =
     u"The converted file MUST NOT take the place of the source file!";
 inline constexpr char16_t UnsafeWindows[] =
@@ -46,8 +45,8 @@ inline constexpr char16_t UnsafePosix[] = u"Paths MUST NOT hold control characte
 std::u16string extension(const std::array<bool, FormatCount>& selected);
 
 // The output path and the script for the inputs, or why they cannot be converted. Looks at the
-// text alone.
-Plan plan(const Inputs& inputs, platform::ScriptDialect dialect);
+// text alone and at whether the target text names an existing folder.
+Plan plan(const Inputs& inputs, platform::ScriptDialect dialect, bool targetIsFolder = false);
 
 // What the "GO" button does before it starts the script: plans the job, refuses a job that
 // would overwrite its source, and writes the script. Returns the message for the user when it

@@ -28,6 +28,9 @@ public:
     // Whether both paths name one existing file, however they are spelled.
     virtual bool sameFile(const std::u16string& first, const std::u16string& second) const = 0;
 
+    // Whether the path names an existing folder, or a link to one.
+    virtual bool isFolder(const std::u16string& path) const = 0;
+
     // Creates the work folder when needed and replaces the conversion script with the text.
     virtual Error writeScript(const std::u16string& text) = 0;
 
@@ -35,7 +38,8 @@ public:
     // script never changes a console that is still running.
     virtual Error startScript() = 0;
 
-    // Deletes the scripts this program wrote, then the work folder when nothing else is in it.
+    // Deletes the script and the copies that no console uses any more, then the work folder
+    // when nothing else is in it.
     virtual void removeScripts() = 0;
 };
 

@@ -1,8 +1,12 @@
 #include "ScriptRuns.h"
 
-#include <algorithm>
+#include "ScriptFiles.h"
+
+#include <charconv>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -15,6 +19,18 @@ std::u16string fromSystemText(const std::string& text)
     return fs::path(text).u16string();
 }
 
+std::optional<unsigned long> number(std::string_view digits)
+{
+    unsigned long value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
+}
+
+// Run 0 names the file a new script is written to before it takes the script's name.
+constexpr unsigned long WritingRun = 0;
+
 } // namespace
 
 ScriptRuns::ScriptRuns(fs::path folder, fs::path scriptName, unsigned long processId)
@@ -22,12 +38,36 @@ ScriptRuns::ScriptRuns(fs::path folder, fs::path scriptName, unsigned long proce
 {
 }
 
+fs::path ScriptRuns::copyName(unsigned long run) const
+{
+    // The process id keeps the copies of two programs running at once apart.
+    return folder_ / (scriptName_.stem().string() + "-" + std::to_string(processId_) + "-" +
+                      std::to_string(run) + scriptName_.extension().string());
+}
+
+std::error_code ScriptRuns::write(std::string_view bytes)
+{
+    const auto temporary = copyName(WritingRun);
+    auto error = ScriptFiles::create(temporary, bytes);
+    if (error == std::errc::file_exists) {
+        // Left by an ended program that had this program's id.
+        ScriptFiles::remove(temporary);
+        error = ScriptFiles::create(temporary, bytes);
+    }
+    if (!error) {
+        error = ScriptFiles::rename(temporary, script());
+        if (error)
+            ScriptFiles::remove(temporary);
+    }
+    return error;
+}
+
 Error ScriptRuns::start(const ConsoleStarter& startConsole)
 {
     std::error_code error;
-    if (!fs::is_regular_file(script(), error))
-        return std::u16string(u"There is no conversion script to run yet: press GO first!");
     const auto copy = copyForRun(error);
+    if (error == std::errc::no_such_file_or_directory)
+        return std::u16string(u"There is no conversion script to run yet: press GO first!");
     if (copy.empty())
         return u"The conversion script could not be copied for its run: " +
                fromSystemText(error.message()) + u".";
@@ -39,16 +79,15 @@ Error ScriptRuns::start(const ConsoleStarter& startConsole)
 
 fs::path ScriptRuns::copyForRun(std::error_code& error)
 {
-    // The process id keeps the copies of two programs running at once apart.
-    const auto stem = scriptName_.stem().string() + "-" + std::to_string(processId_) + "-";
+    std::string bytes;
+    error = ScriptFiles::read(script(), bytes);
+    if (error)
+        return {};
     for (;;) {
-        auto copy =
-            folder_ / (stem + std::to_string(nextRun_++) + scriptName_.extension().string());
-        fs::copy_file(script(), copy, fs::copy_options::none, error);
-        if (!error) {
-            copies_.push_back(copy);
+        auto copy = copyName(nextRun_++);
+        error = ScriptFiles::create(copy, bytes);
+        if (!error)
             return copy;
-        }
         if (error != std::errc::file_exists)
             return {};
     }
@@ -56,25 +95,43 @@ fs::path ScriptRuns::copyForRun(std::error_code& error)
 
 void ScriptRuns::discard(const fs::path& copy)
 {
-    std::error_code ignored;
-    fs::remove(copy, ignored);
-    copies_.erase(std::remove(copies_.begin(), copies_.end(), copy), copies_.end());
+    ScriptFiles::remove(copy);
 }
 
-void ScriptRuns::removeAll(const InUse& inUse)
+void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
 {
-    std::error_code ignored;
-    fs::remove(script(), ignored);
-    std::vector<fs::path> kept;
-    for (const auto& copy : copies_) {
-        if (inUse && inUse(copy))
-            kept.push_back(copy);
-        else
-            fs::remove(copy, ignored);
+    // Names of the form STEM-PROCESS-RUN.EXTENSION, compared in the system's own encoding.
+    const auto stem = scriptName_.stem().native() + fs::path::value_type('-');
+    const auto extension = scriptName_.extension().native();
+    std::vector<std::pair<fs::path, unsigned long>> copies;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder_, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const auto name = entry->path().filename().native();
+        if (name.size() <= stem.size() + extension.size() || name.compare(0, stem.size(), stem) ||
+            name.compare(name.size() - extension.size(), extension.size(), extension))
+            continue;
+        std::string ids;
+        for (auto c = name.begin() + stem.size(); c != name.end() - extension.size(); ++c)
+            ids += (*c >= '0' && *c <= '9') || *c == '-' ? static_cast<char>(*c) : 'x';
+        const auto dash = ids.find('-');
+        const auto processId = number(std::string_view(ids).substr(0, dash));
+        if (dash != std::string::npos && processId &&
+            number(std::string_view(ids).substr(dash + 1)))
+            copies.emplace_back(entry->path(), *processId);
     }
-    copies_ = kept;
-    // Removes the folder only when it is empty: anything else in it is not ours.
-    fs::remove(folder_, ignored);
+    for (const auto& [copy, processId] : copies) {
+        if ((processId == processId_ || !alive(processId)) && !inUse(copy, processId))
+            ScriptFiles::remove(copy);
+    }
+}
+
+void ScriptRuns::removeAll(const InUse& inUse, const Alive& alive)
+{
+    ScriptFiles::remove(script());
+    removeUnused(inUse, alive);
+    // Fails unless the folder is empty: anything else in it is not ours.
+    ScriptFiles::removeFolder(folder_);
 }
 
 } // namespace platform

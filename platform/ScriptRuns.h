@@ -4,14 +4,14 @@
 
 #include <filesystem>
 #include <functional>
+#include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace platform {
 
 // The scripts in the work folder: the one written last, under its fixed name, and the copies
 // that consoles run. A console reads its script while it runs, so it gets a copy that no later
-// script overwrites.
+// script overwrites; the copy stays until nothing runs it any more.
 class ScriptRuns {
 public:
     ScriptRuns(std::filesystem::path folder, std::filesystem::path scriptName,
@@ -19,6 +19,10 @@ public:
 
     const std::filesystem::path& folder() const { return folder_; }
     std::filesystem::path script() const { return folder_ / scriptName_; }
+
+    // Replaces the last script with the bytes. They are written under a name of their own and
+    // then renamed, so a failed write leaves the last good script in place.
+    std::error_code write(std::string_view bytes);
 
     // Starts a new copy of the last script in a console.
     Error start(const ConsoleStarter& startConsole);
@@ -29,20 +33,26 @@ public:
     // Deletes a copy that no console got.
     void discard(const std::filesystem::path& copy);
 
-    // Whether a console may still read the copy.
-    using InUse = std::function<bool(const std::filesystem::path& copy)>;
+    // Whether a process runs the program of the id.
+    using Alive = std::function<bool(unsigned long processId)>;
+    // Whether a console runs, or may yet run, the copy made by the program of the id.
+    using InUse = std::function<bool(const std::filesystem::path& copy, unsigned long processId)>;
 
-    // Deletes the last script and every copy made here that is not in use, then the folder
-    // when it is empty. Files the program did not write stay, and so does the folder that
-    // holds them.
-    void removeAll(const InUse& inUse = {});
+    // Deletes the copies that no console uses: this program's, and those of programs that have
+    // ended. A copy of another running program is left to that program.
+    void removeUnused(const InUse& inUse, const Alive& alive);
+
+    // Deletes the last script and the unused copies, then the folder when it is an empty
+    // folder. Files the program did not write stay, and so does the folder that holds them.
+    void removeAll(const InUse& inUse, const Alive& alive);
 
 private:
+    std::filesystem::path copyName(unsigned long run) const;
+
     std::filesystem::path folder_;
     std::filesystem::path scriptName_;
     unsigned long processId_;
     unsigned long nextRun_ = 1;
-    std::vector<std::filesystem::path> copies_;
 };
 
 } // namespace platform

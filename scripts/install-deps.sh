@@ -11,7 +11,7 @@ run_packages=(
     ffmpeg xterm
 )
 test_packages=(
-    googletest libgtest-dev
+    googletest libgtest-dev clang-format
     xvfb xauth xdotool x11-utils
     g++-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream

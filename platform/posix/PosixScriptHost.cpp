@@ -1,10 +1,11 @@
 #include "PosixScriptHost.h"
 
+#include "Processes.h"
 #include "TerminalLauncher.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -25,6 +26,16 @@ Error message(const QString& text)
     return text.toStdU16String();
 }
 
+// Which copies of the script a console uses, as the processes show now. Without /proc nothing
+// shows it, so a running program's copies all count as used.
+ScriptRuns::InUse copyUsers(const std::filesystem::path& folder)
+{
+    return [users = Processes::FolderUsers(folder)](const std::filesystem::path& copy,
+                                                    unsigned long processId) mutable {
+        return users.uses(copy).value_or(Processes::alive(processId));
+    };
+}
+
 } // namespace
 
 std::unique_ptr<ScriptHost> createScriptHost()
@@ -38,12 +49,24 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
       runs_(QFile::encodeName(workFolder).toStdString(), "temp.sh", ::getpid()),
       startConsole_(std::move(startConsole))
 {
+    // Copies that consoles still used when an earlier program closed, or that a killed program
+    // left, go once nothing runs them.
+    if (!checkFolder())
+        runs_.removeUnused(copyUsers(runs_.folder()), &Processes::alive);
 }
 
 QString PosixScriptHost::defaultWorkFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
-           QStringLiteral("/VC_Temp");
+    // Qt gives no runtime folder when the one it falls back to belongs to someone else; the
+    // user's cache folder is the user's own too. A folder at the root or right under it is
+    // taken for a missing one.
+    for (const auto location :
+         {QStandardPaths::RuntimeLocation, QStandardPaths::GenericCacheLocation}) {
+        const QString base = QDir::cleanPath(QStandardPaths::writableLocation(location));
+        if (QDir::isAbsolutePath(base) && QFileInfo(base).path() != QDir::rootPath())
+            return base + QStringLiteral("/VC_Temp");
+    }
+    return {};
 }
 
 bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string& second) const
@@ -56,12 +79,26 @@ bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+bool PosixScriptHost::isFolder(const std::u16string& path) const
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(toQString(path)).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
 Error PosixScriptHost::checkFolder() const
 {
+    if (folder_.isEmpty())
+        return message(QStringLiteral("There is no private folder for the conversion script: "
+                                      "set XDG_RUNTIME_DIR or HOME to a folder of yours."));
     // lstat, not stat: a link put in the folder's place must not lead the scripts elsewhere.
     struct stat info {};
-    if (::lstat(QFile::encodeName(folder_).constData(), &info) != 0 && errno == ENOENT)
-        return {};
+    if (::lstat(QFile::encodeName(folder_).constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return {};
+        return message(QStringLiteral("The work folder %1 could not be examined: %2.")
+                           .arg(folder_, QString::fromLocal8Bit(std::strerror(errno))));
+    }
     if (S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 077) == 0)
         return {};
     return message(QStringLiteral("The work folder %1 is not a private folder of yours. "
@@ -71,7 +108,16 @@ Error PosixScriptHost::checkFolder() const
 
 Error PosixScriptHost::makePrivateFolder() const
 {
-    if (::mkdir(QFile::encodeName(folder_).constData(), 0700) != 0 && errno != EEXIST)
+    if (auto error = checkFolder())
+        return error;
+    const QByteArray path = QFile::encodeName(folder_);
+    int made = ::mkdir(path.constData(), 0700);
+    // The cache folder that the work folder may lie in need not exist yet.
+    if (made != 0 && errno == ENOENT) {
+        ::mkdir(QFile::encodeName(QFileInfo(folder_).path()).constData(), 0700);
+        made = ::mkdir(path.constData(), 0700);
+    }
+    if (made != 0 && errno != EEXIST)
         return message(QStringLiteral("The work folder %1 could not be created: %2.")
                            .arg(folder_, QString::fromLocal8Bit(std::strerror(errno))));
     return checkFolder();
@@ -81,13 +127,10 @@ Error PosixScriptHost::writeScript(const std::u16string& text)
 {
     if (auto error = makePrivateFolder())
         return error;
-    // Written beside the old script and renamed over it, so that the old script is either
-    // whole or replaced, never half written.
-    QSaveFile file(QFile::decodeName(runs_.script().c_str()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(toQString(text).toUtf8()) < 0 ||
-        !file.commit())
+    if (const auto error = runs_.write(toQString(text).toUtf8().toStdString()))
         return message(QStringLiteral("The conversion script %1 could not be written: %2.")
-                           .arg(file.fileName(), file.errorString()));
+                           .arg(QFile::decodeName(runs_.script().c_str()),
+                                QString::fromLocal8Bit(error.message())));
     return {};
 }
 
@@ -100,8 +143,9 @@ Error PosixScriptHost::startScript()
 
 void PosixScriptHost::removeScripts()
 {
-    if (!checkFolder())
-        runs_.removeAll();
+    if (checkFolder())
+        return;
+    runs_.removeAll(copyUsers(runs_.folder()), &Processes::alive);
 }
 
 } // namespace platform

@@ -1,10 +1,43 @@
 #include "TerminalLauncher.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace platform {
+namespace {
+
+struct KnownTerminal {
+    const char* name;
+    const char* option; // empty: the command follows the terminal's own options directly
+};
+
+// In the order they are tried when neither TERMINAL nor the system's default names one.
+constexpr KnownTerminal KnownTerminals[] = {
+    {"gnome-terminal", "--"},
+    {"konsole", "-e"},
+    {"xfce4-terminal", "-x"},
+    {"mate-terminal", "-x"},
+    {"kitty", ""},
+    {"alacritty", "-e"},
+    {"foot", ""},
+    {"xterm", "-e"},
+};
+
+const QString GenericOption = QStringLiteral("-e");
+
+} // namespace
+
+std::optional<QStringList> TerminalLauncher::commandOption(const QString& program)
+{
+    const QString name = QFileInfo(program).fileName();
+    for (const auto& known : KnownTerminals) {
+        if (name == QLatin1String(known.name))
+            return *known.option ? QStringList{QString::fromLatin1(known.option)} : QStringList{};
+    }
+    return std::nullopt;
+}
 
 QList<TerminalLauncher::Candidate> TerminalLauncher::candidates(const QString& terminalVariable)
 {
@@ -12,21 +45,13 @@ QList<TerminalLauncher::Candidate> TerminalLauncher::candidates(const QString& t
     QStringList named = QProcess::splitCommand(terminalVariable);
     if (!named.isEmpty()) {
         const QString program = named.takeFirst();
-        list.append({program, named << QStringLiteral("-e")});
+        list.append({program, named, commandOption(program).value_or(QStringList{GenericOption})});
     }
-    const QString e = QStringLiteral("-e");
-    const QString x = QStringLiteral("-x");
-    list.append({
-        {QStringLiteral("x-terminal-emulator"), {e}},
-        {QStringLiteral("gnome-terminal"), {QStringLiteral("--")}},
-        {QStringLiteral("konsole"), {e}},
-        {QStringLiteral("xfce4-terminal"), {x}},
-        {QStringLiteral("mate-terminal"), {x}},
-        {QStringLiteral("kitty"), {}},
-        {QStringLiteral("alacritty"), {e}},
-        {QStringLiteral("foot"), {}},
-        {QStringLiteral("xterm"), {e}},
-    });
+    list.append({QStringLiteral("x-terminal-emulator"), {}, {GenericOption}});
+    for (const auto& known : KnownTerminals) {
+        const QString program = QString::fromLatin1(known.name);
+        list.append({program, {}, *commandOption(program)});
+    }
     return list;
 }
 
@@ -40,11 +65,14 @@ Error TerminalLauncher::start(const std::u16string& scriptPath)
             tried << QStringLiteral("%1 (not installed)").arg(candidate.program);
             continue;
         }
+        // A known terminal reached through a link of another name still takes its own option.
+        const QStringList arguments = candidate.options +
+                                      commandOption(QFileInfo(program).canonicalFilePath())
+                                          .value_or(candidate.commandOption) +
+                                      QStringList{QStringLiteral("/bin/sh"), script};
         // startDetached starts the terminal in a new session, so closing the program or its
         // own terminal leaves the conversion running.
-        if (QProcess::startDetached(
-                program, candidate.arguments + QStringList{QStringLiteral("/bin/sh"), script},
-                QDir::currentPath()))
+        if (QProcess::startDetached(program, arguments, QDir::currentPath()))
             return {};
         tried << QStringLiteral("%1 (could not be started)").arg(program);
     }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace platform {
 
 // Starts a script in a terminal emulator window, detached in a session of its own so that it
@@ -15,11 +17,16 @@ class TerminalLauncher {
 public:
     struct Candidate {
         QString program;
-        QStringList arguments; // put before "/bin/sh SCRIPT"
+        QStringList options;       // the user's own, from TERMINAL
+        QStringList commandOption; // put between the options and "/bin/sh SCRIPT"
     };
 
     // The terminals to try, in order, given the value of TERMINAL.
     static QList<Candidate> candidates(const QString& terminalVariable);
+
+    // The option a known terminal takes before the command it runs, found by the program's file
+    // name wherever it lies; nothing for a terminal not known.
+    static std::optional<QStringList> commandOption(const QString& program);
 
     static Error start(const std::u16string& scriptPath);
 };

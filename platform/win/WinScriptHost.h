@@ -16,6 +16,8 @@ namespace platform {
 class WinScriptHost final : public ScriptHost {
 public:
     static constexpr wchar_t DefaultWorkFolder[] = L"C:\\VC_Temp";
+    // The longest line cmd.exe reads from a batch file, in bytes of the console's code page.
+    static constexpr std::size_t MaxLineLength = 8191;
 
     // Starts a script in a console and returns its process, or null with the error set.
     using ConsoleProcessStarter = std::function<HANDLE(const std::u16string&, Error&)>;
@@ -27,6 +29,7 @@ public:
 
     ScriptDialect dialect() const override { return ScriptDialect::Windows; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override;
+    bool isFolder(const std::u16string& path) const override;
     Error writeScript(const std::u16string& text) override;
     Error startScript() override;
     void removeScripts() override;
@@ -37,11 +40,14 @@ private:
         HANDLE process;
     };
 
+    // Why the work folder cannot be used, if it cannot: it is not a folder, or a link.
+    Error checkFolder() const;
+    // Forgets the consoles that have ended; tells which copies the others run.
+    ScriptRuns::InUse copyUsers();
+
     std::wstring folder_;
     ScriptRuns runs_;
     ConsoleProcessStarter startConsole_;
-    // cmd.exe opens its batch file again for every line, so a copy stays while its console
-    // runs.
     std::vector<Console> consoles_;
 };
 

@@ -1,5 +1,6 @@
 #include "job/ConversionJob.h"
 
+#include "job/ScriptText.h"
 #include "tests/support/FakeScriptHost.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,7 @@ struct OutputRow {
     std::u16string source;
     std::array<bool, FormatCount> selected;
     std::u16string output;
+    bool targetIsFolder = false;
 };
 
 TEST(OutputPath, WindowsPaths)
@@ -63,8 +65,16 @@ TEST(OutputPath, WindowsPaths)
         {u"E:\\out", u"D:\\clips\\party.avi", Flv, u"E:\\outparty.flv"},
         {u"\\", u"D:\\clips\\party.avi", Flv, u"\\party.flv"},
         {u"C:\\\\", u"D:\\clips\\party.avi", Flv, u"C:\\\\party.flv"},
-        {u"E:\\out\\", u"D:\\clips\\party.mpeg", Flv, u"E:\\out\\party..flv"},
-        {u"E:\\out\\", u"D:\\clips\\movie", Flv, u"E:\\out\\m.flv"},
+        {u"E:\\out\\", u"D:\\clips\\party.mpeg", Flv, u"E:\\out\\party.flv"},
+        {u"E:\\out\\", u"D:\\clips\\movie", Flv, u"E:\\out\\movie.flv"},
+        {u"E:\\out\\", u"D:\\clips\\a.b", Flv, u"E:\\out\\a.flv"},
+        {u"E:\\out\\", u"D:\\my.clips\\movie", Flv, u"E:\\out\\movie.flv"},
+        {u"E:\\out\\", u"D:/my.clips/movie", Flv, u"E:\\out\\D:/my.clips/movie.flv"},
+        {u"E:\\out", u"D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv", true},
+        {u"E:/out/", u"D:\\clips\\party.avi", Flv, u"E:/out/party.flv", true},
+        {u"C:", u"D:\\clips\\party.avi", Flv, u"C:party.flv", true},
+        {u"-out\\", u"D:\\clips\\party.avi", Flv, u".\\-out\\party.flv"},
+        {u"-", u"D:\\clips\\party.avi", None, u".\\-party"},
         {u"E:\\out\\", u"D:\\clips\\party.avi", None, u"E:\\out\\party"},
         {u" ", u"D:\\clips\\party.avi", Flv, u" party.flv"},
         {u"E:\\out\\", u"D:\\clips\\party.avi", Swf, u"E:\\out\\party.swf"},
@@ -72,9 +82,10 @@ TEST(OutputPath, WindowsPaths)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.target + u" + " + row.source));
-        EXPECT_EQ(
-            planned({row.source, row.target, row.selected}, ScriptDialect::Windows).outputPath,
-            row.output);
+        const Plan result = plan({row.source, row.target, row.selected}, ScriptDialect::Windows,
+                                 row.targetIsFolder);
+        ASSERT_TRUE(std::holds_alternative<Script>(result));
+        EXPECT_EQ(std::get<Script>(result).outputPath, row.output);
     }
 }
 
@@ -86,10 +97,33 @@ TEST(OutputPath, PosixPaths)
         {u"/", u"/home/ann/party.avi", Swf, u"/party.swf"},
         {u"/srv/out/", u"C:\\clips\\party.avi", Flv, u"/srv/out/C:\\clips\\party.flv"},
         {u"out/", u"party.avi", Flv, u"out/party.flv"},
+        {u"/srv/out/", u"/v/holiday.mpeg", Flv, u"/srv/out/holiday.flv"},
+        {u"/srv/out/", u"a.b", Flv, u"/srv/out/a.flv"},
+        {u"/srv/out/", u"/v/film\U0001F3ACabc", Flv, u"/srv/out/film\U0001F3ACabc.flv"},
+        {u"/srv/out/", u"/v/.hidden", Flv, u"/srv/out/.hidden.flv"},
+        {u"/srv/out/", u"/v/archive.tar.gz", Flv, u"/srv/out/archive.tar.flv"},
+        {u"/srv/videos/out", u"/v/clip.avi", Flv, u"/srv/videos/out/clip.flv", true},
+        {u"/srv/out/", u"/v/clip.avi", Flv, u"/srv/out/clip.flv", true},
+        {u"-out/", u"/v/party.avi", Flv, u"./-out/party.flv"},
+        {u"-", u"/v/party.avi", None, u"./-party"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(planned({row.source, row.target, row.selected}, ScriptDialect::Posix).outputPath,
-                  row.output);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.target + u" + " + row.source));
+        const Plan result =
+            plan({row.source, row.target, row.selected}, ScriptDialect::Posix, row.targetIsFolder);
+        ASSERT_TRUE(std::holds_alternative<Script>(result));
+        EXPECT_EQ(std::get<Script>(result).outputPath, row.output);
+    }
+}
+
+TEST(OutputPath, AThreeLetterExtensionIsCutAsItAlwaysWas)
+{
+    for (const std::u16string name :
+         {u"party.avi", u"a.b.c.mpg", u"Gr\u00f6\u00dfe.WMV", u"x y.f v"}) {
+        const std::u16string combined = u"/o/" + name;
+        EXPECT_EQ(planned({u"/v/" + name, u"/o/", Flv}, ScriptDialect::Posix).outputPath,
+                  combined.substr(0, combined.size() - 4) + u".flv");
+    }
 }
 
 TEST(Refusals, EachNamesItsReason)
@@ -103,9 +137,9 @@ TEST(Refusals, EachNamesItsReason)
         {{u"D:\\a.avi", u"", Flv}, ScriptDialect::Windows, Messages::TargetMissing},
         {{u"", u"", Flv}, ScriptDialect::Posix, Messages::TargetMissing},
         {{u"", u"E:\\out\\", Flv}, ScriptDialect::Windows, Messages::SourceMissing},
-        {{u"D:\\", u"\\", Flv}, ScriptDialect::Windows, Messages::NameTooShort},
-        {{u"ab", u"/", Flv}, ScriptDialect::Posix, Messages::NameTooShort},
-        {{u"/x/abc", u"/", Flv}, ScriptDialect::Posix, Messages::NameTooShort},
+        {{u"D:\\", u"\\", Flv}, ScriptDialect::Windows, Messages::NameMissing},
+        {{u"D:\\clips/", u"E:\\", Flv}, ScriptDialect::Windows, Messages::NameMissing},
+        {{u"/x/", u"/out/", Flv}, ScriptDialect::Posix, Messages::NameMissing},
         {{u"D:\\clips\\party.flv", u"D:\\clips\\", Flv},
          ScriptDialect::Windows,
          Messages::OverwritesSource},
@@ -188,8 +222,8 @@ TEST(ScriptBytes, HostilePathsAreQuotedForTheirInterpreter)
          u"ffmpeg -i 'it'\\''s.avi' 'o/it'\\''s.flv'"},
         {u"Größe €.avi", u"ffmpeg.exe -i \"Größe €.avi\" \"o/Größe €.flv\"",
          u"ffmpeg -i 'Größe €.avi' 'o/Größe €.flv'"},
-        {u"  lead.avi  ", u"ffmpeg.exe -i \"  lead.avi  \" \"o/  lead.a.flv\"",
-         u"ffmpeg -i '  lead.avi  ' 'o/  lead.a.flv'"},
+        {u"  lead.avi  ", u"ffmpeg.exe -i \"  lead.avi  \" \"o/  lead.flv\"",
+         u"ffmpeg -i '  lead.avi  ' 'o/  lead.flv'"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.source));
@@ -204,8 +238,9 @@ TEST(ScriptBytes, HostilePathsAreQuotedForTheirInterpreter)
 
 TEST(ScriptBytes, TrailingBackslashesCannotEscapeTheClosingQuote)
 {
-    // With no format chosen the output is cut to the target folder itself.
-    const auto text = planned({u"D:\\x\\abcd", u"E:\\out\\", None}, ScriptDialect::Windows).text;
+    // The job never plans such a path, but the script must not depend on it.
+    const auto text =
+        ScriptText::compose(ScriptDialect::Windows, u"D:\\x\\abcd", u"E:\\out\\", false);
     EXPECT_NE(text.find(u"ffmpeg.exe -i \"D:\\x\\abcd\" \"E:\\out\\\\\"\r\n"),
               std::u16string::npos);
 }
@@ -246,6 +281,15 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
         EXPECT_EQ(prepare(row.inputs, fake), row.message);
         EXPECT_TRUE(fake.scripts.empty());
     }
+}
+
+TEST(Prepare, AnExistingFolderTypedWithoutSeparatorGetsOne)
+{
+    FakeScriptHost fake;
+    fake.folders.insert(u"/srv/videos/out");
+    ASSERT_EQ(prepare({u"/v/clip.avi", u"/srv/videos/out", Flv}, fake), std::nullopt);
+    ASSERT_EQ(fake.scripts.size(), 1u);
+    EXPECT_NE(fake.scripts[0].find(u" '/srv/videos/out/clip.flv'\n"), std::u16string::npos);
 }
 
 TEST(Prepare, PassesOnAWriteFailure)

@@ -1,6 +1,7 @@
 #include "platform/posix/PosixScriptHost.h"
 
 #include "job/ConversionJob.h"
+#include "platform/posix/TerminalLauncher.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,15 @@
 #include <QProcess>
 #include <QThread>
 
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <string>
+
+#include <csignal>
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,37 +63,205 @@ TEST(PosixScriptHost, RefusesAWorkFolderThatIsNotPrivate)
 {
     struct Row {
         const char* name;
-        void (*make)(const fs::path& work, const fs::path& elsewhere);
+        // Makes the work folder in the test's folder and returns it.
+        fs::path (*make)(const fs::path& temp, const fs::path& elsewhere);
+        std::u16string message;
     };
+    const std::u16string notPrivate = u"not a private folder";
     const Row rows[] = {
         {"open to others",
-         [](const fs::path& work, const fs::path&) {
-             ::mkdir(work.c_str(), 0700);
-             ::chmod(work.c_str(), 0755);
-         }},
+         [](const fs::path& temp, const fs::path&) {
+             ::mkdir((temp / "VC_Temp").c_str(), 0700);
+             ::chmod((temp / "VC_Temp").c_str(), 0755);
+             return temp / "VC_Temp";
+         },
+         notPrivate},
         {"a link to another folder",
-         [](const fs::path& work, const fs::path& elsewhere) {
-             fs::create_directory_symlink(elsewhere, work);
-         }},
-        {"a file", [](const fs::path& work, const fs::path&) { writeFile(work, "x"); }},
+         [](const fs::path& temp, const fs::path& elsewhere) {
+             fs::create_directory_symlink(elsewhere, temp / "VC_Temp");
+             return temp / "VC_Temp";
+         },
+         notPrivate},
+        {"a file",
+         [](const fs::path& temp, const fs::path&) {
+             writeFile(temp / "VC_Temp", "x");
+             return temp / "VC_Temp";
+         },
+         notPrivate},
+        {"a file in the place of its parent",
+         [](const fs::path& temp, const fs::path&) {
+             writeFile(temp / "parent", "x");
+             return temp / "parent" / "VC_Temp";
+         },
+         u"could not be examined: Not a directory."},
+        {"no folder to put it in", [](const fs::path&, const fs::path&) { return fs::path(); },
+         u"There is no private folder"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempFolder temp;
+        const auto elsewhere = temp.path() / "elsewhere";
+        ::mkdir(elsewhere.c_str(), 0700);
+        Started started;
+        platform::PosixScriptHost posix(qpath(row.make(temp.path(), elsewhere)), started.starter());
+
+        const auto error = posix.writeScript(u"x");
+
+        ASSERT_TRUE(error.has_value());
+        EXPECT_NE(error->find(row.message), std::u16string::npos) << testing::PrintToString(*error);
+        EXPECT_FALSE(fs::exists(elsewhere / "temp.sh"));
+        EXPECT_EQ(posix.startScript(), error);
+        EXPECT_TRUE(started.scripts.empty());
+    }
+}
+
+// Sets an environment variable, or takes it away, for one test.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const std::optional<std::string>& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    {
+        if (value)
+            qputenv(name, QByteArray::fromStdString(*value));
+        else
+            qunsetenv(name);
+    }
+    ~ScopedVariable()
+    {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+TEST(PosixScriptHost, WithoutARuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAtTheRoot)
+{
+    TempFolder temp;
+    // Qt has no runtime folder when the one it would fall back to is not a folder of the user's.
+    writeFile(temp.path() / ("runtime-" + std::string(::getpwuid(::geteuid())->pw_name)), "x");
+    const ScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
+    const ScopedVariable tmp("TMPDIR", temp.path().string());
+    struct Row {
+        std::optional<std::string> home;
+        std::optional<std::string> cache;
+        fs::path work;
+    };
+    const Row rows[] = {
+        {temp.path().string(), std::nullopt, temp.path() / ".cache" / "VC_Temp"},
+        {"/", (temp.path() / "cache").string(), temp.path() / "cache" / "VC_Temp"},
+        {"/", std::nullopt, fs::path()},
+        {"/", "relative", fs::path()},
+    };
+    for (const auto& row : rows) {
+        const ScopedVariable home("HOME", row.home);
+        const ScopedVariable cache("XDG_CACHE_HOME", row.cache);
+        EXPECT_EQ(platform::PosixScriptHost::defaultWorkFolder(), qpath(row.work));
+    }
+    platform::PosixScriptHost posix(qpath(temp.path() / ".cache" / "VC_Temp"), Started().starter());
+    EXPECT_EQ(posix.writeScript(u"x"), std::nullopt);
+    EXPECT_EQ(readFile(temp.path() / ".cache" / "VC_Temp" / "temp.sh"), "x");
+}
+
+// Lets no file grow beyond the size while it lives, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, handler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*handler_)(int);
+};
+
+std::set<std::string> namesIn(const fs::path& folder)
+{
+    std::set<std::string> names;
+    if (!fs::exists(folder))
+        return names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Each row starts from the script "good" in the work folder and a file of the user's, puts a
+// link to that file in the place of a script, and writes a new script or starts the old one.
+TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
+{
+    struct Row {
+        const char* name;
+        std::string link; // the file it replaces with a link to the user's file, if any
+        rlim_t room;      // the largest file that can be written; 0: no limit
+        bool start;
+        std::u16string message; // its start; empty when it succeeds
+        const char* script;     // then in temp.sh
+    };
+    const std::string copy = "temp-" + std::to_string(::getpid()) + "-1.sh";
+    const Row rows[] = {
+        {"temp.sh is a link to the user's file", "temp.sh", 0, false, u"", "new"},
+        {"the disk is full", "", 2, false, u"The conversion script ", "good"},
+        {"room for the script but not its copy", "", 2, true,
+         u"The conversion script could not be copied for its run: File too large.", "good"},
+        {"a link in the place of the copy", copy, 0, true, u"", "good"},
+        {"temp.sh turned into a link after GO", "temp.sh", 0, true,
+         u"The conversion script could not be copied for its run: ", nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempFolder temp;
         const auto work = temp.path() / "VC_Temp";
-        const auto elsewhere = temp.path() / "elsewhere";
-        ::mkdir(elsewhere.c_str(), 0700);
-        row.make(work, elsewhere);
+        const auto users = temp.path() / "thesis.txt";
+        writeFile(users, "my thesis");
         Started started;
         platform::PosixScriptHost posix(qpath(work), started.starter());
+        ASSERT_EQ(posix.writeScript(u"good"), std::nullopt);
+        if (!row.link.empty()) {
+            fs::remove(work / row.link);
+            fs::create_symlink(users, work / row.link);
+        }
 
-        const auto error = posix.writeScript(u"x");
+        platform::Error error;
+        {
+            std::optional<FileSizeLimit> full;
+            if (row.room)
+                full.emplace(row.room);
+            error = row.start ? posix.startScript() : posix.writeScript(u"new");
+        }
 
-        ASSERT_TRUE(error.has_value());
-        EXPECT_NE(error->find(u"not a private folder"), std::u16string::npos);
-        EXPECT_FALSE(fs::exists(elsewhere / "temp.sh"));
-        EXPECT_TRUE(posix.startScript().has_value());
-        EXPECT_TRUE(started.scripts.empty());
+        if (row.message.empty())
+            EXPECT_EQ(error, std::nullopt) << testing::PrintToString(*error);
+        else
+            EXPECT_EQ(error.value_or(u"").substr(0, row.message.size()), row.message);
+        EXPECT_EQ(readFile(users), "my thesis");
+        if (row.script) {
+            EXPECT_EQ(readFile(work / "temp.sh"), row.script);
+            EXPECT_FALSE(fs::is_symlink(work / "temp.sh"));
+        }
+        EXPECT_EQ(started.scripts.size(), row.start && row.message.empty() ? 1u : 0u);
+        for (const auto& script : started.scripts)
+            EXPECT_EQ(readFile(script), row.script);
+        // Nothing half written stays behind: only the script, the links, and started copies.
+        for (const auto& name : namesIn(work)) {
+            const auto file = work / name;
+            EXPECT_TRUE(name == "temp.sh" || fs::is_symlink(file) ||
+                        std::count(started.scripts.begin(), started.scripts.end(), file))
+                << name;
+        }
     }
 }
 
@@ -203,23 +380,32 @@ protected:
 
 TEST_F(ScriptRun, TheConverterGetsThePathsUnchanged)
 {
-    const std::u16string names[] = {
-        u"a b.avi",         u"100%x.avi", u"it's.avi",           u"$(touch pwned)`touch pwned`.avi",
-        u"a&b;c|d>e.avi",   u"Größe.avi", u"  lead and trail  ", u"-dash.avi",
-        u"back\\slash.avi",
+    struct Row {
+        std::u16string name;
+        std::u16string target;
+        std::u16string output;
     };
-    for (const auto& name : names) {
-        SCOPED_TRACE(testing::PrintToString(name));
+    const Row rows[] = {
+        {u"a b.avi", u"/o/", u"/o/a b.flv"},
+        {u"100%x.avi", u"/o/", u"/o/100%x.flv"},
+        {u"it's.avi", u"/o/", u"/o/it's.flv"},
+        {u"$(touch pwned)`touch pwned`.avi", u"/o/", u"/o/$(touch pwned)`touch pwned`.flv"},
+        {u"a&b;c|d>e.avi", u"/o/", u"/o/a&b;c|d>e.flv"},
+        {u"Größe.avi", u"/o/", u"/o/Größe.flv"},
+        {u"  lead and trail  ", u"/o/", u"/o/  lead and trail  .flv"},
+        {u"back\\slash.avi", u"/o/", u"/o/back\\slash.flv"},
+        {u"-dash.avi", u"-", u"./--dash.flv"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.name));
         fs::remove(record_);
         const auto file = temp_.path() / "s.sh";
-        writeFile(file, script(u"/v/" + name, u"/o/"));
+        writeFile(file, script(u"/v/" + row.name, row.target));
         run(file, "0");
-        const auto expectedOutput =
-            std::u16string(u"/o/") + name.substr(0, name.size() - 4) + u".flv";
         EXPECT_EQ(
             QString::fromStdString(readFile(record_)),
             QStringLiteral("[-i][/v/%1][%2]\n")
-                .arg(QString::fromStdU16String(name), QString::fromStdU16String(expectedOutput)));
+                .arg(QString::fromStdU16String(row.name), QString::fromStdU16String(row.output)));
         EXPECT_FALSE(fs::exists(temp_.path() / "pwned"));
     }
 }
@@ -241,33 +427,34 @@ TEST_F(ScriptRun, OnlyASuccessfulConversionClearsTheConsole)
     }
 }
 
+// The consoles open their scripts only after the second GO, as a slow terminal does, so a
+// console given the shared script would run the second job's lines.
 TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
 {
     const auto work = temp_.path() / "VC_Temp";
-    std::vector<QProcess*> consoles;
+    std::vector<std::unique_ptr<QProcess>> consoles;
     platform::PosixScriptHost posix(
         qpath(work), [&](const std::u16string& path) -> platform::Error {
-            auto* sh = new QProcess;
-            sh->setProcessEnvironment(environment("0", "0.5"));
-            sh->start(QStringLiteral("/bin/sh"), {QString::fromStdU16String(path)});
+            auto& sh = consoles.emplace_back(std::make_unique<QProcess>());
+            sh->setProcessEnvironment(environment("0", "0"));
+            sh->start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("sleep 0.3; exec /bin/sh \"$0\""),
+                       QString::fromStdU16String(path)});
             sh->closeWriteChannel();
-            consoles.push_back(sh);
             return {};
         });
 
     ASSERT_EQ(ConversionJob::prepare({u"/v/first.avi", u"/o/", {false, true, false, false}}, posix),
               std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
-    QThread::msleep(100);
     ASSERT_EQ(ConversionJob::prepare(
                   {u"/v/second-with-a-much-longer-name.avi", u"/out/", {false, false, true, false}},
                   posix),
               std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
-    for (auto* sh : consoles) {
+    for (const auto& sh : consoles) {
         sh->waitForFinished(10000);
         EXPECT_EQ(sh->exitCode(), 0);
-        delete sh;
     }
 
     const auto record = QString::fromStdString(readFile(record_));
@@ -278,6 +465,49 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
                                        "out/second-with-a-much-longer-name.swf]\n")));
     posix.removeScripts();
     EXPECT_FALSE(fs::exists(work));
+}
+
+// The program closes right after GO, before its terminal opens the copy a second late, while
+// another process holds a copy open without naming it.
+TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
+{
+    writeFile(bin_ / "slowterm",
+              "#!/bin/sh\nsleep 1\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
+    fs::permissions(bin_ / "slowterm", fs::perms::owner_all);
+    const ScopedVariable path("PATH", qpath(bin_).toStdString() + ":/usr/bin:/bin");
+    const ScopedVariable terminal("TERMINAL", "slowterm");
+    const ScopedVariable record("FAKE_RECORD", record_.string());
+    const auto work = temp_.path() / "VC_Temp";
+    const auto copy = [](int run) {
+        return "temp-" + std::to_string(::getpid()) + "-" + std::to_string(run) + ".sh";
+    };
+    QProcess holder;
+    {
+        platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
+        ASSERT_EQ(ConversionJob::prepare({u"/v/a.avi", u"/o/", {false, true, false, false}}, posix),
+                  std::nullopt);
+        ASSERT_EQ(posix.startScript(), std::nullopt);
+        writeFile(work / copy(9), "x");
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("F"), qpath(work / copy(9)));
+        holder.setProcessEnvironment(env);
+        holder.start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1")});
+        ASSERT_TRUE(holder.waitForStarted());
+        QThread::msleep(100);
+
+        posix.removeScripts();
+
+        EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1), copy(9)}));
+    }
+    holder.waitForFinished();
+    // Started again once nothing runs the copies, the program removes them and its folder.
+    for (int i = 0; i < 100 && fs::exists(work); ++i) {
+        QThread::msleep(50);
+        platform::PosixScriptHost(qpath(work), &platform::TerminalLauncher::start).removeScripts();
+    }
+    EXPECT_FALSE(fs::exists(work));
+    EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
 }
 
 } // namespace

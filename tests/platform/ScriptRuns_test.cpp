@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -12,14 +16,14 @@ TEST(ScriptRuns, EachRunGetsACopyThatLaterScriptsLeaveAlone)
 {
     TempFolder temp;
     platform::ScriptRuns runs(temp.path(), "temp.bat", 42);
-    writeFile(runs.script(), "first");
+    ASSERT_FALSE(runs.write("first"));
     // A copy left by an earlier program with the same process id is skipped, not overwritten.
     writeFile(temp.path() / "temp-42-1.bat", "stale");
 
     std::error_code error;
     const auto first = runs.copyForRun(error);
     ASSERT_FALSE(error) << error.message();
-    writeFile(runs.script(), "second");
+    ASSERT_FALSE(runs.write("second"));
     const auto second = runs.copyForRun(error);
     ASSERT_FALSE(error) << error.message();
 
@@ -39,19 +43,27 @@ TEST(ScriptRuns, NoScriptNoCopy)
     EXPECT_TRUE(error);
 }
 
-TEST(ScriptRuns, RemovesOnlyItsOwnFilesAndThenAnEmptyFolder)
+// The program of id 5 cleans up; the program of id 7 runs too; 8 and 9 have ended.
+TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
 {
     struct Row {
         const char* name;
-        const char* foreignFile;
-        const char* foreignFolder;
-        bool folderStays;
+        std::vector<std::string> others; // put in the folder; a final slash makes a folder
+        std::set<std::string> inUse;
+        std::set<std::string> left;
     };
     const Row rows[] = {
-        {"nothing foreign", nullptr, nullptr, false},
-        {"a converted video", "party.flv", nullptr, true},
-        {"another program's copy", "temp-99-1.sh", nullptr, true},
-        {"a subfolder", nullptr, "keep", true},
+        {"nothing else", {}, {}, {}},
+        {"a converted video", {"party.flv"}, {}, {"party.flv"}},
+        {"a subfolder", {"keep/"}, {}, {"keep"}},
+        {"its copy in use", {}, {"temp-5-1.sh"}, {"temp-5-1.sh"}},
+        {"a copy of a running program", {"temp-7-1.sh"}, {}, {"temp-7-1.sh"}},
+        {"copies of ended programs", {"temp-8-1.sh", "temp-9-4.sh", "temp-5-0.sh"}, {}, {}},
+        {"a copy of an ended program in use", {"temp-8-1.sh"}, {"temp-8-1.sh"}, {"temp-8-1.sh"}},
+        {"names like a copy's",
+         {"temp-8.sh", "temp-x-1.sh", "temp-8-1.sh.txt", "temp-8-1-2.sh"},
+         {},
+         {"temp-8.sh", "temp-x-1.sh", "temp-8-1.sh.txt", "temp-8-1-2.sh"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -59,62 +71,53 @@ TEST(ScriptRuns, RemovesOnlyItsOwnFilesAndThenAnEmptyFolder)
         const auto work = temp.path() / "VC_Temp";
         fs::create_directory(work);
         platform::ScriptRuns runs(work, "temp.sh", 5);
-        writeFile(runs.script(), "script");
+        ASSERT_FALSE(runs.write("script"));
         std::error_code error;
-        const auto copy = runs.copyForRun(error);
-        if (row.foreignFile)
-            writeFile(work / row.foreignFile, "theirs");
-        if (row.foreignFolder)
-            fs::create_directory(work / row.foreignFolder);
-
-        runs.removeAll();
-
-        EXPECT_FALSE(fs::exists(runs.script()));
-        EXPECT_FALSE(fs::exists(copy));
-        EXPECT_EQ(fs::exists(work), row.folderStays);
-        if (row.foreignFile) {
-            EXPECT_EQ(readFile(work / row.foreignFile), "theirs");
+        ASSERT_EQ(runs.copyForRun(error).filename(), "temp-5-1.sh");
+        for (const auto& name : row.others) {
+            if (name.back() == '/')
+                fs::create_directory(work / name);
+            else
+                writeFile(work / name, "theirs");
         }
+
+        runs.removeAll([&](const fs::path& copy,
+                           unsigned long) { return row.inUse.count(copy.filename().string()) > 0; },
+                       [](unsigned long id) { return id == 5 || id == 7; });
+
+        std::set<std::string> left;
+        if (fs::exists(work)) {
+            for (const auto& entry : fs::directory_iterator(work))
+                left.insert(entry.path().filename().string());
+        }
+        EXPECT_EQ(left, row.left);
+        EXPECT_EQ(fs::exists(work), !row.left.empty());
     }
 }
 
-TEST(ScriptRuns, RemovingAMissingFolderIsQuiet)
+TEST(ScriptRuns, CleanUpLeavesAnythingButAFolderInItsPlace)
 {
     TempFolder temp;
-    platform::ScriptRuns runs(temp.path() / "never-made", "temp.sh", 5);
-    runs.removeAll();
-    EXPECT_FALSE(fs::exists(temp.path() / "never-made"));
+    const auto file = temp.path() / "VC_Temp";
+    platform::ScriptRuns runs(file, "temp.sh", 5);
+    const auto anyCopy = [](const fs::path&, unsigned long) { return false; };
+    const auto noProgram = [](unsigned long) { return false; };
+    runs.removeAll(anyCopy, noProgram);
+    EXPECT_FALSE(fs::exists(file));
+    writeFile(file, "a file of the user's");
+    runs.removeAll(anyCopy, noProgram);
+    EXPECT_EQ(readFile(file), "a file of the user's");
 }
 
 TEST(ScriptRuns, DiscardedCopiesAreGone)
 {
     TempFolder temp;
     platform::ScriptRuns runs(temp.path(), "temp.sh", 5);
-    writeFile(runs.script(), "script");
+    ASSERT_FALSE(runs.write("script"));
     std::error_code error;
     const auto copy = runs.copyForRun(error);
     runs.discard(copy);
     EXPECT_FALSE(fs::exists(copy));
-}
-
-TEST(ScriptRuns, ACopyInUseStaysAndSoDoesItsFolder)
-{
-    TempFolder temp;
-    const auto work = temp.path() / "VC_Temp";
-    fs::create_directory(work);
-    platform::ScriptRuns runs(work, "temp.bat", 5);
-    writeFile(runs.script(), "script");
-    std::error_code error;
-    const auto running = runs.copyForRun(error);
-    const auto finished = runs.copyForRun(error);
-
-    runs.removeAll([&](const fs::path& copy) { return copy == running; });
-
-    EXPECT_TRUE(fs::exists(running));
-    EXPECT_FALSE(fs::exists(finished));
-    EXPECT_FALSE(fs::exists(runs.script()));
-    runs.removeAll();
-    EXPECT_FALSE(fs::exists(work));
 }
 
 } // namespace

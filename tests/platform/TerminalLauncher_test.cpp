@@ -28,17 +28,30 @@ TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes
         {QStringLiteral("\"my term\" --hold"),
          QStringLiteral("my term"),
          {QStringLiteral("--hold"), QStringLiteral("-e")}},
+        {QStringLiteral("gnome-terminal"),
+         QStringLiteral("gnome-terminal"),
+         {QStringLiteral("--")}},
+        {QStringLiteral("/usr/bin/gnome-terminal --wait"),
+         QStringLiteral("/usr/bin/gnome-terminal"),
+         {QStringLiteral("--wait"), QStringLiteral("--")}},
+        {QStringLiteral("xfce4-terminal"),
+         QStringLiteral("xfce4-terminal"),
+         {QStringLiteral("-x")}},
+        {QStringLiteral("kitty --single-instance"),
+         QStringLiteral("kitty"),
+         {QStringLiteral("--single-instance")}},
     };
     for (const auto& row : rows) {
         const auto list = TerminalLauncher::candidates(row.variable);
         ASSERT_FALSE(list.isEmpty());
         EXPECT_EQ(list.first().program, row.first);
-        EXPECT_EQ(list.first().arguments, row.firstArguments);
+        EXPECT_EQ(list.first().options + list.first().commandOption, row.firstArguments);
         EXPECT_EQ(list.last().program, QStringLiteral("xterm"));
     }
     QStringList flags;
     for (const auto& candidate : TerminalLauncher::candidates({}))
-        flags << candidate.program + QLatin1Char(' ') + candidate.arguments.join(QLatin1Char(' '));
+        flags << candidate.program + QLatin1Char(' ') +
+                     (candidate.options + candidate.commandOption).join(QLatin1Char(' '));
     EXPECT_EQ(flags, (QStringList{"x-terminal-emulator -e", "gnome-terminal --", "konsole -e",
                                   "xfce4-terminal -x", "mate-terminal -x", "kitty ", "alacritty -e",
                                   "foot ", "xterm -e"}));
@@ -114,6 +127,18 @@ TEST_F(Terminals, TheNamedTerminalComesFirst)
     const auto record = QString::fromStdString(waitForRecord());
     EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0),
               QStringLiteral("[--hold][-e][/bin/sh][s.sh]"));
+}
+
+TEST_F(Terminals, AKnownTerminalUnderAnotherNameTakesItsOwnOption)
+{
+    install("kitty");
+    fs::create_symlink(temp_.path() / "kitty", temp_.path() / "myterm");
+    qputenv("TERMINAL", "myterm");
+
+    EXPECT_EQ(TerminalLauncher::start(u"s.sh"), std::nullopt);
+
+    EXPECT_EQ(QString::fromStdString(waitForRecord()).section(QLatin1Char('\n'), 0, 0),
+              QStringLiteral("[/bin/sh][s.sh]"));
 }
 
 TEST_F(Terminals, SaysWhatItTriedWhenNoneIsInstalled)

@@ -1,12 +1,16 @@
 #include "platform/win/WinScriptHost.h"
 
 #include "job/ConversionJob.h"
+#include "job/ScriptText.h"
 #include "platform/win/ConsoleStart.h"
 #include "platform/win/WideText.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -143,8 +147,10 @@ TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
         expected += "[-i][" + utf8(source) + "][" +
                     utf8(u"C:\\out dir\\" + name.substr(0, name.size() - 4) + u".flv") + "]\n";
     }
-    // With no format chosen the output is the bare folder, whose backslash meets the quote.
-    ASSERT_EQ(ConversionJob::prepare({u"C:\\x\\abcd", u"C:\\out\\", {}}, windows), std::nullopt);
+    // A bare folder as the output, whose backslash meets the quote.
+    ASSERT_EQ(windows.writeScript(ScriptText::compose(platform::ScriptDialect::Windows,
+                                                      u"C:\\x\\abcd", u"C:\\out\\", false)),
+              std::nullopt);
     ASSERT_EQ(windows.startScript(), std::nullopt);
     waitForConsoles();
     expected += "[-i][C:\\x\\abcd][C:\\out\\]\n";
@@ -210,57 +216,210 @@ TEST_F(Consoles, ConvertItNowWithoutAScriptSaysSo)
     EXPECT_TRUE(processes_.empty());
 }
 
-TEST_F(Consoles, CleanUpRemovesOnlyTheProgramsScripts)
+// What the work folder holds: the names in it, or "(a file)" when a file stands in its place.
+std::set<std::string> workFolderHolds()
 {
-    struct Row {
-        const char* name;
-        bool foreignFile;
-        bool folderStays;
-    };
-    for (const auto& row :
-         {Row{"own scripts only", false, false}, Row{"a video too", true, true}}) {
-        SCOPED_TRACE(row.name);
-        WinScriptHost windows(WorkFolder, starter());
-        ASSERT_EQ(ConversionJob::prepare({u"C:\\a.avi", u"C:\\o\\", Flv}, windows), std::nullopt);
-        ASSERT_EQ(windows.startScript(), std::nullopt);
-        waitForConsoles();
-        if (row.foreignFile)
-            writeFile(WorkFolder / "party.flv", "video");
-
-        windows.removeScripts();
-
-        EXPECT_FALSE(fs::exists(WorkFolder / "temp.bat"));
-        EXPECT_EQ(fs::exists(WorkFolder), row.folderStays);
-        if (row.foreignFile) {
-            EXPECT_EQ(readFile(WorkFolder / "party.flv"), "video");
-            EXPECT_EQ(std::distance(fs::directory_iterator(WorkFolder), fs::directory_iterator()),
-                      1);
-        }
-        fs::remove_all(WorkFolder);
+    std::set<std::string> names;
+    if (fs::is_regular_file(WorkFolder))
+        names.insert("(a file)");
+    else if (fs::is_directory(WorkFolder)) {
+        for (const auto& entry : fs::directory_iterator(WorkFolder))
+            names.insert(entry.path().filename().string());
     }
+    return names;
 }
 
-TEST_F(Consoles, CleanUpLeavesTheScriptOfARunningConsole)
+std::string copyName(unsigned long processId)
 {
-    setVariable(L"FAKE_DELAY", L"1500");
-    {
-        WinScriptHost windows(WorkFolder, starter());
-        ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\slow.avi", u"C:\\o\\", Flv}, windows),
-                  std::nullopt);
-        ASSERT_EQ(windows.startScript(), std::nullopt);
-        Sleep(300);
+    return "temp-" + std::to_string(processId) + "-1.bat";
+}
 
-        windows.removeScripts();
-
-        EXPECT_FALSE(fs::exists(WorkFolder / "temp.bat"));
-        EXPECT_EQ(std::distance(fs::directory_iterator(WorkFolder), fs::directory_iterator()), 1);
-        waitForConsoles();
-        EXPECT_EQ(readFile(record_), "[-i][C:\\v\\slow.avi][C:\\o\\slow.flv]\n");
+// Starts a console whose parent is a program that is then killed, as the console of a program
+// killed after GO would be, and returns the dead program's id.
+DWORD startOrphanConsole(std::vector<HANDLE>& processes)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION parent{};
+    wchar_t parentLine[] = L"cmd.exe /d /c ping -n 30 127.0.0.1";
+    if (!CreateProcessW(nullptr, parentLine, nullptr, nullptr, FALSE,
+                        CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &startup, &parent))
+        return 0;
+    SIZE_T size = 0;
+    InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+    std::vector<char> buffer(size);
+    auto* attributes = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(buffer.data());
+    InitializeProcThreadAttributeList(attributes, 1, 0, &size);
+    UpdateProcThreadAttribute(attributes, 0, PROC_THREAD_ATTRIBUTE_PARENT_PROCESS, &parent.hProcess,
+                              sizeof parent.hProcess, nullptr, nullptr);
+    STARTUPINFOEXW console{};
+    console.StartupInfo.cb = sizeof console;
+    console.lpAttributeList = attributes;
+    PROCESS_INFORMATION child{};
+    wchar_t childLine[] = L"cmd.exe /d /c ping -n 3 127.0.0.1";
+    if (CreateProcessW(nullptr, childLine, nullptr, nullptr, FALSE,
+                       EXTENDED_STARTUPINFO_PRESENT | CREATE_NO_WINDOW, nullptr, nullptr,
+                       &console.StartupInfo, &child)) {
+        CloseHandle(child.hThread);
+        processes.push_back(child.hProcess);
     }
-    setVariable(L"FAKE_DELAY", L"0");
-    WinScriptHost later(WorkFolder, starter());
-    later.removeScripts();
-    EXPECT_TRUE(fs::exists(WorkFolder)) << "another program's copy is not ours to delete";
+    DeleteProcThreadAttributeList(attributes);
+    TerminateProcess(parent.hProcess, 1);
+    WaitForSingleObject(parent.hProcess, INFINITE);
+    CloseHandle(parent.hThread);
+    CloseHandle(parent.hProcess);
+    return parent.dwProcessId;
+}
+
+TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
+{
+    const std::string own = copyName(GetCurrentProcessId());
+    // A process id that no process can have.
+    const std::string killed = copyName(0xFFFFFFFC);
+    struct Row {
+        const char* name;
+        std::function<std::string(WinScriptHost&)> arrange; // returns a file it leaves
+        std::set<std::string> atExit;                       // "*" stands for that file
+        std::set<std::string> later;
+    };
+    const auto converted = [this](WinScriptHost& windows, const wchar_t* delay) {
+        setVariable(L"FAKE_DELAY", delay);
+        EXPECT_EQ(ConversionJob::prepare({u"C:\\v\\a.avi", u"C:\\o\\", Flv}, windows),
+                  std::nullopt);
+        EXPECT_EQ(windows.startScript(), std::nullopt);
+        return std::string();
+    };
+    const Row rows[] = {
+        {"a finished console",
+         [&](WinScriptHost& windows) {
+             converted(windows, L"0");
+             waitForConsoles();
+             return std::string();
+         },
+         {},
+         {}},
+        {"a converted video",
+         [&](WinScriptHost& windows) {
+             converted(windows, L"0");
+             waitForConsoles();
+             writeFile(WorkFolder / "party.flv", "video");
+             return std::string();
+         },
+         {"party.flv"},
+         {"party.flv"}},
+        {"a console still running",
+         [&](WinScriptHost& windows) { return converted(windows, L"1500"); },
+         {own},
+         {}},
+        {"a copy of a killed program",
+         [&](WinScriptHost&) {
+             fs::create_directory(WorkFolder);
+             writeFile(WorkFolder / killed, "x");
+             return std::string();
+         },
+         {},
+         {}},
+        {"a copy of a killed program whose console runs",
+         [&](WinScriptHost&) {
+             const auto name = copyName(startOrphanConsole(processes_));
+             fs::create_directory(WorkFolder);
+             writeFile(WorkFolder / name, "x");
+             return name;
+         },
+         {"*"},
+         {}},
+        {"a file in the work folder's place",
+         [&](WinScriptHost& windows) {
+             writeFile(WorkFolder, "the user's");
+             EXPECT_EQ(windows.writeScript(u"x"),
+                       std::u16string(u"The work folder C:\\VC_Temp is not a folder."));
+             return std::string();
+         },
+         {"(a file)"},
+         {"(a file)"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(WorkFolder);
+        std::set<std::string> atExit;
+        {
+            WinScriptHost windows(WorkFolder, starter());
+            const auto left = row.arrange(windows);
+            windows.removeScripts();
+            atExit = workFolderHolds();
+            if (atExit.erase(left))
+                atExit.insert("*");
+        }
+        EXPECT_EQ(atExit, row.atExit);
+        waitForConsoles();
+        WinScriptHost later(WorkFolder, starter());
+        later.removeScripts();
+        EXPECT_EQ(workFolderHolds(), row.later);
+    }
+    EXPECT_EQ(readFile(WorkFolder), "the user's");
+    fs::remove(WorkFolder);
+}
+
+TEST_F(Consoles, AFailedWriteKeepsTheLastGoodScript)
+{
+    WinScriptHost windows(WorkFolder, starter());
+    ASSERT_EQ(windows.writeScript(u"good"), std::nullopt);
+    // Another program holds the script open and lets no one replace it.
+    HANDLE holder = CreateFileW((WorkFolder / "temp.bat").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+    const auto error = windows.writeScript(u"new");
+
+    CloseHandle(holder);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(
+        error->rfind(u"The conversion script C:\\VC_Temp\\temp.bat could not be written: ", 0), 0u)
+        << fromCodePage(utf8(*error), CP_UTF8).size();
+    EXPECT_EQ(workFolderHolds(), std::set<std::string>{"temp.bat"});
+    EXPECT_EQ(readFile(WorkFolder / "temp.bat"), "good");
+}
+
+TEST_F(Consoles, ALineTheConsoleCanReadArrivesWholeALongerOneIsRefused)
+{
+    const std::u16string source = u"C:\\clips\\party.avi";
+    const auto lineLength = [&](const std::u16string& target) {
+        const auto text =
+            std::get<ConversionJob::Script>(
+                ConversionJob::plan({source, target, Flv}, platform::ScriptDialect::Windows))
+                .text;
+        const auto start = text.find(u"\r\n") + 2;
+        return text.find(u"\r\n", start) - start;
+    };
+    // Were the line cut, its tail would run as commands.
+    const std::u16string hostile = u"x&echo PWNED>>C:\\pwned.txt&";
+    WinScriptHost windows(WorkFolder, starter());
+    for (const auto length : {WinScriptHost::MaxLineLength, WinScriptHost::MaxLineLength + 1}) {
+        SCOPED_TRACE(length);
+        std::u16string folder = u"C:\\";
+        while (lineLength(folder + hostile + u"\\") <= length)
+            folder += hostile;
+        folder.append(length - lineLength(folder + u"\\"), u'y');
+        const std::u16string target = folder + u"\\";
+        ASSERT_EQ(lineLength(target), length);
+        fs::remove(record_);
+        const auto lastScript = readFile(WorkFolder / "temp.bat");
+
+        const auto error = ConversionJob::prepare({source, target, Flv}, windows);
+
+        if (length <= WinScriptHost::MaxLineLength) {
+            ASSERT_EQ(error, std::nullopt);
+            ASSERT_EQ(windows.startScript(), std::nullopt);
+            waitForConsoles();
+            EXPECT_EQ(readFile(record_),
+                      "[-i][C:\\clips\\party.avi][" + utf8(target + u"party.flv") + "]\n");
+        } else {
+            EXPECT_EQ(error, std::u16string(u"Source and target paths together MUST fit in a "
+                                            u"console line of 8191 characters!"));
+            EXPECT_EQ(readFile(WorkFolder / "temp.bat"), lastScript);
+        }
+        EXPECT_FALSE(fs::exists(L"C:\\pwned.txt"));
+    }
 }
 
 TEST_F(Consoles, SameFileHoweverItIsSpelled)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+
+// What the system's process table tells about the processes that run the scripts.
+namespace platform::Processes {
+
+// Whether a process with the id exists.
+bool alive(unsigned long processId);
+
+// The files of one folder that running processes name on their command lines or hold open. A
+// terminal names its script from its start, before its shell opens it. /proc is read once, at
+// the first question, so a clean-up with nothing to decide costs nothing.
+class FolderUsers {
+public:
+    explicit FolderUsers(std::filesystem::path folder);
+
+    // Whether a process uses the file, or nothing on a system without /proc.
+    std::optional<bool> uses(const std::filesystem::path& file);
+
+private:
+    void scan();
+
+    std::filesystem::path folder_;
+    bool scanned_ = false;
+    std::optional<std::set<std::string>> names_;
+};
+
+} // namespace platform::Processes
