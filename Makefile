@@ -1,7 +1,7 @@
 # make run:  install what is missing, build, start the program.
 # make test: install what is missing, build, run every test (Linux, then Windows under Wine).
 
-.PHONY: run test build test-linux test-windows bench clean
+.PHONY: run test build test-linux test-windows bench bench-windows clean
 
 run:
 	scripts/install-deps.sh run
@@ -30,6 +30,15 @@ test-windows:
 
 bench: build
 	bench/run.sh
+
+# The Windows program under Wine, timed by the Linux build's start-up meter.
+bench-windows:
+	scripts/install-deps.sh test
+	cmake --preset default -DBUILD_TESTING=ON
+	cmake --build --preset default --target startup_bench
+	cmake --preset mingw
+	cmake --build --preset mingw --target varnelo win32_floor_window
+	bench/run.sh --windows
 
 clean:
 	rm -rf build build-mingw
