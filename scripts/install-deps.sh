@@ -12,7 +12,7 @@ run_packages=(
 test_packages=(
     googletest libgtest-dev
     xvfb xauth xdotool x11-utils
-    g++-mingw-w64-x86-64 wine wine64
+    g++-mingw-w64-x86-64 wine wine64 fonts-wine
     npm
 )
 

@@ -1,0 +1,35 @@
+#include "platform/Platform.h"
+#include "ui/win32/Dialogs.h"
+#include "ui/win32/MainWindow.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+{
+    // The shell's dialogs and the picture decoder want COM on the window's thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    const auto host = platform::createScriptHost();
+    const auto desktop = platform::createDesktop();
+    ui::win32::SystemDialogs dialogs;
+    ui::win32::MainWindow window(*host, *desktop, dialogs);
+    window.show(showCommand);
+
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // The dialog manager moves the focus with Tab and the arrows, and presses a focused
+        // button with Enter.
+        if (IsDialogMessageW(window.handle(), &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return static_cast<int>(message.wParam);
+}

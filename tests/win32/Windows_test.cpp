@@ -1,0 +1,339 @@
+#include "FakeDialogs.h"
+#include "forms/AboutForm.h"
+#include "forms/AboutWindowDesign.h"
+#include "forms/MainWindowDesign.h"
+#include "tests/support/FakeDesktop.h"
+#include "tests/support/FakeScriptHost.h"
+#include "ui/win32/AboutWindow.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/Fonts.h"
+#include "ui/win32/MainWindow.h"
+#include "ui/win32/OpenDialog.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using forms::Kind;
+using ui::win32::AboutWindow;
+using ui::win32::MainWindow;
+namespace Dpi = ui::win32::Dpi;
+
+// The resolution the test run set up for the screen.
+UINT screenDpi()
+{
+    const char* set = std::getenv("WINE_LOGPIXELS");
+    return set ? static_cast<UINT>(std::atoi(set)) : Dpi::Designed;
+}
+
+std::u16string textOf(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return {text.begin(), text.end()};
+}
+
+std::vector<int> placeOf(HWND control)
+{
+    RECT box{};
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&box), 2);
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+std::vector<int> clientSizeOf(HWND window)
+{
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+// The face the system drew the control's text with, its weight and height.
+struct Face {
+    std::u16string name;
+    LONG weight;
+    LONG height;
+    bool operator==(const Face&) const = default;
+};
+
+Face faceOf(HWND control)
+{
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    LOGFONTW asked{};
+    GetObjectW(font, sizeof asked, &asked);
+    const HDC dc = GetDC(control);
+    const HGDIOBJ old = SelectObject(dc, font);
+    wchar_t name[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, name);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return {std::u16string(name, name + wcslen(name)), asked.lfWeight, asked.lfHeight};
+}
+
+Face designedFace(forms::Face face, UINT dpi)
+{
+    const bool onButton = face == forms::Face::Button;
+    return {std::u16string(onButton ? forms::ButtonFaceName : forms::WindowFaceName),
+            face == forms::Face::WindowBold ? FW_BOLD : FW_NORMAL, ui::win32::Fonts::height(dpi)};
+}
+
+// The colours on screen in the control, as it draws itself.
+std::set<COLORREF> coloursIn(HWND control)
+{
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(control, &client);
+    const HDC screen = GetDC(control);
+    const HDC copy = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    const HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    std::set<COLORREF> colours;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x)
+            colours.insert(GetPixel(copy, x, y));
+    }
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(control, screen);
+    return colours;
+}
+
+// The text of the tooltip that shows over the control.
+std::u16string toolTipOf(HWND control)
+{
+    std::pair<HWND, std::u16string> query{control, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring(name) != TOOLTIPS_CLASSW)
+                return TRUE;
+            auto& [tooled, text] = *reinterpret_cast<std::pair<HWND, std::u16string>*>(result);
+            wchar_t buffer[256] = {};
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = GetParent(tooled);
+            tool.uId = reinterpret_cast<UINT_PTR>(tooled);
+            tool.lpszText = buffer;
+            SendMessageW(window, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+            text.append(buffer, buffer + wcslen(buffer));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.second;
+}
+
+int aboutWindowsOpen()
+{
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            if (std::wstring(name) == L"frnAbout" && IsWindowVisible(window))
+                ++*reinterpret_cast<int*>(found);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Every control where the design puts it, with its caption, face, tab stop, group and picture,
+// scaled to the screen's resolution.
+void expectAsDesigned(const forms::Window& design, const ui::win32::FormWindow& window)
+{
+    const UINT dpi = Dpi::ofWindow(window.handle());
+    ASSERT_EQ(dpi, screenDpi()) << "the program is not aware of the screen's resolution";
+    EXPECT_EQ(textOf(window.handle()), design.caption);
+    EXPECT_EQ(clientSizeOf(window.handle()),
+              (std::vector<int>{Dpi::scale(design.clientWidth, dpi),
+                                Dpi::scale(design.clientHeight, dpi)}));
+
+    const auto chain = design.tabChain();
+    for (const auto& control : design.controls) {
+        SCOPED_TRACE(std::string(control.name));
+        const HWND child = window.control(control.name);
+        ASSERT_TRUE(IsWindowVisible(child));
+        const auto box = Dpi::scale(design.placeInWindow(control), dpi);
+        EXPECT_EQ(placeOf(child), (std::vector<int>{box.left, box.top, box.right - box.left,
+                                                    box.bottom - box.top}));
+        if (control.kind != Kind::TextBox) {
+            EXPECT_EQ(textOf(child), control.caption);
+        }
+        if (control.kind != Kind::Line && control.kind != Kind::Image) {
+            EXPECT_EQ(faceOf(child), designedFace(control.face, dpi));
+        }
+        const bool inChain = std::find(chain.begin(), chain.end(), &control) != chain.end();
+        EXPECT_EQ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) != 0, inChain);
+
+        if (control.kind == Kind::OptionButton) {
+            // The other option button in the same container is the only one in its group.
+            const auto partner = std::find_if(
+                design.controls.begin(), design.controls.end(), [&](const forms::Control& c) {
+                    return c.kind == Kind::OptionButton && &c != &control &&
+                           c.container == control.container;
+                });
+            EXPECT_EQ(GetNextDlgGroupItem(window.handle(), child, FALSE),
+                      window.control(partner->name));
+            EXPECT_EQ(SendMessageW(child, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        }
+        if (control.kind == Kind::TextBox) {
+            EXPECT_GT(SendMessageW(child, EM_GETLIMITTEXT, 0, 0), 0xFFFF);
+        }
+        if (control.kind == Kind::Image || !control.picture.empty()) {
+            // More than a button's face and border, or a picture's few colours.
+            EXPECT_GT(coloursIn(child).size(), control.kind == Kind::Image ? 64u : 2u)
+                << "no picture";
+        }
+        if (!control.toolTip.empty()) {
+            EXPECT_EQ(toolTipOf(child), control.toolTip);
+        }
+    }
+
+    // The dialog manager's Tab goes round the tab chain in order.
+    std::vector<HWND> expected;
+    std::vector<HWND> tabbed;
+    HWND at = chain.empty() ? nullptr : window.control(chain.front()->name);
+    for (const auto* control : chain) {
+        expected.push_back(window.control(control->name));
+        tabbed.push_back(at);
+        at = GetNextDlgTabItem(window.handle(), at, FALSE);
+    }
+    EXPECT_EQ(tabbed, expected);
+}
+
+class Windows : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
+
+    void click(std::string_view button) { SendMessageW(main.control(button), BM_CLICK, 0, 0); }
+
+    FakeScriptHost host;
+    FakeDesktop desktop;
+    FakeDialogs dialogs;
+    MainWindow main{host, desktop, dialogs};
+};
+
+TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
+{
+    main.show(SW_SHOWNORMAL);
+    EXPECT_EQ(GetFocus(), main.control("Button38"));
+    const auto style = GetWindowLongPtrW(main.handle(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_NE(style & WS_SYSMENU, 0);
+    expectAsDesigned(forms::MainWindowDesign, main);
+
+    // Each group keeps one option at most, and leaves the other group alone.
+    click("Option1(1)");
+    click("Option1(2)");
+    click("Option1(0)");
+    const std::vector<bool> selected{main.isSelected(0), main.isSelected(1), main.isSelected(2),
+                                     main.isSelected(3)};
+    EXPECT_EQ(selected, (std::vector<bool>{true, false, true, false}));
+}
+
+TEST_F(Windows, TheAboutWindowIsLaidOutAsDesigned)
+{
+    AboutWindow about(desktop);
+    about.show();
+    EXPECT_NE(GetWindowLongPtrW(about.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    expectAsDesigned(forms::AboutWindowDesign, about);
+}
+
+TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
+{
+    struct Row {
+        UINT dpi;
+        std::vector<int> mainClient;
+        std::vector<int> addButton;
+        std::vector<int> aboutClient;
+    };
+    const Row rows[] = {
+        {96, {423, 266}, {320, 40, 73, 17}, {415, 372}},
+        {144, {634, 399}, {480, 60, 109, 25}, {622, 558}},
+    };
+    const auto row = std::find_if(std::begin(rows), std::end(rows),
+                                  [](const Row& r) { return r.dpi == screenDpi(); });
+    ASSERT_NE(row, std::end(rows));
+    EXPECT_EQ(clientSizeOf(main.handle()), row->mainClient);
+    EXPECT_EQ(placeOf(main.control("Button38")), row->addButton);
+    AboutWindow about(desktop);
+    EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
+}
+
+TEST_F(Windows, GoRefusesAnEmptyTargetByMouseAndByEnter)
+{
+    main.show(SW_SHOWNORMAL);
+    click("Button7");
+    SetFocus(main.control("Button7"));
+    MSG enter{main.control("Button7"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(main.handle(), &enter));
+    const std::u16string refusal = u"Target path MUST be set before proceeding!";
+    EXPECT_EQ(dialogs.messages, (std::vector<std::u16string>{refusal, refusal}));
+    EXPECT_EQ(dialogs.owners, (std::vector<HWND>{main.handle(), main.handle()}));
+}
+
+TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)
+{
+    SetWindowTextW(main.control("Text1"), L"typed");
+    click("Button38");
+    EXPECT_EQ(textOf(main.control("Text1")), u"typed");
+    dialogs.nextFile = u"C:\\clips\\party 'one'.avi";
+    click("Button38");
+    EXPECT_EQ(textOf(main.control("Text1")), *dialogs.nextFile);
+    // The string's own terminator is the second NUL that ends the list.
+    constexpr wchar_t filter[] = L"All (*.avi)\0*.avi; *.flv\0";
+    EXPECT_EQ(ui::win32::OpenDialog::filter(u"All (*.avi)|*.avi; *.flv"),
+              std::wstring(filter, std::size(filter) - 1));
+}
+
+TEST_F(Windows, HelpOpensOneAboutWindowAndCancelClosesEverything)
+{
+    click("Button10");
+    click("Button10");
+    EXPECT_EQ(aboutWindowsOpen(), 1);
+    click("Button6");
+    EXPECT_FALSE(main.isOpen());
+    EXPECT_EQ(aboutWindowsOpen(), 0);
+    EXPECT_EQ(host.removals, 1);
+}
+
+TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
+{
+    AboutWindow about(desktop);
+    about.show();
+    const auto press = [&](std::string_view control, LPARAM releasedAt) {
+        SendMessageW(about.control(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(about.control(control), WM_LBUTTONUP, 0, releasedAt);
+    };
+    press("Label2", MAKELPARAM(2, -30));
+    press("Label1", MAKELPARAM(2, 2));
+    EXPECT_TRUE(desktop.openedUrls.empty());
+    EXPECT_TRUE(about.isOpen());
+    press("Label2", MAKELPARAM(2, 2));
+    EXPECT_EQ(desktop.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
+    EXPECT_FALSE(about.isOpen());
+}
+
+} // namespace

@@ -1,0 +1,264 @@
+#include "FormControls.h"
+
+#include "Dpi.h"
+#include "Paragraphs.h"
+#include "platform/win/WideText.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+namespace ui::win32 {
+namespace {
+
+constexpr int FirstId = 100;
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass classOf(forms::Kind kind)
+{
+    using forms::Kind;
+    switch (kind) {
+    case Kind::Line:
+        return {WC_STATICW, SS_OWNERDRAW, 0};
+    // Labels and pictures take the clicks on them, so none reaches a control beneath.
+    case Kind::Label:
+    case Kind::Image:
+        return {WC_STATICW, SS_OWNERDRAW | SS_NOTIFY, 0};
+    case Kind::TextBox:
+        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case Kind::Button:
+        return {WC_BUTTONW, BS_OWNERDRAW, 0};
+    case Kind::Frame:
+        return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case Kind::OptionButton:
+        return {WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
+    }
+    return {WC_STATICW, 0, 0};
+}
+
+// The controls the keyboard reaches first, in tab order, then the others by tab index, then
+// those without one (rules and pictures) as the design lists them.
+std::vector<const forms::Control*> zOrder(const forms::Window& design)
+{
+    std::vector<const forms::Control*> order = design.tabChain();
+    std::vector<const forms::Control*> rest;
+    for (const auto& control : design.controls) {
+        if (std::find(order.begin(), order.end(), &control) == order.end())
+            rest.push_back(&control);
+    }
+    std::stable_sort(rest.begin(), rest.end(), [](const auto* a, const auto* b) {
+        return (a->tabIndex < 0 ? INT_MAX : a->tabIndex) <
+               (b->tabIndex < 0 ? INT_MAX : b->tabIndex);
+    });
+    order.insert(order.end(), rest.begin(), rest.end());
+    return order;
+}
+
+// Option buttons next to each other in one container form a group; every other control
+// starts one.
+bool startsGroup(const forms::Control& control, const forms::Control* previous)
+{
+    return control.kind != forms::Kind::OptionButton || !previous ||
+           previous->kind != forms::Kind::OptionButton || previous->container != control.container;
+}
+
+std::wstring wide(std::u16string_view text)
+{
+    return platform::WideText::toWide(std::u16string(text));
+}
+
+} // namespace
+
+FormControls::FormControls(HWND parent, const forms::Window& design)
+    : parent_(parent), design_(design)
+{
+    if (design.background != forms::SystemButtonFace)
+        ownBackground_.reset(CreateSolidBrush(colorRef(design.background)));
+
+    children_.reserve(design.controls.size());
+    const auto chain = design.tabChain();
+    const forms::Control* previous = nullptr;
+    HWND above = HWND_TOP;
+    for (const auto* control : zOrder(design)) {
+        const auto kind = classOf(control->kind);
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
+        if (std::find(chain.begin(), chain.end(), control) != chain.end())
+            style |= WS_TABSTOP;
+        if (startsGroup(*control, previous))
+            style |= WS_GROUP;
+        const auto index = static_cast<int>(control - design.controls.data());
+        // Placed and sized by layOut, once the screen's resolution is known.
+        const HWND window = CreateWindowExW(
+            kind.exStyle, kind.name, wide(control->caption).c_str(), style, 0, 0, 0, 0, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstId + index)),
+            GetModuleHandleW(nullptr), nullptr);
+        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = window;
+        previous = control;
+
+        Child child{control, window, nullptr, std::nullopt};
+        if (control->kind == forms::Kind::TextBox)
+            SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // a path has no length limit
+        if (control->kind == forms::Kind::Button)
+            child.button = std::make_unique<SMButton>(window, *control);
+        if (control->kind == forms::Kind::Image)
+            child.picture.emplace(control->picture);
+        children_.push_back(std::move(child));
+        if (!control->toolTip.empty())
+            addToolTip(children_.back());
+    }
+}
+
+void FormControls::addToolTip(const Child& child)
+{
+    if (!toolTips_) {
+        toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+    }
+    std::wstring text = wide(child.control->toolTip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent_;
+    tool.uId = reinterpret_cast<UINT_PTR>(child.window);
+    tool.lpszText = text.data();
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND FormControls::operator[](std::string_view name) const
+{
+    const auto& wanted = design_.control(name);
+    for (const auto& child : children_) {
+        if (child.control == &wanted)
+            return child.window;
+    }
+    return nullptr;
+}
+
+const FormControls::Child* FormControls::childOf(HWND window) const
+{
+    for (const auto& child : children_) {
+        if (child.window == window)
+            return &child;
+    }
+    return nullptr;
+}
+
+const forms::Control* FormControls::find(HWND child) const
+{
+    const Child* found = childOf(child);
+    return found ? found->control : nullptr;
+}
+
+RECT FormControls::placed(const Child& child) const
+{
+    return Dpi::scale(design_.placeInWindow(*child.control), dpi_);
+}
+
+void FormControls::layOut(UINT dpi)
+{
+    dpi_ = dpi;
+    auto fonts = std::make_unique<Fonts>(dpi);
+    for (const auto& child : children_) {
+        const RECT box = placed(child);
+        SetWindowPos(child.window, nullptr, box.left, box.top, box.right - box.left,
+                     box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child.window, WM_SETFONT,
+                     reinterpret_cast<WPARAM>((*fonts)[child.control->face]), FALSE);
+    }
+    // The old fonts go only once no control uses them.
+    fonts_ = std::move(fonts);
+    InvalidateRect(parent_, nullptr, TRUE);
+}
+
+HBRUSH FormControls::background() const
+{
+    return ownBackground_ ? ownBackground_.get() : GetSysColorBrush(COLOR_BTNFACE);
+}
+
+COLORREF FormControls::backgroundColor() const
+{
+    return ownBackground_ ? colorRef(design_.background) : GetSysColor(COLOR_BTNFACE);
+}
+
+void FormControls::draw(const DRAWITEMSTRUCT& item) const
+{
+    const Child* child = childOf(item.hwndItem);
+    if (!child)
+        return;
+    switch (child->control->kind) {
+    case forms::Kind::Button:
+        child->button->draw(item, (*fonts_)[child->control->face], dpi_);
+        break;
+    case forms::Kind::Line: {
+        const GdiHandle<HBRUSH> rule(CreateSolidBrush(colorRef(forms::RuleColor)));
+        FillRect(item.hDC, &item.rcItem, rule.get());
+        break;
+    }
+    case forms::Kind::Image:
+        FillRect(item.hDC, &item.rcItem, background());
+        drawPicturesBeneath(*child, item.hDC);
+        child->picture->draw(item.hDC, item.rcItem);
+        break;
+    case forms::Kind::Label:
+        FillRect(item.hDC, &item.rcItem, background());
+        drawPicturesBeneath(*child, item.hDC);
+        drawLabel(*child, item.hDC, item.rcItem);
+        break;
+    default:
+        break;
+    }
+}
+
+// Where a control lies over a picture, what it leaves uncovered shows the picture, as if it
+// were transparent.
+void FormControls::drawPicturesBeneath(const Child& child, HDC dc) const
+{
+    const RECT own = placed(child);
+    const auto at = std::find_if(children_.begin(), children_.end(),
+                                 [&](const Child& c) { return &c == &child; });
+    for (auto beneath = std::next(at); beneath != children_.end(); ++beneath) {
+        RECT box = placed(*beneath);
+        RECT overlap{};
+        if (!beneath->picture || !IntersectRect(&overlap, &own, &box))
+            continue;
+        OffsetRect(&box, -own.left, -own.top);
+        beneath->picture->draw(dc, box);
+    }
+}
+
+// A label's paragraphs each start on a new line, half a line below the one before.
+void FormControls::drawLabel(const Child& child, HDC dc, const RECT& area) const
+{
+    const HGDIOBJ oldFont = SelectObject(dc, (*fonts_)[child.control->face]);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE blank{};
+    GetTextExtentPoint32W(dc, L" ", 1, &blank);
+    const int width = area.right - area.left;
+    const auto wideRun = static_cast<std::size_t>(width / std::max(1L, blank.cx) + 1);
+
+    constexpr UINT Format = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
+    RECT rest = area;
+    for (const auto paragraph : paragraphs(child.control->caption, wideRun)) {
+        const std::wstring text = wide(paragraph);
+        RECT used = rest;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &used, Format | DT_CALCRECT);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rest, Format);
+        rest.top = used.bottom + (metrics.tmHeight + metrics.tmExternalLeading) / 2;
+    }
+    SelectObject(dc, oldFont);
+}
+
+} // namespace ui::win32

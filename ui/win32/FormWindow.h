@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FormControls.h"
+#include "forms/Design.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+
+namespace ui::win32 {
+
+// A top-level window built from its design: its class, caption, icon, background, client size
+// and controls, all scaled to the resolution of the screen it is on.
+class FormWindow {
+public:
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    virtual ~FormWindow();
+
+    HWND handle() const { return window_; }
+    bool isOpen() const { return window_ != nullptr; }
+    HWND control(std::string_view name) const { return (*controls_)[name]; }
+
+protected:
+    explicit FormWindow(const forms::Window& design);
+
+    // Opens the window hidden, centred on its screen or where the system puts new windows.
+    void create(DWORD style, DWORD exStyle, bool centred);
+    void destroy();
+
+    // What a window does with a message: the controls' commands, drawing and colours here.
+    virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void onCommand(const forms::Control& control, WORD code) = 0;
+
+    const forms::Window& design() const { return design_; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void layOut(UINT dpi);
+    void centre();
+
+    const forms::Window& design_;
+    HWND window_ = nullptr;
+    std::unique_ptr<FormControls> controls_;
+};
+
+} // namespace ui::win32

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "forms/Design.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace ui::win32 {
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+
+// A font, brush or bitmap, deleted with its owner.
+template <typename Handle>
+using GdiHandle = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+
+inline COLORREF colorRef(forms::Rgb rgb)
+{
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+} // namespace ui::win32

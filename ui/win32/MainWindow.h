@@ -1,0 +1,45 @@
+#pragma once
+
+#include "AboutWindow.h"
+#include "Dialogs.h"
+#include "FormWindow.h"
+#include "forms/MainForm.h"
+#include "forms/MainView.h"
+#include "platform/Platform.h"
+
+#include <memory>
+
+namespace ui::win32 {
+
+// frmAutoPilot, the program's window: it builds its controls from the design and hands every
+// click to the main window's behaviour. Closing it unloads the program.
+class MainWindow final : public FormWindow, public forms::MainView {
+public:
+    MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs);
+    ~MainWindow() override;
+
+    void show(int showCommand);
+
+    std::u16string text(forms::Field field) const override;
+    void setText(forms::Field field, const std::u16string& text) override;
+    bool isSelected(int index) const override;
+    void showMessage(const std::u16string& text) override;
+    bool showOpen(forms::CommonDialog& dlg) override;
+    std::optional<std::u16string> browseForFolder(const std::u16string& prompt) override;
+    void showAbout() override;
+    void closeAbout() override;
+    void close() override;
+
+private:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onCommand(const forms::Control& control, WORD code) override;
+    HWND field(forms::Field field) const;
+
+    platform::Desktop& desktop_;
+    Dialogs& dialogs_;
+    forms::MainForm form_;
+    std::unique_ptr<AboutWindow> about_;
+    HWND focus_ = nullptr; // the control that has the focus while the window is active
+};
+
+} // namespace ui::win32

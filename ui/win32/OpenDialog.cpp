@@ -1,0 +1,51 @@
+#include "OpenDialog.h"
+
+#include "platform/win/WideText.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace ui::win32::OpenDialog {
+
+std::wstring filter(const std::u16string& filter)
+{
+    std::wstring text = platform::WideText::toWide(filter);
+    std::replace(text.begin(), text.end(), L'|', L'\0');
+    // The string's own terminator is the second NUL.
+    text.push_back(L'\0');
+    return text;
+}
+
+bool show(HWND owner, forms::CommonDialog& dlg)
+{
+    const std::wstring filterText = filter(dlg.Filter);
+    const std::wstring title = platform::WideText::toWide(dlg.DialogTitle);
+    const std::wstring last = platform::WideText::toWide(dlg.FileName);
+    // As long as the longest path the system knows.
+    std::vector<wchar_t> file(std::max<std::size_t>(32768, last.size() + 1), L'\0');
+    for (;;) {
+        std::copy(last.begin(), last.end(), file.begin());
+        OPENFILENAMEW open{};
+        open.lStructSize = sizeof open;
+        open.hwndOwner = owner;
+        open.lpstrFilter = filterText.c_str();
+        open.lpstrFile = file.data();
+        open.nMaxFile = static_cast<DWORD>(file.size());
+        open.lpstrTitle = title.c_str();
+        open.Flags = OFN_EXPLORER;
+        if (GetOpenFileNameW(&open)) {
+            dlg.FileName = platform::WideText::fromWide(file.data());
+            return true;
+        }
+        if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL)
+            return false;
+        // The buffer's first character holds the length the chosen path needs: ask again with
+        // room for it.
+        file.assign(std::max<std::size_t>(file[0], file.size() * 2), L'\0');
+    }
+}
+
+} // namespace ui::win32::OpenDialog

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The artwork the program carries, found by the file names the design gives its pictures.
+namespace ui::win32::Resources {
+
+std::wstring name(std::string_view picture);
+
+// The bytes of a GIF or BMP file; empty when the program does not carry it.
+std::span<const std::byte> file(std::string_view picture);
+
+// An icon at that size in pixels, or null.
+HICON icon(std::string_view picture, int size);
+
+} // namespace ui::win32::Resources

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "GdiHandle.h"
+#include "forms/Design.h"
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+// The push button of the main window: an owner-drawn button with the design's white face,
+// black border and caption, and its picture drawn with the key colour transparent. Enter
+// presses it as Space does.
+class SMButton {
+public:
+    // Takes over the drawing and keyboard handling of a BS_OWNERDRAW button.
+    SMButton(HWND button, const forms::Control& control);
+    SMButton(const SMButton&) = delete;
+    SMButton& operator=(const SMButton&) = delete;
+
+    void draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const;
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+
+    const forms::Control& control_;
+    GdiHandle<HBITMAP> picture_;
+    SIZE pictureSize_{};
+    bool hot_ = false;
+};
+
+} // namespace ui::win32
