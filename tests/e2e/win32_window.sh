@@ -3,20 +3,22 @@
 # target is refused in a message box; "Add" opens the Open dialog and Escape leaves the source
 # as typed; FLV, then SWF: GO opens a console where the real ffmpeg.exe converts, and a key
 # closes it; CANCEL ends the program and removes C:\VC_Temp.
-# Usage: win32_window.sh VARNELO_EXE CONVERTER_FOLDER, on a display, with WINEPREFIX set.
+# Usage: win32_window.sh VARNELO_EXE CONVERTER_FOLDER, on a display of its own, with WINEPREFIX
+# set to the prefix for runs with a display.
 source "$(dirname "$0")/common.sh" wine wineserver
 program=$1
 converter=$2
 : "${WINEPREFIX:?set WINEPREFIX to the private Wine prefix}"
-prefix_tool="$(dirname "$0")/../../scripts/wine-prefix.sh"
-"$prefix_tool" ready
-# A server of a run without a display must not serve this one.
-"$prefix_tool" stop
+scripts="$(dirname "$0")/../../scripts"
+"$scripts/wine-prefix.sh" ready
+# A server left by a run whose display is gone would open no windows here.
+"$scripts/wine-prefix.sh" stop
 
-export WINEPREFIX WINEDEBUG=-all WINEPATH="Z:${converter//\//\\}"
+# The display is this test's own; the converter comes first on Wine's search path.
+export WINEPREFIX WINEDEBUG=-all WINE_X_DISPLAY=1 WINEPATH="Z:${converter//\//\\}"
 drive_c="$WINEPREFIX/drive_c"
 rm -rf "$drive_c/clips" "$drive_c/out" "$drive_c/VC_Temp"
-trap '"$prefix_tool" stop; rm -rf "$drive_c/clips" "$drive_c/out"' EXIT
+trap '"$scripts/wine-prefix.sh" stop; rm -rf "$drive_c/clips" "$drive_c/out"' EXIT
 mkdir "$drive_c/clips" "$drive_c/out"
 make_clip "$drive_c/clips/in put's clip.avi"
 
@@ -36,7 +38,7 @@ wait_window() { # search options; prints the window
     wait_until 30 shown "$@" && find_window "$@"
 }
 click() { # x y, in the main window's client area
-    xdotool mousemove --window "$window" "$1" "$2" click 1
+    xdotool mousemove --window "$window" $(($1 + left)) $(($2 + top)) click 1
 }
 press() { # window key
     xdotool windowfocus --sync "$1" key "$2"
@@ -60,9 +62,14 @@ finish_conversion() { # output, format
     echo "converted to $2: $1"
 }
 
-wine "$program" &
+"$scripts/wine-x-run.sh" "$program" &
 pid=$!
 window=$(wait_window --name '^Varnelo! v3\.0$')
+# Where Wine draws the frame itself, the client area lies inside its border and below its title
+# bar; the client area is 423 x 266 and the border as wide at the bottom as at the sides.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+left=$(((WIDTH - 423) / 2))
+top=$((HEIGHT - 266 - left))
 
 click 368 232 # GO, with no target
 box=$(wait_window --name '^Varnelo$')
