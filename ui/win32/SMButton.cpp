@@ -49,6 +49,11 @@ LRESULT CALLBACK SMButton::subclassProc(HWND button, UINT message, WPARAM wParam
     case WM_GETDLGCODE:
         // The dialog manager sends Enter's click to the button that calls itself the default.
         return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BM_SETSTYLE:
+        // When the focus moves, the dialog manager makes the default button a plain push button
+        // again; this one stays drawn as it is.
+        wParam = (wParam & ~static_cast<WPARAM>(BS_TYPEMASK)) | BS_OWNERDRAW;
+        break;
     case WM_MOUSEMOVE:
         if (!that.hot_) {
             that.hot_ = true;
