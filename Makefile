@@ -21,8 +21,8 @@ test:
 test-linux: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset default
 
-# The Windows half, cross-built and run under Wine in a prefix of its own, kept while it is healthy.
-# Its end-to-end tests start a private X server each.
+# The Windows half, cross-built and run under Wine in prefixes of its own, kept while healthy.
+# The tests that open windows start a private X server each.
 test-windows:
 	cmake --preset mingw
 	cmake --build --preset mingw
