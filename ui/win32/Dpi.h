@@ -16,7 +16,7 @@ UINT ofWindow(HWND window);
 // The resolution of the main screen, for windows that do not exist yet.
 UINT ofSystem();
 
-// Rounded down, so the main window's 423 pixels become 634 at 144 dpi.
+// Without the fraction, so the main window's 423 pixels become 634 at 144 dpi.
 int scale(int pixels, UINT dpi);
 RECT scale(const forms::Box& box, UINT dpi);
 
