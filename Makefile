@@ -3,7 +3,7 @@
 #            Windows under Wine, then Linux again under the sanitizers).
 # make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
 
-.PHONY: run deb test build format-check test-linux test-windows test-asan bench clean
+.PHONY: run deb test build format-check test-linux test-windows test-asan bench bench-windows clean
 
 # The program alone, in build-run/: the tests' build in build/ stays as it is.
 run:
@@ -34,11 +34,11 @@ format-check:
 test-linux: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset default
 
-# The Windows half, cross-built and run under Wine in a fresh prefix of its own.
+# The Windows half, cross-built and run under Wine in prefixes of its own, kept while healthy.
+# The tests that open windows start a private X server each.
 test-windows:
 	cmake --preset mingw
 	cmake --build --preset mingw
-	rm -rf build-mingw/wineprefix
 	ctest --preset mingw
 
 # The Linux tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer; any report
@@ -50,6 +50,15 @@ test-asan:
 
 bench: build
 	bench/run.sh
+
+# The Windows program under Wine, timed by the Linux build's start-up meter.
+bench-windows:
+	scripts/install-deps.sh test
+	cmake --preset default
+	cmake --build --preset default --target startup_bench
+	cmake --preset mingw
+	cmake --build --preset mingw --target varnelo win32_floor_window
+	bench/run.sh --windows
 
 clean:
 	rm -rf build build-run build-mingw build-asan

@@ -1,7 +1,8 @@
 // Starts programs in turn, again and again, and measures for each the time from its start
 // until its window named TITLE is mapped on the X display, and its peak memory (resident set)
 // half a second later.
-// Taking turns spreads the machine's own ups and downs evenly over the programs.
+// Taking turns spreads the machine's own ups and downs evenly over the programs. A first round,
+// not counted, fills the caches (and under Wine starts the session every program then shares).
 // Usage: startup_bench RUNS TITLE PROGRAM [-- TITLE PROGRAM ...]
 #include <X11/Xlib.h>
 
@@ -14,6 +15,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -34,7 +36,7 @@ bool named(Display* display, Window window, const std::string& title)
     return match;
 }
 
-void measure(Display* display, Subject& subject)
+void measure(Display* display, Subject& subject, bool counted)
 {
     XSync(display, True);
     const auto start = std::chrono::steady_clock::now();
@@ -49,14 +51,18 @@ void measure(Display* display, Subject& subject)
         XNextEvent(display, &event);
         shown = event.type == MapNotify && named(display, event.xmap.window, subject.title);
     }
-    subject.millis.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-            .count());
+    const double millis =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    // What a window does right after it is shown (decoding its pictures, say) counts too.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     kill(child, SIGTERM);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
-    subject.peaks.push_back(usage.ru_maxrss);
+    if (counted) {
+        subject.millis.push_back(millis);
+        subject.peaks.push_back(usage.ru_maxrss);
+    }
 }
 
 template <typename T> T median(std::vector<T> values)
@@ -88,9 +94,9 @@ int main(int argc, char** argv)
         return 1;
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    for (int run = 0; run < runs; ++run) {
+    for (int run = 0; run <= runs; ++run) {
         for (auto& subject : subjects)
-            measure(display, subject);
+            measure(display, subject, run > 0);
     }
     // One line a program, "median_ms peak_kb", for the script that compares them.
     for (const auto& subject : subjects)
