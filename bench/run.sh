@@ -46,6 +46,8 @@ WINEPREFIX=$(realpath "$mingw")/wineprefix-display
 # so that no start pays for it.
 "$prefix_tool" stop
 trap '"$prefix_tool" stop' EXIT
+# The server runs in the prefix, so a fresh build makes the prefix first.
+"$prefix_tool" ready
 wineserver --persistent
 "$prefix_tool" display
 echo "under $(wine --version)"
