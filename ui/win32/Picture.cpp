@@ -57,33 +57,40 @@ void Picture::loadGif(std::span<const std::byte> file)
     if (!image)
         return;
     size_ = {image->width, image->height};
-    std::vector<DWORD> colours(image->pixels.size());
-    // Monochrome rows are padded to whole 16-bit words.
-    const auto maskRow = static_cast<std::size_t>((image->width + 15) / 16 * 2);
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD palette[256];
+    } info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = image->width;
+    info.header.biHeight = -image->height; // top row first
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 8;
+    info.header.biCompression = BI_RGB;
+    for (std::size_t i = 0; i < image->palette.size() && i < 256; ++i) {
+        const std::uint32_t colour = image->palette[i];
+        if (i != image->transparent)
+            info.palette[i] = {static_cast<BYTE>(colour), static_cast<BYTE>(colour >> 8),
+                               static_cast<BYTE>(colour >> 16), 0};
+    }
+    const auto width = static_cast<std::size_t>(image->width);
+    // Colour rows are padded to whole 32-bit words, monochrome ones to 16-bit words.
+    const std::size_t colourRow = (width + 3) / 4 * 4;
+    const std::size_t maskRow = (width + 15) / 16 * 2;
     std::vector<BYTE> mask(maskRow * static_cast<std::size_t>(image->height), 0);
+    std::vector<BYTE> indices(colourRow * static_cast<std::size_t>(image->height), 0);
     bool transparent = false;
     for (std::size_t i = 0; i < image->pixels.size(); ++i) {
+        const std::size_t x = i % width;
+        const std::size_t y = i / width;
         const std::uint8_t index = image->pixels[i];
+        indices[y * colourRow + x] = index;
         if (index == image->transparent) {
             transparent = true;
-            const auto x = i % static_cast<std::size_t>(image->width);
-            mask[i / static_cast<std::size_t>(image->width) * maskRow + x / 8] |=
-                static_cast<BYTE>(0x80 >> (x % 8));
-        } else if (index < image->palette.size()) {
-            colours[i] = image->palette[index];
+            mask[y * maskRow + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
         }
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image->width;
-    info.bmiHeader.biHeight = -image->height; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const HDC screen = GetDC(nullptr);
-    colours_.reset(
-        CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, colours.data(), &info, DIB_RGB_COLORS));
-    ReleaseDC(nullptr, screen);
+    colours_ = screenBitmap(*reinterpret_cast<const BITMAPINFO*>(&info), indices.data());
     if (transparent)
         mask_.reset(CreateBitmap(image->width, image->height, 1, 1, mask.data()));
 }
