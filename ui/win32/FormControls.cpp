@@ -76,8 +76,8 @@ std::wstring wide(std::u16string_view text)
 
 } // namespace
 
-FormControls::FormControls(HWND parent, const forms::Window& design)
-    : parent_(parent), design_(design)
+FormControls::FormControls(HWND parent, const forms::Window& design, UINT dpi)
+    : parent_(parent), design_(design), dpi_(dpi), fonts_(std::make_unique<Fonts>(dpi))
 {
     if (design.background != forms::SystemButtonFace)
         ownBackground_.reset(CreateSolidBrush(colorRef(design.background)));
@@ -85,7 +85,7 @@ FormControls::FormControls(HWND parent, const forms::Window& design)
     children_.reserve(design.controls.size());
     const auto chain = design.tabChain();
     const forms::Control* previous = nullptr;
-    HWND above = HWND_TOP;
+    // Each new control goes beneath those made before it.
     for (const auto* control : zOrder(design)) {
         const auto kind = classOf(control->kind);
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
@@ -94,13 +94,13 @@ FormControls::FormControls(HWND parent, const forms::Window& design)
         if (startsGroup(*control, previous))
             style |= WS_GROUP;
         const auto index = static_cast<int>(control - design.controls.data());
-        // Placed and sized by layOut, once the screen's resolution is known.
-        const HWND window = CreateWindowExW(
-            kind.exStyle, kind.name, wide(control->caption).c_str(), style, 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstId + index)),
-            GetModuleHandleW(nullptr), nullptr);
-        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = window;
+        const RECT box = Dpi::scale(design.placeInWindow(*control), dpi);
+        const HWND window =
+            CreateWindowExW(kind.exStyle, kind.name, wide(control->caption).c_str(), style,
+                            box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstId + index)),
+                            GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>((*fonts_)[control->face]), FALSE);
         previous = control;
 
         Child child{control, window, nullptr, std::nullopt};

@@ -20,7 +20,8 @@ namespace ui::win32 {
 // order, so the dialog manager's Tab and arrow keys follow the design.
 class FormControls {
 public:
-    FormControls(HWND parent, const forms::Window& design);
+    // Placed, sized and given their fonts for a screen of that resolution.
+    FormControls(HWND parent, const forms::Window& design, UINT dpi);
     FormControls(const FormControls&) = delete;
     FormControls& operator=(const FormControls&) = delete;
 
