@@ -108,8 +108,6 @@ FormControls::FormControls(HWND parent, const forms::Window& design, UINT dpi)
             SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // a path has no length limit
         if (control->kind == forms::Kind::Button)
             child.button = std::make_unique<SMButton>(window, *control);
-        if (control->kind == forms::Kind::Image)
-            child.picture.emplace(control->picture);
         children_.push_back(std::move(child));
         if (!control->toolTip.empty())
             addToolTip(children_.back());
@@ -207,7 +205,7 @@ void FormControls::draw(const DRAWITEMSTRUCT& item) const
     case forms::Kind::Image:
         FillRect(item.hDC, &item.rcItem, background());
         drawPicturesBeneath(*child, item.hDC);
-        child->picture->draw(item.hDC, item.rcItem);
+        pictureOf(*child).draw(item.hDC, item.rcItem);
         break;
     case forms::Kind::Label:
         FillRect(item.hDC, &item.rcItem, background());
@@ -217,6 +215,15 @@ void FormControls::draw(const DRAWITEMSTRUCT& item) const
     default:
         break;
     }
+}
+
+// Decoded when first drawn, which is after the window is shown: the window opens sooner, and its
+// first painting has every picture.
+const Picture& FormControls::pictureOf(const Child& child) const
+{
+    if (!child.picture)
+        child.picture.emplace(child.control->picture);
+    return *child.picture;
 }
 
 // Where a control lies over a picture, what it leaves uncovered shows the picture, as if it
@@ -229,10 +236,10 @@ void FormControls::drawPicturesBeneath(const Child& child, HDC dc) const
     for (auto beneath = std::next(at); beneath != children_.end(); ++beneath) {
         RECT box = placed(*beneath);
         RECT overlap{};
-        if (!beneath->picture || !IntersectRect(&overlap, &own, &box))
+        if (beneath->control->kind != forms::Kind::Image || !IntersectRect(&overlap, &own, &box))
             continue;
         OffsetRect(&box, -own.left, -own.top);
-        beneath->picture->draw(dc, box);
+        pictureOf(*beneath).draw(dc, box);
     }
 }
 

@@ -45,11 +45,12 @@ private:
         const forms::Control* control;
         HWND window;
         std::unique_ptr<SMButton> button;
-        std::optional<Picture> picture;
+        mutable std::optional<Picture> picture;
     };
 
     const Child* childOf(HWND window) const;
     RECT placed(const Child& child) const;
+    const Picture& pictureOf(const Child& child) const;
     void drawPicturesBeneath(const Child& child, HDC dc) const;
     void drawLabel(const Child& child, HDC dc, const RECT& area) const;
     void addToolTip(const Child& child);
