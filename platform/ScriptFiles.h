@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 // The file operations on the work folder's scripts, one implementation per system. None of them
 // follows a link or writes into a file it did not create.
@@ -25,5 +26,9 @@ std::error_code remove(const std::filesystem::path& file);
 
 // Deletes the folder when it is an empty folder: not a file, not a link.
 std::error_code removeFolder(const std::filesystem::path& folder);
+
+// The names of what the folder holds, "." and ".." left out.
+std::vector<std::filesystem::path::string_type> names(const std::filesystem::path& folder,
+                                                      std::error_code& error);
 
 } // namespace platform::ScriptFiles

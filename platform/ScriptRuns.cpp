@@ -105,9 +105,7 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
     const auto extension = scriptName_.extension().native();
     std::vector<std::pair<fs::path, unsigned long>> copies;
     std::error_code error;
-    for (fs::directory_iterator entry(folder_, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const auto name = entry->path().filename().native();
+    for (const auto& name : ScriptFiles::names(folder_, error)) {
         if (name.size() <= stem.size() + extension.size() || name.compare(0, stem.size(), stem) ||
             name.compare(name.size() - extension.size(), extension.size(), extension))
             continue;
@@ -118,7 +116,7 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
         const auto processId = number(std::string_view(ids).substr(0, dash));
         if (dash != std::string::npos && processId &&
             number(std::string_view(ids).substr(dash + 1)))
-            copies.emplace_back(entry->path(), *processId);
+            copies.emplace_back(folder_ / name, *processId);
     }
     for (const auto& [copy, processId] : copies) {
         if ((processId == processId_ || !alive(processId)) && !inUse(copy, processId))

@@ -5,12 +5,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
-    // The shell's dialogs and the picture decoder want COM on the window's thread.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -29,7 +26,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return static_cast<int>(message.wParam);
 }

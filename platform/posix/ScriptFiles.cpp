@@ -91,4 +91,13 @@ std::error_code removeFolder(const std::filesystem::path& folder)
     return ::rmdir(folder.c_str()) == 0 ? std::error_code() : lastError();
 }
 
+std::vector<std::string> names(const std::filesystem::path& folder, std::error_code& error)
+{
+    std::vector<std::string> list;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error))
+        list.push_back(entry->path().filename().native());
+    return list;
+}
+
 } // namespace platform::ScriptFiles

@@ -76,8 +76,8 @@ std::wstring wide(std::u16string_view text)
 
 } // namespace
 
-FormControls::FormControls(HWND parent, const forms::Window& design)
-    : parent_(parent), design_(design)
+FormControls::FormControls(HWND parent, const forms::Window& design, UINT dpi)
+    : parent_(parent), design_(design), dpi_(dpi), fonts_(std::make_unique<Fonts>(dpi))
 {
     if (design.background != forms::SystemButtonFace)
         ownBackground_.reset(CreateSolidBrush(colorRef(design.background)));
@@ -85,7 +85,7 @@ FormControls::FormControls(HWND parent, const forms::Window& design)
     children_.reserve(design.controls.size());
     const auto chain = design.tabChain();
     const forms::Control* previous = nullptr;
-    HWND above = HWND_TOP;
+    // Each new control goes beneath those made before it.
     for (const auto* control : zOrder(design)) {
         const auto kind = classOf(control->kind);
         DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
@@ -94,13 +94,13 @@ FormControls::FormControls(HWND parent, const forms::Window& design)
         if (startsGroup(*control, previous))
             style |= WS_GROUP;
         const auto index = static_cast<int>(control - design.controls.data());
-        // Placed and sized by layOut, once the screen's resolution is known.
-        const HWND window = CreateWindowExW(
-            kind.exStyle, kind.name, wide(control->caption).c_str(), style, 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstId + index)),
-            GetModuleHandleW(nullptr), nullptr);
-        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = window;
+        const RECT box = Dpi::scale(design.placeInWindow(*control), dpi);
+        const HWND window =
+            CreateWindowExW(kind.exStyle, kind.name, wide(control->caption).c_str(), style,
+                            box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstId + index)),
+                            GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>((*fonts_)[control->face]), FALSE);
         previous = control;
 
         Child child{control, window, nullptr, std::nullopt};
@@ -108,8 +108,6 @@ FormControls::FormControls(HWND parent, const forms::Window& design)
             SendMessageW(window, EM_SETLIMITTEXT, 0, 0); // a path has no length limit
         if (control->kind == forms::Kind::Button)
             child.button = std::make_unique<SMButton>(window, *control);
-        if (control->kind == forms::Kind::Image)
-            child.picture.emplace(control->picture);
         children_.push_back(std::move(child));
         if (!control->toolTip.empty())
             addToolTip(children_.back());
@@ -207,7 +205,7 @@ void FormControls::draw(const DRAWITEMSTRUCT& item) const
     case forms::Kind::Image:
         FillRect(item.hDC, &item.rcItem, background());
         drawPicturesBeneath(*child, item.hDC);
-        child->picture->draw(item.hDC, item.rcItem);
+        pictureOf(*child).draw(item.hDC, item.rcItem);
         break;
     case forms::Kind::Label:
         FillRect(item.hDC, &item.rcItem, background());
@@ -217,6 +215,15 @@ void FormControls::draw(const DRAWITEMSTRUCT& item) const
     default:
         break;
     }
+}
+
+// Decoded when first drawn, which is after the window is shown: the window opens sooner, and its
+// first painting has every picture.
+const Picture& FormControls::pictureOf(const Child& child) const
+{
+    if (!child.picture)
+        child.picture.emplace(child.control->picture);
+    return *child.picture;
 }
 
 // Where a control lies over a picture, what it leaves uncovered shows the picture, as if it
@@ -229,10 +236,10 @@ void FormControls::drawPicturesBeneath(const Child& child, HDC dc) const
     for (auto beneath = std::next(at); beneath != children_.end(); ++beneath) {
         RECT box = placed(*beneath);
         RECT overlap{};
-        if (!beneath->picture || !IntersectRect(&overlap, &own, &box))
+        if (beneath->control->kind != forms::Kind::Image || !IntersectRect(&overlap, &own, &box))
             continue;
         OffsetRect(&box, -own.left, -own.top);
-        beneath->picture->draw(dc, box);
+        pictureOf(*beneath).draw(dc, box);
     }
 }
 

@@ -20,7 +20,8 @@ namespace ui::win32 {
 // order, so the dialog manager's Tab and arrow keys follow the design.
 class FormControls {
 public:
-    FormControls(HWND parent, const forms::Window& design);
+    // Placed, sized and given their fonts for a screen of that resolution.
+    FormControls(HWND parent, const forms::Window& design, UINT dpi);
     FormControls(const FormControls&) = delete;
     FormControls& operator=(const FormControls&) = delete;
 
@@ -44,11 +45,12 @@ private:
         const forms::Control* control;
         HWND window;
         std::unique_ptr<SMButton> button;
-        std::optional<Picture> picture;
+        mutable std::optional<Picture> picture;
     };
 
     const Child* childOf(HWND window) const;
     RECT placed(const Child& child) const;
+    const Picture& pictureOf(const Child& child) const;
     void drawPicturesBeneath(const Child& child, HDC dc) const;
     void drawLabel(const Child& child, HDC dc, const RECT& area) const;
     void addToolTip(const Child& child);

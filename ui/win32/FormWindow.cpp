@@ -57,8 +57,11 @@ void FormWindow::create(DWORD style, DWORD exStyle, bool centred)
     if (!window_)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                                 "cannot create the window " + std::string(design_.name));
-    controls_ = std::make_unique<FormControls>(window_, design_);
-    layOut(Dpi::ofWindow(window_));
+    // The window was sized for the system's resolution; on another screen it has its own.
+    const UINT dpi = Dpi::ofWindow(window_);
+    controls_ = std::make_unique<FormControls>(window_, design_, dpi);
+    if (dpi != Dpi::ofSystem())
+        layOut(dpi);
     if (centred)
         centre();
 }

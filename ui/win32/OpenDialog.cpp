@@ -4,6 +4,7 @@
 
 #include <cderr.h>
 #include <commdlg.h>
+#include <objbase.h>
 
 #include <algorithm>
 #include <vector>
@@ -19,7 +20,9 @@ std::wstring filter(const std::u16string& filter)
     return text;
 }
 
-bool show(HWND owner, forms::CommonDialog& dlg)
+namespace {
+
+bool ask(HWND owner, forms::CommonDialog& dlg)
 {
     const std::wstring filterText = filter(dlg.Filter);
     const std::wstring title = platform::WideText::toWide(dlg.DialogTitle);
@@ -46,6 +49,18 @@ bool show(HWND owner, forms::CommonDialog& dlg)
         // room for it.
         file.assign(std::max<std::size_t>(file[0], file.size() * 2), L'\0');
     }
+}
+
+} // namespace
+
+bool show(HWND owner, forms::CommonDialog& dlg)
+{
+    // The shell's view in the dialog wants COM on this thread; a thread that has it keeps it.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const bool chosen = ask(owner, dlg);
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return chosen;
 }
 
 } // namespace ui::win32::OpenDialog

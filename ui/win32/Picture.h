@@ -1,10 +1,11 @@
 #pragma once
 
+#include "GdiHandle.h"
+
 #include <windows.h>
 
-#include <olectl.h>
-
-#include <memory>
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 namespace ui::win32 {
@@ -15,14 +16,17 @@ public:
     // An empty picture when the program does not carry it or cannot decode it.
     explicit Picture(std::string_view name);
 
-    bool empty() const { return !picture_; }
+    bool empty() const { return !colours_; }
     void draw(HDC dc, const RECT& box) const;
 
 private:
-    struct Release {
-        void operator()(IPicture* picture) const { picture->Release(); }
-    };
-    std::unique_ptr<IPicture, Release> picture_;
+    void loadGif(std::span<const std::byte> file);
+    void loadBmp(std::span<const std::byte> file);
+
+    SIZE size_{};
+    // Its colours, black where a GIF picture is transparent, and then a mask, white there.
+    GdiHandle<HBITMAP> colours_;
+    GdiHandle<HBITMAP> mask_;
 };
 
 } // namespace ui::win32

@@ -24,20 +24,6 @@ void fill(HDC dc, const RECT& area, forms::Rgb color)
 
 SMButton::SMButton(HWND button, const forms::Control& control) : control_(control)
 {
-    if (!control.picture.empty()) {
-        if (const HICON icon = Resources::icon(control.picture, PictureSize)) {
-            // The icon's own mask is not used: the key colour alone says what is transparent.
-            ICONINFO info{};
-            if (GetIconInfo(icon, &info)) {
-                DeleteObject(info.hbmMask);
-                picture_.reset(info.hbmColor);
-                BITMAP bitmap{};
-                GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-                pictureSize_ = {bitmap.bmWidth, bitmap.bmHeight};
-            }
-            DestroyIcon(icon);
-        }
-    }
     SetWindowSubclass(button, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -73,8 +59,30 @@ LRESULT CALLBACK SMButton::subclassProc(HWND button, UINT message, WPARAM wParam
     return DefSubclassProc(button, message, wParam, lParam);
 }
 
+// Loaded when first drawn, which is after the window is shown, so that the window opens sooner.
+void SMButton::loadPicture() const
+{
+    pictureLoaded_ = true;
+    if (!control_.picture.empty()) {
+        if (const HICON icon = Resources::icon(control_.picture, PictureSize)) {
+            // The icon's own mask is not used: the key colour alone says what is transparent.
+            ICONINFO info{};
+            if (GetIconInfo(icon, &info)) {
+                DeleteObject(info.hbmMask);
+                picture_.reset(info.hbmColor);
+                BITMAP bitmap{};
+                GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+                pictureSize_ = {bitmap.bmWidth, bitmap.bmHeight};
+            }
+            DestroyIcon(icon);
+        }
+    }
+}
+
 void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
 {
+    if (!pictureLoaded_)
+        loadPicture();
     const auto& look = forms::SMButtonLook;
     const HDC dc = item.hDC;
     const RECT face = item.rcItem;

@@ -23,9 +23,12 @@ private:
     static LRESULT CALLBACK subclassProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
 
+    void loadPicture() const;
+
     const forms::Control& control_;
-    GdiHandle<HBITMAP> picture_;
-    SIZE pictureSize_{};
+    mutable bool pictureLoaded_ = false;
+    mutable GdiHandle<HBITMAP> picture_;
+    mutable SIZE pictureSize_{};
     bool hot_ = false;
 };
 
