@@ -9,7 +9,9 @@ fi
 export WINEPREFIX=$PWD/build-mingw/wineprefix-display
 scripts/wine-x-run.sh build-mingw/app/varnelo.exe &
 program=$!
-window=$(xdotool search --sync --name '^Varnelo! v3.0$' | head -n 1)
+window=$(xdotool search --sync --onlyvisible --name '^Varnelo! v3.0$' | head -n 1)
+# The window is mapped before Wine gives its controls their first input: typing sooner is lost.
+sleep 1
 # Places in the client area; the frame Wine draws adds its border and title bar.
 frame=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} END {print w}')
 border=$(((frame - 423) / 2))
