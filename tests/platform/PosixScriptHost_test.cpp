@@ -337,10 +337,12 @@ protected:
         bin_ = temp_.path() / "bin";
         fs::create_directory(bin_);
         record_ = temp_.path() / "record";
+        // The record line is written at once: consoles that run side by side must not mix
+        // their lines.
         writeFile(bin_ / "ffmpeg", "#!/bin/sh\n"
                                    "sleep \"${FAKE_DELAY:-0}\"\n"
-                                   "for a; do printf '[%s]' \"$a\"; done >> \"$FAKE_RECORD\"\n"
-                                   "echo >> \"$FAKE_RECORD\"\n"
+                                   "line=; for a; do line=\"$line[$a]\"; done\n"
+                                   "printf '%s\\n' \"$line\" >> \"$FAKE_RECORD\"\n"
                                    "exit \"${FAKE_STATUS:-0}\"\n");
         fs::permissions(bin_ / "ffmpeg", fs::perms::owner_all);
     }
