@@ -1,7 +1,7 @@
 #include "FormControls.h"
 
 #include "Dpi.h"
-#include "Paragraphs.h"
+#include "forms/Paragraphs.h"
 #include "platform/win/WideText.h"
 
 #include <commctrl.h>
@@ -258,7 +258,7 @@ void FormControls::drawLabel(const Child& child, HDC dc, const RECT& area) const
 
     constexpr UINT Format = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
     RECT rest = area;
-    for (const auto paragraph : paragraphs(child.control->caption, wideRun)) {
+    for (const auto paragraph : forms::paragraphs(child.control->caption, wideRun)) {
         const std::wstring text = wide(paragraph);
         RECT used = rest;
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &used, Format | DT_CALCRECT);

@@ -1,17 +1,17 @@
 #include "CreditLabel.h"
 
+#include "forms/Paragraphs.h"
+
 #include <QPainter>
-#include <QRegularExpression>
 
 QStringList CreditLabel::paragraphs() const
 {
     const int blankWidth = fontMetrics().horizontalAdvance(QLatin1Char(' '));
-    const int runLength = blankWidth > 0 ? width() / blankWidth + 1 : 1;
-    const QRegularExpression wideRun(QStringLiteral(" {%1,}").arg(runLength));
-    QStringList list = text().split(wideRun, Qt::SkipEmptyParts);
-    for (auto& paragraph : list)
-        paragraph = paragraph.trimmed();
-    list.removeAll(QString());
+    const auto wideRun = static_cast<std::size_t>(blankWidth > 0 ? width() / blankWidth + 1 : 1);
+    const std::u16string whole = text().toStdU16String();
+    QStringList list;
+    for (const auto paragraph : forms::paragraphs(whole, wideRun))
+        list << QString::fromUtf16(paragraph.data(), qsizetype(paragraph.size()));
     return list;
 }
 

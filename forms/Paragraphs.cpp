@@ -1,8 +1,8 @@
-#include "Paragraphs.h"
+#include "forms/Paragraphs.h"
 
 #include <string>
 
-namespace ui::win32 {
+namespace forms {
 namespace {
 
 std::u16string_view trimmed(std::u16string_view text)
@@ -31,4 +31,4 @@ std::vector<std::u16string_view> paragraphs(std::u16string_view text, std::size_
     return list;
 }
 
-} // namespace ui::win32
+} // namespace forms
