@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -58,9 +60,9 @@ struct OutputRow {
     bool targetIsFolder = false;
 };
 
-TEST(OutputPath, WindowsPaths)
+TEST(OutputPath, InBothDialects)
 {
-    const OutputRow rows[] = {
+    const OutputRow windows[] = {
         {u"E:\\out\\", u"D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv"},
         {u"E:\\out", u"D:\\clips\\party.avi", Flv, u"E:\\outparty.flv"},
         {u"\\", u"D:\\clips\\party.avi", Flv, u"\\party.flv"},
@@ -80,18 +82,7 @@ TEST(OutputPath, WindowsPaths)
         {u"E:\\out\\", u"D:\\clips\\party.avi", Swf, u"E:\\out\\party.swf"},
         {u"E:\\out\\", u"  D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.target + u" + " + row.source));
-        const Plan result = plan({row.source, row.target, row.selected}, ScriptDialect::Windows,
-                                 row.targetIsFolder);
-        ASSERT_TRUE(std::holds_alternative<Script>(result));
-        EXPECT_EQ(std::get<Script>(result).outputPath, row.output);
-    }
-}
-
-TEST(OutputPath, PosixPaths)
-{
-    const OutputRow rows[] = {
+    const OutputRow posix[] = {
         {u"/srv/out/", u"/home/ann/party.avi", Flv, u"/srv/out/party.flv"},
         {u"/srv/out", u"/home/ann/party.avi", Flv, u"/srv/outparty.flv"},
         {u"/", u"/home/ann/party.avi", Swf, u"/party.swf"},
@@ -107,12 +98,16 @@ TEST(OutputPath, PosixPaths)
         {u"-out/", u"/v/party.avi", Flv, u"./-out/party.flv"},
         {u"-", u"/v/party.avi", None, u"./-party"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.target + u" + " + row.source));
-        const Plan result =
-            plan({row.source, row.target, row.selected}, ScriptDialect::Posix, row.targetIsFolder);
-        ASSERT_TRUE(std::holds_alternative<Script>(result));
-        EXPECT_EQ(std::get<Script>(result).outputPath, row.output);
+    const std::pair<ScriptDialect, std::span<const OutputRow>> tables[] = {
+        {ScriptDialect::Windows, windows}, {ScriptDialect::Posix, posix}};
+    for (const auto& [dialect, rows] : tables) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(testing::PrintToString(row.target + u" + " + row.source));
+            const Plan result =
+                plan({row.source, row.target, row.selected}, dialect, row.targetIsFolder);
+            ASSERT_TRUE(std::holds_alternative<Script>(result));
+            EXPECT_EQ(std::get<Script>(result).outputPath, row.output);
+        }
     }
 }
 
