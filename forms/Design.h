@@ -32,6 +32,8 @@ struct Box {
 
     int right() const { return left + width; }
     int bottom() const { return top + height; }
+
+    bool operator==(const Box&) const = default;
 };
 
 // Colours as 0x00RRGGBB.
