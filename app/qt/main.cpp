@@ -12,7 +12,8 @@ int main(int argc, char* argv[])
 
     const auto host = platform::createScriptHost();
     const auto desktop = platform::createDesktop();
-    frmAutoPilot window(*host, *desktop);
+    SystemDialogs dialogs;
+    frmAutoPilot window(*host, *desktop, dialogs);
     window.setText(forms::Field::Text1, start.source.toStdU16String());
     window.show();
     return QApplication::exec();

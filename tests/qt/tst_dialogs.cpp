@@ -1,5 +1,5 @@
-#include "ui/qt/main/CommonDialog.h"
 #include "ui/qt/main/FolderDialog.h"
+#include "ui/qt/main/OpenDialog.h"
 
 #include <QTest>
 
@@ -23,17 +23,15 @@ private slots:
     {
         QFETCH(QString, filter);
         QFETCH(QString, expected);
-        QCOMPARE(CommonDialog::nameFilter(filter), expected);
+        QCOMPARE(OpenDialog::nameFilter(filter), expected);
     }
 
     void openDialogKeepsItsFileOnCancel()
     {
         forms::CommonDialog dialog;
-        CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
-        QVERIFY(CommonDialog::ShowOpen(nullptr, dialog));
+        QVERIFY(OpenDialog::take(QStringLiteral("/v/party.avi"), dialog));
         QCOMPARE(dialog.FileName, u"/v/party.avi");
-        CommonDialog::setNextFileName(QString());
-        QVERIFY(!CommonDialog::ShowOpen(nullptr, dialog));
+        QVERIFY(!OpenDialog::take(QString(), dialog));
         QCOMPARE(dialog.FileName, u"/v/party.avi");
     }
 
@@ -48,14 +46,14 @@ private slots:
         QTest::newRow("root") << "/"
                               << "/";
         QTest::newRow("cancel") << ""
-                                << "";
+                                << "(none)";
     }
     void folderWithoutTrailingSeparator()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, result);
-        FolderDialog::setNextDirectory(chosen);
-        QCOMPARE(FolderDialog::getExistingDirectory(nullptr, QStringLiteral("t")), result);
+        QCOMPARE(QString::fromStdU16String(FolderDialog::folder(chosen).value_or(u"(none)")),
+                 result);
     }
 };
 

@@ -1,7 +1,5 @@
+#include "FakeDialogs.h"
 #include "ui/qt/common/Fonts.h"
-#include "ui/qt/common/MessageBox.h"
-#include "ui/qt/main/CommonDialog.h"
-#include "ui/qt/main/FolderDialog.h"
 #include "ui/qt/main/SMButton.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
@@ -43,8 +41,8 @@ class tst_frmAutoPilot : public QObject {
 
     std::unique_ptr<FakeScriptHost> platform;
     FakeDesktop desktop;
+    std::unique_ptr<FakeDialogs> dialogs;
     std::unique_ptr<frmAutoPilot> window;
-    QStringList messages;
 
     template <typename T = QWidget> T* control(const char* name)
     {
@@ -62,22 +60,19 @@ class tst_frmAutoPilot : public QObject {
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
 
 private slots:
-    void initTestCase()
-    {
-        Fonts::installSubstitutions();
-        MessageBox::recordInto(&messages);
-    }
+    void initTestCase() { Fonts::installSubstitutions(); }
     void init()
     {
-        messages.clear();
         platform = std::make_unique<FakeScriptHost>();
-        window = std::make_unique<frmAutoPilot>(*platform, desktop);
+        dialogs = std::make_unique<FakeDialogs>();
+        window = std::make_unique<frmAutoPilot>(*platform, desktop, *dialogs);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup()
     {
         window.reset();
+        dialogs.reset();
         platform.reset();
     }
 
@@ -224,15 +219,15 @@ private slots:
 
     void buttonsReachTheirCommands()
     {
-        CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
+        dialogs->nextFile = u"/v/party.avi";
         click("Button38");
         QCOMPARE(Text1()->text(), QStringLiteral("/v/party.avi"));
-        FolderDialog::setNextDirectory(QStringLiteral("/srv/out/"));
+        dialogs->nextFolder = u"/srv/out";
         click("Button3");
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
         option(1)->click();
         click("Button7");
-        QVERIFY(messages.isEmpty());
+        QVERIFY(dialogs->messages.empty());
         QCOMPARE(platform->scripts.size(), std::size_t(1));
         QCOMPARE(platform->starts, 1);
         click("Button4");
@@ -240,7 +235,11 @@ private slots:
         click("Button2");
         QCOMPARE(Text1()->text(), QString());
         click("Button7");
-        QCOMPARE(messages, QStringList{qstring(ConversionJob::Messages::SourceMissing)});
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{ConversionJob::Messages::SourceMissing});
+        // Every dialog is owned by the main window.
+        QVERIFY(std::all_of(dialogs->owners.begin(), dialogs->owners.end(),
+                            [this](QWidget* owner) { return owner == window.get(); }));
     }
 
     void enterAndSpacePressAFocusedButton()

@@ -1,10 +1,7 @@
 #include "frmAutoPilot.h"
 
-#include "CommonDialog.h"
-#include "FolderDialog.h"
 #include "SMButton.h"
 #include "forms/MainWindowDesign.h"
-#include "ui/qt/common/MessageBox.h"
 #include "ui/qt/common/ProgramIcon.h"
 
 #include <QCloseEvent>
@@ -13,10 +10,12 @@
 #include <QScreen>
 #include <QTimer>
 
-frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, QWidget* parent)
+frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      desktop_(desktop), form_(*this, host), controls_(this, forms::MainWindowDesign)
+      desktop_(desktop), dialogs_(dialogs), form_(*this, host),
+      controls_(this, forms::MainWindowDesign)
 {
     for (int i = 0; i < int(Option1.size()); ++i)
         Option1[i] = controls_.get<QRadioButton>(qPrintable(QStringLiteral("Option1(%1)").arg(i)));
@@ -72,21 +71,17 @@ bool frmAutoPilot::isSelected(int index) const
 
 void frmAutoPilot::showMessage(const std::u16string& text)
 {
-    MessageBox::show(this, QString::fromStdU16String(text));
+    dialogs_.showMessage(this, text);
 }
 
 bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
 {
-    return CommonDialog::ShowOpen(this, dlg);
+    return dialogs_.showOpen(this, dlg);
 }
 
 std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
 {
-    const QString folder =
-        FolderDialog::getExistingDirectory(this, QString::fromStdU16String(prompt));
-    if (folder.isEmpty())
-        return std::nullopt;
-    return folder.toStdU16String();
+    return dialogs_.browseForFolder(this, prompt);
 }
 
 void frmAutoPilot::showAbout()

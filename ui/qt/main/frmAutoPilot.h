@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
 #include "platform/Platform.h"
@@ -19,7 +20,8 @@ class QRadioButton;
 class frmAutoPilot : public QWidget, public forms::MainView {
     Q_OBJECT
 public:
-    frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, QWidget* parent = nullptr);
+    frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs,
+                 QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
     // The About window while it is open.
@@ -42,6 +44,7 @@ private:
     QLineEdit* field(forms::Field field) const;
 
     platform::Desktop& desktop_;
+    Dialogs& dialogs_;
     forms::MainForm form_;
     FormBuilder controls_;
     std::array<QRadioButton*, 4> Option1;
