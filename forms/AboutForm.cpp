@@ -1,16 +1,29 @@
 #include "AboutForm.h"
 
+#include "AboutWindowDesign.h"
+
+#include <string>
+
 namespace forms {
+
+void AboutForm::click(std::string_view control)
+{
+    const std::string_view handler = AboutWindowDesign.control(control).click;
+    if (handler == "Image1_Click")
+        Image1_Click();
+    else if (handler == "Label2_Click")
+        Label2_Click();
+}
 
 void AboutForm::Image1_Click()
 {
-    desktop_.openUrl(MakerPage);
+    desktop_.openUrl(std::u16string(MakerPage));
     view_.close();
 }
 
 void AboutForm::Label2_Click()
 {
-    desktop_.openUrl(FfmpegPage);
+    desktop_.openUrl(std::u16string(FfmpegPage));
     view_.close();
 }
 

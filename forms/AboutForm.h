@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <string_view>
+
 namespace forms {
 
 // What the About window's behaviour asks of the front end that shows it.
@@ -15,10 +17,10 @@ public:
 // window closes.
 class AboutForm {
 public:
-    static constexpr char16_t MakerPage[] = u"https://www.pelmora.example/";
-    static constexpr char16_t FfmpegPage[] = u"https://ffmpeg.org/";
-
     AboutForm(AboutView& view, platform::Desktop& desktop) : view_(view), desktop_(desktop) {}
+
+    // A click on the design's control of that name: runs its handler, if it has one.
+    void click(std::string_view control);
 
     void Image1_Click();
     void Label2_Click();

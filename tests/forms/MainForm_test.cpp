@@ -9,6 +9,8 @@
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -31,7 +33,6 @@ TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
     EXPECT_EQ(view.openDialogs[0].DialogTitle, u"Open ...");
     EXPECT_EQ(view.openDialogs[0].Filter,
               u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg");
-    EXPECT_FALSE(view.openDialogs[0].CancelError);
 
     view.source = u"/typed/by hand.avi";
     view.nextFile.reset();
@@ -149,6 +150,58 @@ TEST_F(MainFormTest, HelpShowsTheAboutWindowAndTheUnloadCleansUp)
     EXPECT_EQ(view.aboutClosed, 1);
 }
 
+// What a click made the main window do.
+struct Seen {
+    std::size_t opens = 0;
+    std::u16string source = u"/v/party.avi";
+    std::size_t folderPrompts = 0;
+    std::vector<std::u16string> messages{};
+    int aboutShown = 0;
+    int closes = 0;
+
+    bool operator==(const Seen&) const = default;
+};
+
+TEST(MainFormClick, EachControlReachesItsOwnHandlerAndTheOthersNone)
+{
+    struct Row {
+        const char* control;
+        Seen seen;
+    };
+    const Row rows[] = {
+        {"Button38", {.opens = 1}},
+        {"Button2", {.source = u""}},
+        {"Button3", {.folderPrompts = 1}},
+        {"Button7", {.messages = {Messages::TargetMissing}}},
+        {"Button4", {.messages = {u"no script"}}},
+        {"Button10", {.aboutShown = 1}},
+        {"Button6", {.closes = 1}},
+        {"Text1", {}},
+        {"Option1(1)", {}},
+        {"Frame1", {}},
+        {"Image6", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.control);
+        FakeMainView view;
+        FakeScriptHost host;
+        MainForm form(view, host);
+        view.source = u"/v/party.avi";
+        form.click(row.control);
+        const Seen seen{view.openDialogs.size(), view.source,     view.folderPrompts.size(),
+                        view.messages,           view.aboutShown, view.closes};
+        EXPECT_EQ(seen, row.seen);
+    }
+}
+
+TEST(MainFormClick, ANameOutsideTheDesignIsAFault)
+{
+    FakeMainView view;
+    FakeScriptHost host;
+    MainForm form(view, host);
+    EXPECT_THROW(form.click("Button99"), std::out_of_range);
+}
+
 struct FakeAboutView final : forms::AboutView {
     int closes = 0;
     void close() override { ++closes; }
@@ -157,20 +210,22 @@ struct FakeAboutView final : forms::AboutView {
 TEST(AboutForm, EachLinkOpensItsPageThenCloses)
 {
     struct Row {
-        void (forms::AboutForm::*click)();
-        std::u16string page;
+        const char* control;
+        std::vector<std::u16string> pages;
     };
     const Row rows[] = {
-        {&forms::AboutForm::Image1_Click, u"https://www.pelmora.example/"},
-        {&forms::AboutForm::Label2_Click, u"https://ffmpeg.org/"},
+        {"Image1", {u"https://www.pelmora.example/"}},
+        {"Label2", {u"https://ffmpeg.org/"}},
+        {"Label1", {}},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.control);
         FakeAboutView view;
         FakeDesktop desktop;
         forms::AboutForm about(view, desktop);
-        (about.*row.click)();
-        EXPECT_EQ(desktop.openedUrls, std::vector<std::u16string>{row.page});
-        EXPECT_EQ(view.closes, 1);
+        about.click(row.control);
+        EXPECT_EQ(desktop.openedUrls, row.pages);
+        EXPECT_EQ(view.closes, row.pages.empty() ? 0 : 1);
     }
 }
 

@@ -82,6 +82,7 @@ private slots:
         QCOMPARE(window->size(), QSize(423, 266));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const auto flags = window->windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(flags & Qt::WindowSystemMenuHint);
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));

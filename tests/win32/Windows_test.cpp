@@ -1,5 +1,4 @@
 #include "FakeDialogs.h"
-#include "forms/AboutForm.h"
 #include "forms/AboutWindowDesign.h"
 #include "forms/MainWindowDesign.h"
 #include "tests/support/FakeDesktop.h"
@@ -240,6 +239,7 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
     const auto style = GetWindowLongPtrW(main.handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(GetWindowLongPtrW(main.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     expectAsDesigned(forms::MainWindowDesign, main);
 
     // Each group keeps one option at most, and leaves the other group alone.
@@ -330,7 +330,7 @@ TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
     EXPECT_TRUE(desktop.openedUrls.empty());
     EXPECT_TRUE(about.isOpen());
     press("Label2", MAKELPARAM(2, 2));
-    EXPECT_EQ(desktop.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
+    EXPECT_EQ(desktop.openedUrls, (std::vector<std::u16string>{std::u16string(forms::FfmpegPage)}));
     EXPECT_FALSE(about.isOpen());
 }
 

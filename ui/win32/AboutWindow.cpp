@@ -3,28 +3,15 @@
 #include "ClickArea.h"
 #include "forms/AboutWindowDesign.h"
 
-#include <string_view>
-
 namespace ui::win32 {
-namespace {
-
-struct Link {
-    std::string_view control;
-    void (forms::AboutForm::*click)();
-};
-constexpr Link Links[] = {
-    {"Image1", &forms::AboutForm::Image1_Click},
-    {"Label2", &forms::AboutForm::Label2_Click},
-};
-
-} // namespace
-
 AboutWindow::AboutWindow(platform::Desktop& desktop)
     : FormWindow(forms::AboutWindowDesign), form_(*this, desktop)
 {
-    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, false);
-    for (const auto& link : Links)
-        ClickArea::attach(control(link.control));
+    create();
+    for (const auto& c : design().controls) {
+        if (!c.click.empty())
+            ClickArea::attach(control(c.name));
+    }
 }
 
 AboutWindow::~AboutWindow()
@@ -45,14 +32,8 @@ void AboutWindow::close()
 
 void AboutWindow::onCommand(const forms::Control& control, WORD code)
 {
-    if (code != STN_CLICKED)
-        return;
-    for (const auto& link : Links) {
-        if (link.control == control.name) {
-            (form_.*link.click)();
-            return;
-        }
-    }
+    if (code == STN_CLICKED)
+        form_.click(control.name);
 }
 
 } // namespace ui::win32

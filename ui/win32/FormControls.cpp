@@ -61,12 +61,13 @@ std::vector<const forms::Control*> zOrder(const forms::Window& design)
     return order;
 }
 
-// Option buttons next to each other in one container form a group; every other control
-// starts one.
+// Option buttons next to each other in one group form the dialog manager's group; every other
+// control starts one.
 bool startsGroup(const forms::Control& control, const forms::Control* previous)
 {
     return control.kind != forms::Kind::OptionButton || !previous ||
-           previous->kind != forms::Kind::OptionButton || previous->container != control.container;
+           previous->kind != forms::Kind::OptionButton ||
+           forms::optionGroup(*previous) != forms::optionGroup(control);
 }
 
 std::wstring wide(std::u16string_view text)

@@ -25,8 +25,9 @@ public:
 protected:
     explicit FormWindow(const forms::Window& design);
 
-    // Opens the window hidden, centred on its screen or where the system puts new windows.
-    void create(DWORD style, DWORD exStyle, bool centred);
+    // Opens the window hidden: a tool window where the system puts new windows, any other
+    // centred on its screen.
+    void create();
     void destroy();
 
     // What a window does with a message: the controls' commands, drawing and colours here.

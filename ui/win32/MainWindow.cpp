@@ -4,28 +4,12 @@
 #include "platform/win/WideText.h"
 
 #include <string>
-#include <string_view>
 
 namespace ui::win32 {
-namespace {
-
-struct Command {
-    std::string_view button;
-    void (forms::MainForm::*click)();
-};
-constexpr Command Commands[] = {
-    {"Button38", &forms::MainForm::Button38_Click}, {"Button2", &forms::MainForm::Button2_Click},
-    {"Button3", &forms::MainForm::Button3_Click},   {"Button7", &forms::MainForm::Button7_Click},
-    {"Button4", &forms::MainForm::Button4_Click},   {"Button10", &forms::MainForm::Button10_Click},
-    {"Button6", &forms::MainForm::Button6_Click},
-};
-
-} // namespace
-
 MainWindow::MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
     : FormWindow(forms::MainWindowDesign), desktop_(desktop), dialogs_(dialogs), form_(*this, host)
 {
-    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW, true);
+    create();
     focus_ = control(design().tabChain().front()->name);
 }
 
@@ -42,7 +26,7 @@ void MainWindow::show(int showCommand)
 
 HWND MainWindow::field(forms::Field field) const
 {
-    return control(field == forms::Field::Text1 ? "Text1" : "txtPath");
+    return control(forms::fieldControl(field));
 }
 
 std::u16string MainWindow::text(forms::Field which) const
@@ -61,7 +45,7 @@ void MainWindow::setText(forms::Field which, const std::u16string& text)
 
 bool MainWindow::isSelected(int index) const
 {
-    const HWND option = control("Option1(" + std::to_string(index) + ")");
+    const HWND option = control(forms::formatOption(index));
     return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -100,14 +84,8 @@ void MainWindow::close()
 
 void MainWindow::onCommand(const forms::Control& control, WORD code)
 {
-    if (code != BN_CLICKED || control.kind != forms::Kind::Button)
-        return;
-    for (const auto& command : Commands) {
-        if (command.button == control.name) {
-            (form_.*command.click)();
-            return;
-        }
-    }
+    if (code == BN_CLICKED)
+        form_.click(control.name);
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)

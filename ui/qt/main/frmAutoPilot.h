@@ -10,10 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
-
 class QLineEdit;
-class QRadioButton;
 
 // The main window: the source file, the target folder, the format, and the buttons that
 // convert, explain and close. What the buttons do is the form's; the window shows it.
@@ -47,6 +44,5 @@ private:
     Dialogs& dialogs_;
     forms::MainForm form_;
     FormBuilder controls_;
-    std::array<QRadioButton*, 4> Option1;
     QPointer<frnAbout> about_;
 };
