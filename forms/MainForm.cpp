@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "job/ConversionJob.h"
+#include "job/modPath.h"
 
 namespace forms {
 
@@ -27,8 +28,8 @@ void MainForm::Button3_Click()
     const auto folder = view_.browseForFolder(FolderPrompt);
     if (!folder)
         return;
-    const char16_t separator = host_.dialect() == platform::ScriptDialect::Windows ? u'\\' : u'/';
-    view_.setText(Field::txtPath, *folder + separator);
+    // A drive's root ends with its separator already.
+    view_.setText(Field::txtPath, modPath::WithSeparator(*folder, host_.dialect()));
 }
 
 void MainForm::Button7_Click()

@@ -31,29 +31,6 @@ bool isWindows(ScriptDialect dialect)
     return dialect == ScriptDialect::Windows;
 }
 
-// The characters that end a folder in a path: Windows takes both slashes, and a drive's colon
-// ends the drive's current folder, to which a separator would give another meaning.
-std::u16string_view folderEnds(ScriptDialect dialect)
-{
-    return isWindows(dialect) ? u"\\/:" : u"/";
-}
-
-// Where the file name's own part begins: on Windows a slash or a drive's colon may stand in it.
-std::size_t nameStart(const std::u16string& name, ScriptDialect dialect)
-{
-    const auto folderEnd = name.find_last_of(folderEnds(dialect));
-    return folderEnd == std::u16string::npos ? 0 : folderEnd + 1;
-}
-
-// Where the extension the name really has begins: at its last dot, when that dot is neither the
-// first character of the name's own part nor in a folder before it. The cut is always at a dot,
-// so no character is ever split.
-std::size_t extensionStart(const std::u16string& name, ScriptDialect dialect)
-{
-    const auto dot = name.rfind(u'.');
-    return dot == std::u16string::npos || dot <= nameStart(name, dialect) ? name.size() : dot;
-}
-
 } // namespace
 
 std::u16string extension(const std::array<bool, FormatCount>& selected)
@@ -73,15 +50,13 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     if (inputs.source.empty())
         return Refusal{Messages::SourceMissing};
 
-    const char16_t separator =
-        isWindows(dialect) ? modPath::WindowsSeparator : modPath::PosixSeparator;
-    std::u16string target = inputs.target;
-    if (targetIsFolder && folderEnds(dialect).find(target.back()) == std::u16string_view::npos)
-        target += separator;
-    const std::u16string name = modPath::FileNamePart(inputs.source, separator);
-    const auto nameEnd = extensionStart(name, dialect);
-    if (nameEnd == nameStart(name, dialect))
+    const std::u16string target =
+        targetIsFolder ? modPath::WithSeparator(inputs.target, dialect) : inputs.target;
+    const std::u16string name = modPath::FileNamePart(inputs.source, dialect);
+    if (name.empty())
         return Refusal{Messages::NameMissing};
+    // The cut is always at a dot, so no character is ever split.
+    const auto nameEnd = name.size() - modPath::ExtensionPart(name, dialect).size();
 
     const std::u16string ext = extension(inputs.selected);
     Script script;

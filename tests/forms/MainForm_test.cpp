@@ -53,10 +53,11 @@ TEST_F(MainFormTest, TargetPathTakesTheFolderAndASeparator)
     };
     const Row rows[] = {
         {ScriptDialect::Posix, u"/srv/out", u"/srv/out/"},
-        {ScriptDialect::Posix, u"/", u"//"},
+        {ScriptDialect::Posix, u"/", u"/"},
         {ScriptDialect::Posix, std::nullopt, u"/before/"},
         {ScriptDialect::Windows, u"E:\\out", u"E:\\out\\"},
-        {ScriptDialect::Windows, u"C:\\", u"C:\\\\"},
+        {ScriptDialect::Windows, u"C:\\", u"C:\\"},
+        {ScriptDialect::Windows, u"\\\\server\\share\\", u"\\\\server\\share\\"},
         {ScriptDialect::Windows, u"\\\\server\\share\\folder", u"\\\\server\\share\\folder\\"},
         {ScriptDialect::Windows, std::nullopt, u"/before/"},
     };
