@@ -280,16 +280,22 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
-TEST_F(Windows, GoRefusesAnEmptyTargetByMouseAndByEnter)
+TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnter)
 {
     main.show(SW_SHOWNORMAL);
     click("Button7");
-    SetFocus(main.control("Button7"));
-    MSG enter{main.control("Button7"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    // Two quick presses: the second comes as a double click, and counts as a click too.
+    const HWND go = main.control("Button7");
+    for (const UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        SendMessageW(go, press, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    SetFocus(go);
+    MSG enter{go, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(main.handle(), &enter));
     const std::u16string refusal = u"Target path MUST be set before proceeding!";
-    EXPECT_EQ(dialogs.messages, (std::vector<std::u16string>{refusal, refusal}));
-    EXPECT_EQ(dialogs.owners, (std::vector<HWND>{main.handle(), main.handle()}));
+    EXPECT_EQ(dialogs.messages, std::vector<std::u16string>(4, refusal));
+    EXPECT_EQ(dialogs.owners, std::vector<HWND>(4, main.handle()));
 }
 
 TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)

@@ -100,7 +100,9 @@ void MainWindow::close()
 
 void MainWindow::onCommand(const forms::Control& control, WORD code)
 {
-    if (code != BN_CLICKED || control.kind != forms::Kind::Button)
+    // An owner-drawn button reports the second of two quick presses as a double click; each
+    // press is a click of its own, as on a plain button.
+    if ((code != BN_CLICKED && code != BN_DOUBLECLICKED) || control.kind != forms::Kind::Button)
         return;
     for (const auto& command : Commands) {
         if (command.button == control.name) {
