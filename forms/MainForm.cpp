@@ -62,6 +62,18 @@ void MainForm::Button6_Click()
     view_.close();
 }
 
+void MainForm::Form_Load(const std::u16string& file)
+{
+    if (file.empty())
+        return;
+    if (host_.isFolder(file))
+        view_.showMessage(u"The source MUST be a video file, and " + file + u" is a folder.");
+    else if (!host_.exists(file))
+        view_.showMessage(u"The source file " + file + u" does not exist.");
+    else
+        view_.setText(Field::Text1, file);
+}
+
 void MainForm::Form_Unload()
 {
     host_.removeScripts();

@@ -65,6 +65,11 @@ bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& 
     return identify(first, a) && identify(second, b) && a == b;
 }
 
+bool WinScriptHost::exists(const std::u16string& path) const
+{
+    return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool WinScriptHost::isFolder(const std::u16string& path) const
 {
     const DWORD attributes = GetFileAttributesW(toWide(path).c_str());
