@@ -93,7 +93,10 @@ Error WinScriptHost::checkFolder() const
 
 Error WinScriptHost::writeScript(const std::u16string& text)
 {
-    // cmd.exe reads a batch file in the console's code page, which starts as the OEM one.
+    // cmd.exe reads a batch file in the console's code page, which starts as the OEM one. A
+    // UTF-8 script behind "chcp 65001" is not written: Wine's cmd.exe reads batch files in the
+    // OEM code page whatever the console's, so such a script could not be tested here, and a
+    // name outside the code page is refused instead.
     const UINT codePage = GetOEMCP();
     const auto bytes = WideText::toCodePage(text, codePage);
     if (!bytes)
