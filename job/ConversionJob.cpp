@@ -3,8 +3,6 @@
 #include "ScriptText.h"
 #include "modPath.h"
 
-#include <algorithm>
-
 namespace ConversionJob {
 namespace {
 
@@ -12,19 +10,6 @@ using platform::ScriptDialect;
 
 constexpr std::array<const char16_t*, FormatCount> Extensions = {u".avi", u".flv", u".swf",
                                                                  u".wmv"};
-
-char16_t foldAsciiCase(char16_t c)
-{
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool samePathText(std::u16string_view a, std::u16string_view b, ScriptDialect dialect)
-{
-    if (dialect == ScriptDialect::Posix)
-        return a == b;
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char16_t x, char16_t y) { return foldAsciiCase(x) == foldAsciiCase(y); });
-}
 
 bool isWindows(ScriptDialect dialect)
 {
@@ -65,11 +50,11 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     if (ScriptText::unsafeCharacter(dialect, inputs.source) ||
         ScriptText::unsafeCharacter(dialect, script.outputPath))
         return Refusal{isWindows(dialect) ? Messages::UnsafeWindows : Messages::UnsafePosix};
-    if (samePathText(inputs.source, script.outputPath, dialect))
+    if (modPath::SamePathText(inputs.source, script.outputPath, dialect))
         return Refusal{Messages::OverwritesSource};
     // The converter would read a leading dash as the start of an option.
     if (script.outputPath.front() == u'-')
-        script.outputPath.insert(0, isWindows(dialect) ? u".\\" : u"./");
+        script.outputPath.insert(0, {u'.', modPath::Separator(dialect)});
 
     script.text = ScriptText::compose(dialect, inputs.source, script.outputPath, ext == u".swf");
     return script;

@@ -1,5 +1,7 @@
 #include "modPath.h"
 
+#include <algorithm>
+
 namespace modPath {
 namespace {
 
@@ -10,6 +12,11 @@ std::u16string_view trimBlanks(std::u16string_view text)
         return {};
     const auto last = text.find_last_not_of(u' ');
     return text.substr(first, last - first + 1);
+}
+
+char16_t foldAsciiCase(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
 std::u16string_view folderEnds(ScriptDialect dialect)
@@ -54,6 +61,14 @@ std::u16string FileNamePart(std::u16string_view path, ScriptDialect dialect)
     // blanks; cutting from the untrimmed start would leave the folder's last characters behind.
     const auto leadingBlanks = path.find_first_not_of(u' ');
     return std::u16string(path.substr(leadingBlanks + folder.size()));
+}
+
+bool SamePathText(std::u16string_view a, std::u16string_view b, ScriptDialect dialect)
+{
+    if (dialect == ScriptDialect::Posix)
+        return a == b;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char16_t x, char16_t y) { return foldAsciiCase(x) == foldAsciiCase(y); });
 }
 
 std::u16string ExtensionPart(std::u16string_view path, ScriptDialect dialect)

@@ -31,6 +31,9 @@ std::u16string FolderPart(std::u16string_view path, ScriptDialect dialect);
 // is a folder part, and a path with no folder end comes back whole.
 std::u16string FileNamePart(std::u16string_view path, ScriptDialect dialect);
 
+// Whether the two texts spell one path: on Windows, ASCII letters match in either case.
+bool SamePathText(std::u16string_view a, std::u16string_view b, ScriptDialect dialect);
+
 // The extension of the path's file name from its last dot, or the empty text when the name has
 // no dot but its first character.
 std::u16string ExtensionPart(std::u16string_view path, ScriptDialect dialect);
