@@ -14,7 +14,6 @@ int main(int argc, char* argv[])
     const auto desktop = platform::createDesktop();
     SystemDialogs dialogs;
     frmAutoPilot window(*host, *desktop, dialogs);
-    window.setText(forms::Field::Text1, start.source.toStdU16String());
-    window.show();
+    window.showWith(start.source.toStdU16String());
     return QApplication::exec();
 }

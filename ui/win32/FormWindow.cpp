@@ -45,10 +45,10 @@ FormWindow::~FormWindow()
     destroy();
 }
 
-void FormWindow::create()
+void FormWindow::create(DWORD extraExStyle)
 {
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = design_.toolWindow ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW;
+    const DWORD exStyle = (design_.toolWindow ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW) | extraExStyle;
     registerClass(design_, windowProc);
     const SIZE size =
         Dpi::windowSize(design_.clientWidth, design_.clientHeight, style, exStyle, Dpi::ofSystem());

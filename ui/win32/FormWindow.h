@@ -26,8 +26,8 @@ protected:
     explicit FormWindow(const forms::Window& design);
 
     // Opens the window hidden: a tool window where the system puts new windows, any other
-    // centred on its screen.
-    void create();
+    // centred on its screen. extraExStyle adds to the extended styles of the window's kind.
+    void create(DWORD extraExStyle = 0);
     void destroy();
 
     // What a window does with a message: the controls' commands, drawing and colours here.

@@ -6,10 +6,41 @@
 #include <string>
 
 namespace ui::win32 {
+namespace {
+
+// The first file the arguments name, as a full path the way the Open dialog gives it, or the
+// empty text when there is none. Blank arguments are not parsed: that would load shell32 at
+// every plain start.
+std::u16string firstFile(const std::wstring& arguments)
+{
+    if (arguments.find_first_not_of(L" \t") == std::wstring::npos)
+        return {};
+    // CommandLineToArgvW reads its first word by the rules of a program's name.
+    const std::wstring line = L"varnelo.exe " + arguments;
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(line.c_str(), &count);
+    if (!words)
+        return {};
+    std::wstring file = count > 1 ? words[1] : L"";
+    LocalFree(words);
+    if (file.empty())
+        return {};
+    const DWORD size = GetFullPathNameW(file.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(file.c_str(), size, full.data(), nullptr);
+    if (length > 0 && length < size)
+        file.assign(full, 0, length);
+    return platform::WideText::fromWide(file);
+}
+
+} // namespace
+
 MainWindow::MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
     : FormWindow(forms::MainWindowDesign), desktop_(desktop), dialogs_(dialogs), form_(*this, host)
 {
-    create();
+    // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
+    // sets, without loading shell32 before the first drop.
+    create(WS_EX_ACCEPTFILES);
     focus_ = control(design().tabChain().front()->name);
 }
 
@@ -18,10 +49,34 @@ MainWindow::~MainWindow()
     destroy();
 }
 
-void MainWindow::show(int showCommand)
+void MainWindow::show(int showCommand, const std::wstring& arguments)
 {
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
+    form_.Form_Load(firstFile(arguments));
+}
+
+void MainWindow::drop(HDROP files)
+{
+    // One video at a time: only the first file counts.
+    const UINT length = DragQueryFileW(files, 0, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(files, 0, path.data(), length + 1));
+    POINT point{};
+    DragQueryPoint(files, &point);
+    DragFinish(files);
+    if (path.empty())
+        return;
+    // A drop beside the fields is meant for the source.
+    forms::Field target = forms::Field::Text1;
+    for (const auto which : {forms::Field::Text1, forms::Field::txtPath}) {
+        RECT box{};
+        GetWindowRect(field(which), &box);
+        MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&box), 2);
+        if (PtInRect(&box, point))
+            target = which;
+    }
+    setText(target, platform::WideText::fromWide(path));
 }
 
 HWND MainWindow::field(forms::Field field) const
@@ -84,7 +139,9 @@ void MainWindow::close()
 
 void MainWindow::onCommand(const forms::Control& control, WORD code)
 {
-    if (code == BN_CLICKED)
+    // An owner-drawn button reports the second of two quick presses as a double click; each
+    // press is a click of its own, as on a plain button.
+    if (code == BN_CLICKED || code == BN_DOUBLECLICKED)
         form_.click(control.name);
 }
 
@@ -104,6 +161,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         if (focus_)
             SetFocus(focus_);
+        return 0;
+    case WM_DROPFILES:
+        drop(reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_CLOSE:
         form_.Form_Unload();

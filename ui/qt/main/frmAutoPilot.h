@@ -21,6 +21,9 @@ public:
                  QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
+    // Shows the window, then takes the file the program was started with; empty for none.
+    void showWith(const std::u16string& file);
+
     // The About window while it is open.
     frnAbout* aboutWindow() const { return about_; }
 
