@@ -3,11 +3,11 @@
 #include "forms/MainWindowDesign.h"
 #include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeScriptHost.h"
-#include "ui/win32/AboutWindow.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/Fonts.h"
-#include "ui/win32/MainWindow.h"
 #include "ui/win32/OpenDialog.h"
+#include "ui/win32/frmAutoPilot.h"
+#include "ui/win32/frnAbout.h"
 
 #include <windows.h>
 
@@ -25,8 +25,8 @@
 namespace {
 
 using forms::Kind;
-using ui::win32::AboutWindow;
-using ui::win32::MainWindow;
+using ui::win32::frmAutoPilot;
+using ui::win32::frnAbout;
 namespace Dpi = ui::win32::Dpi;
 
 // The resolution the test run set up for the screen.
@@ -262,7 +262,7 @@ protected:
     FakeScriptHost host;
     FakeDesktop desktop;
     FakeDialogs dialogs;
-    MainWindow main{host, desktop, dialogs};
+    frmAutoPilot main{host, desktop, dialogs};
 };
 
 TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
@@ -285,7 +285,7 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
 
 TEST_F(Windows, TheAboutWindowIsLaidOutAsDesigned)
 {
-    AboutWindow about(desktop);
+    frnAbout about(desktop);
     about.show();
     EXPECT_NE(GetWindowLongPtrW(about.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     expectAsDesigned(forms::AboutWindowDesign, about);
@@ -308,7 +308,7 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     ASSERT_NE(row, std::end(rows));
     EXPECT_EQ(clientSizeOf(main.handle()), row->mainClient);
     EXPECT_EQ(placeOf(main.control("Button38")), row->addButton);
-    AboutWindow about(desktop);
+    frnAbout about(desktop);
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
@@ -400,7 +400,7 @@ TEST_F(Windows, TheCommandLinesFirstFileStartsInTheSourceField)
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.arguments.begin(), row.arguments.end()));
         dialogs.messages.clear();
-        MainWindow started{host, desktop, dialogs};
+        frmAutoPilot started{host, desktop, dialogs};
         started.show(SW_SHOWNORMAL, row.arguments);
         EXPECT_EQ(started.text(forms::Field::Text1), row.source);
         EXPECT_EQ(dialogs.messages.empty() ? u"" : dialogs.messages.front(), row.message);
@@ -420,7 +420,7 @@ TEST_F(Windows, HelpOpensOneAboutWindowAndCancelClosesEverything)
 
 TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
 {
-    AboutWindow about(desktop);
+    frnAbout about(desktop);
     about.show();
     const auto press = [&](std::string_view control, LPARAM releasedAt) {
         SendMessageW(about.control(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

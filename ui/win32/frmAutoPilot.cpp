@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
 #include "platform/win/WideText.h"
@@ -35,7 +35,7 @@ std::u16string firstFile(const std::wstring& arguments)
 
 } // namespace
 
-MainWindow::MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
+frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
     : FormWindow(forms::MainWindowDesign), desktop_(desktop), dialogs_(dialogs), form_(*this, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
@@ -44,19 +44,19 @@ MainWindow::MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, D
     focus_ = control(design().tabChain().front()->name);
 }
 
-MainWindow::~MainWindow()
+frmAutoPilot::~frmAutoPilot()
 {
     destroy();
 }
 
-void MainWindow::show(int showCommand, const std::wstring& arguments)
+void frmAutoPilot::show(int showCommand, const std::wstring& arguments)
 {
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
     form_.Form_Load(firstFile(arguments));
 }
 
-void MainWindow::drop(HDROP files)
+void frmAutoPilot::drop(HDROP files)
 {
     // One video at a time: only the first file counts.
     const UINT length = DragQueryFileW(files, 0, nullptr, 0);
@@ -79,12 +79,12 @@ void MainWindow::drop(HDROP files)
     setText(target, platform::WideText::fromWide(path));
 }
 
-HWND MainWindow::field(forms::Field field) const
+HWND frmAutoPilot::field(forms::Field field) const
 {
     return control(forms::fieldControl(field));
 }
 
-std::u16string MainWindow::text(forms::Field which) const
+std::u16string frmAutoPilot::text(forms::Field which) const
 {
     const HWND box = field(which);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
@@ -93,51 +93,51 @@ std::u16string MainWindow::text(forms::Field which) const
     return platform::WideText::fromWide(text);
 }
 
-void MainWindow::setText(forms::Field which, const std::u16string& text)
+void frmAutoPilot::setText(forms::Field which, const std::u16string& text)
 {
     SetWindowTextW(field(which), platform::WideText::toWide(text).c_str());
 }
 
-bool MainWindow::isSelected(int index) const
+bool frmAutoPilot::isSelected(int index) const
 {
     const HWND option = control(forms::formatOption(index));
     return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void MainWindow::showMessage(const std::u16string& text)
+void frmAutoPilot::showMessage(const std::u16string& text)
 {
     dialogs_.showMessage(handle(), text);
 }
 
-bool MainWindow::showOpen(forms::CommonDialog& dlg)
+bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
 {
     return dialogs_.showOpen(handle(), dlg);
 }
 
-std::optional<std::u16string> MainWindow::browseForFolder(const std::u16string& prompt)
+std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
 {
     return dialogs_.browseForFolder(handle(), prompt);
 }
 
-void MainWindow::showAbout()
+void frmAutoPilot::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<AboutWindow>(desktop_);
+        about_ = std::make_unique<frnAbout>(desktop_);
     about_->show();
 }
 
-void MainWindow::closeAbout()
+void frmAutoPilot::closeAbout()
 {
     if (about_)
         about_->close();
 }
 
-void MainWindow::close()
+void frmAutoPilot::close()
 {
     SendMessageW(handle(), WM_CLOSE, 0, 0);
 }
 
-void MainWindow::onCommand(const forms::Control& control, WORD code)
+void frmAutoPilot::onCommand(const forms::Control& control, WORD code)
 {
     // An owner-drawn button reports the second of two quick presses as a double click; each
     // press is a click of its own, as on a plain button.
@@ -145,7 +145,7 @@ void MainWindow::onCommand(const forms::Control& control, WORD code)
         form_.click(control.name);
 }
 
-LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT frmAutoPilot::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     // A window that is not a dialog keeps its control's focus across activations itself.

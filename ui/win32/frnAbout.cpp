@@ -1,10 +1,10 @@
-#include "AboutWindow.h"
+#include "frnAbout.h"
 
 #include "ClickArea.h"
 #include "forms/AboutWindowDesign.h"
 
 namespace ui::win32 {
-AboutWindow::AboutWindow(platform::Desktop& desktop)
+frnAbout::frnAbout(platform::Desktop& desktop)
     : FormWindow(forms::AboutWindowDesign), form_(*this, desktop)
 {
     create();
@@ -14,23 +14,23 @@ AboutWindow::AboutWindow(platform::Desktop& desktop)
     }
 }
 
-AboutWindow::~AboutWindow()
+frnAbout::~frnAbout()
 {
     destroy();
 }
 
-void AboutWindow::show()
+void frnAbout::show()
 {
     ShowWindow(handle(), SW_SHOWNORMAL);
     SetForegroundWindow(handle());
 }
 
-void AboutWindow::close()
+void frnAbout::close()
 {
     destroy();
 }
 
-void AboutWindow::onCommand(const forms::Control& control, WORD code)
+void frnAbout::onCommand(const forms::Control& control, WORD code)
 {
     if (code == STN_CLICKED)
         form_.click(control.name);
