@@ -33,6 +33,12 @@ void MainForm::click(std::string_view control)
     }
 }
 
+void MainForm::dropped(std::string_view control, const std::u16string& file)
+{
+    const bool onTarget = control == fieldControl(Field::txtPath);
+    view_.setText(onTarget ? Field::txtPath : Field::Text1, file);
+}
+
 void MainForm::Button38_Click()
 {
     dlg_.DialogTitle = u"Open ...";

@@ -18,6 +18,10 @@ public:
     // A click on the design's control of that name: runs its handler, if it has one.
     void click(std::string_view control);
 
+    // A file dropped on the design's control of that name, or on none (the empty name): a
+    // field takes it, and a drop anywhere else is meant for the source field.
+    void dropped(std::string_view control, const std::u16string& file);
+
     void Button38_Click(); // "Add"
     void Button2_Click();  // empties the source field
     void Button3_Click();  // "Target path"

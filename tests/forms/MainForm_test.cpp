@@ -220,6 +220,32 @@ TEST(MainFormClick, EachControlReachesItsOwnHandlerAndTheOthersNone)
     }
 }
 
+TEST(MainFormDrop, AFieldTakesTheFileAndADropElsewhereGoesToTheSource)
+{
+    struct Row {
+        const char* control;
+        std::u16string source;
+        std::u16string target;
+    };
+    const Row rows[] = {
+        {"Text1", u"C:\\v\\clip.avi", u"D:\\out\\"},
+        {"txtPath", u"C:\\before.avi", u"C:\\v\\clip.avi"},
+        {"Image6", u"C:\\v\\clip.avi", u"D:\\out\\"},
+        {"", u"C:\\v\\clip.avi", u"D:\\out\\"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.control);
+        FakeMainView view;
+        FakeScriptHost host;
+        MainForm form(view, host);
+        view.source = u"C:\\before.avi";
+        view.target = u"D:\\out\\";
+        form.dropped(row.control, u"C:\\v\\clip.avi");
+        EXPECT_EQ(view.source, row.source);
+        EXPECT_EQ(view.target, row.target);
+    }
+}
+
 TEST(MainFormClick, ANameOutsideTheDesignIsAFault)
 {
     FakeMainView view;

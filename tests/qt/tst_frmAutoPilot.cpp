@@ -271,6 +271,8 @@ private slots:
         local.setUrls({QUrl::fromLocalFile(QStringLiteral("/v/my clip 100%.avi"))});
         drop(Text1(), &local);
         QCOMPARE(Text1()->text(), QStringLiteral("/v/my clip 100%.avi"));
+        drop(txtPath(), &local);
+        QCOMPARE(txtPath()->text(), QStringLiteral("/v/my clip 100%.avi"));
         QMimeData remote;
         remote.setUrls({QUrl(QStringLiteral("https://example.com/clip.avi"))});
         drop(Text1(), &remote);

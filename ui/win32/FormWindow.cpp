@@ -74,6 +74,11 @@ void FormWindow::destroy()
         DestroyWindow(window_);
 }
 
+const forms::Control* FormWindow::controlAt(POINT point) const
+{
+    return controls_ ? controls_->find(ChildWindowFromPointEx(window_, point, CWP_ALL)) : nullptr;
+}
+
 void FormWindow::layOut(UINT dpi)
 {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));

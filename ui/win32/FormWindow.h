@@ -22,6 +22,9 @@ public:
     bool isOpen() const { return window_ != nullptr; }
     HWND control(std::string_view name) const { return (*controls_)[name]; }
 
+    // The design's control at that point of the client area, or null where there is none.
+    const forms::Control* controlAt(POINT point) const;
+
 protected:
     explicit FormWindow(const forms::Window& design);
 

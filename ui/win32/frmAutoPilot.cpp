@@ -4,6 +4,7 @@
 #include "platform/win/WideText.h"
 
 #include <string>
+#include <string_view>
 
 namespace ui::win32 {
 namespace {
@@ -67,16 +68,8 @@ void frmAutoPilot::drop(HDROP files)
     DragFinish(files);
     if (path.empty())
         return;
-    // A drop beside the fields is meant for the source.
-    forms::Field target = forms::Field::Text1;
-    for (const auto which : {forms::Field::Text1, forms::Field::txtPath}) {
-        RECT box{};
-        GetWindowRect(field(which), &box);
-        MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&box), 2);
-        if (PtInRect(&box, point))
-            target = which;
-    }
-    setText(target, platform::WideText::fromWide(path));
+    const forms::Control* on = controlAt(point);
+    form_.dropped(on ? on->name : std::string_view(), platform::WideText::fromWide(path));
 }
 
 HWND frmAutoPilot::field(forms::Field field) const

@@ -48,6 +48,6 @@ void PathField::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    setText(path);
     event->acceptProposedAction();
+    emit fileDropped(path);
 }

@@ -2,12 +2,15 @@
 
 #include <QLineEdit>
 
-// A one-line field for a path: paths have no length limit, and a local file dropped on it
-// gives its path, while anything else dropped is ignored.
+// A one-line field for a path: paths have no length limit, and a local file dropped on it is
+// handed on with its path, while anything else dropped is refused.
 class PathField : public QLineEdit {
     Q_OBJECT
 public:
     explicit PathField(QWidget* parent = nullptr);
+
+signals:
+    void fileDropped(const QString& path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -1,6 +1,7 @@
 #include "frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
+#include "ui/qt/common/PathField.h"
 #include "ui/qt/common/ProgramIcon.h"
 
 #include <QAbstractButton>
@@ -15,10 +16,14 @@ frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& deskto
       dialogs_(dialogs), form_(*this, host), controls_(this, forms::MainWindowDesign)
 {
     for (const auto& control : forms::MainWindowDesign.controls) {
-        if (control.click.empty())
-            continue;
-        connect(controls_.get<QAbstractButton>(control.name), &QAbstractButton::clicked, this,
-                [this, name = control.name] { form_.click(name); });
+        if (!control.click.empty())
+            connect(controls_.get<QAbstractButton>(control.name), &QAbstractButton::clicked, this,
+                    [this, name = control.name] { form_.click(name); });
+        if (control.kind == forms::Kind::TextBox)
+            connect(controls_.get<PathField>(control.name), &PathField::fileDropped, this,
+                    [this, name = control.name](const QString& path) {
+                        form_.dropped(name, path.toStdU16String());
+                    });
     }
 
     // Decoding the pictures waits until the window is on its way to the screen: they are in
