@@ -18,11 +18,14 @@ using forms::MainForm;
 using platform::ScriptDialect;
 namespace Messages = ConversionJob::Messages;
 
-struct MainFormTest : ::testing::Test {
+// The main window's behaviour over fakes of what it asks for.
+struct Fakes {
     FakeMainView view;
     FakeScriptHost host;
     MainForm form{view, host};
 };
+
+struct MainFormTest : ::testing::Test, Fakes {};
 
 TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
 {
@@ -209,11 +212,10 @@ TEST(MainFormClick, EachControlReachesItsOwnHandlerAndTheOthersNone)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
-        FakeMainView view;
-        FakeScriptHost host;
-        MainForm form(view, host);
-        view.source = u"/v/party.avi";
-        form.click(row.control);
+        Fakes fresh;
+        const FakeMainView& view = fresh.view;
+        fresh.view.source = u"/v/party.avi";
+        fresh.form.click(row.control);
         const Seen seen{view.openDialogs.size(), view.source,     view.folderPrompts.size(),
                         view.messages,           view.aboutShown, view.closes};
         EXPECT_EQ(seen, row.seen);
@@ -235,23 +237,19 @@ TEST(MainFormDrop, AFieldTakesTheFileAndADropElsewhereGoesToTheSource)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
-        FakeMainView view;
-        FakeScriptHost host;
-        MainForm form(view, host);
-        view.source = u"C:\\before.avi";
-        view.target = u"D:\\out\\";
-        form.dropped(row.control, u"C:\\v\\clip.avi");
-        EXPECT_EQ(view.source, row.source);
-        EXPECT_EQ(view.target, row.target);
+        Fakes fresh;
+        fresh.view.source = u"C:\\before.avi";
+        fresh.view.target = u"D:\\out\\";
+        fresh.form.dropped(row.control, u"C:\\v\\clip.avi");
+        EXPECT_EQ(fresh.view.source, row.source);
+        EXPECT_EQ(fresh.view.target, row.target);
     }
 }
 
 TEST(MainFormClick, ANameOutsideTheDesignIsAFault)
 {
-    FakeMainView view;
-    FakeScriptHost host;
-    MainForm form(view, host);
-    EXPECT_THROW(form.click("Button99"), std::out_of_range);
+    Fakes fresh;
+    EXPECT_THROW(fresh.form.click("Button99"), std::out_of_range);
 }
 
 struct FakeAboutView final : forms::AboutView {
