@@ -1,6 +1,5 @@
 #include "forms/AboutWindowDesign.h"
 #include "forms/MainWindowDesign.h"
-#include "job/ConversionJob.h"
 
 #include <gtest/gtest.h>
 
@@ -49,23 +48,12 @@ TEST(Design, ControlsBeyondTheClientAreaAreOffScreenAndTheRestInside)
     EXPECT_EQ(swf.top, 176);
 }
 
-TEST(Design, TheCreditSetsItsParagraphsApartAndTheLinkLineShowsItsPage)
+TEST(Design, TheCreditSetsItsParagraphsApart)
 {
     const std::u16string& credit = forms::creditText();
     EXPECT_EQ(credit.size(), 1421u);
     EXPECT_EQ(credit.find(std::u16string(161, u' ')), 152u);
     EXPECT_EQ(credit.substr(credit.size() - 412), std::u16string(412, u' '));
-}
-
-TEST(Design, TheFieldsAndFormatOptionsTheFormReadsAreInTheDesign)
-{
-    for (const auto field : {forms::Field::Text1, forms::Field::txtPath})
-        EXPECT_EQ(MainWindowDesign.control(forms::fieldControl(field)).kind, forms::Kind::TextBox);
-    for (int format = 0; format < ConversionJob::FormatCount; ++format) {
-        const auto& option = MainWindowDesign.control(forms::formatOption(format));
-        EXPECT_EQ(option.kind, forms::Kind::OptionButton);
-        EXPECT_EQ(option.name, "Option1(" + std::to_string(format) + ")");
-    }
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "FakeDialogs.h"
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/main/SMButton.h"
 #include "ui/qt/main/frmAutoPilot.h"
@@ -6,6 +5,7 @@
 #include "forms/MainWindowDesign.h"
 #include "job/ConversionJob.h"
 #include "tests/support/FakeDesktop.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
 #include <QGroupBox>
@@ -23,6 +23,8 @@
 #include <memory>
 
 namespace {
+
+using FakeDialogs = FakeDialogsOf<Dialogs, QWidget*>;
 
 QString qstring(std::u16string_view text)
 {

@@ -1,7 +1,7 @@
-#include "FakeDialogs.h"
 #include "forms/AboutWindowDesign.h"
 #include "forms/MainWindowDesign.h"
 #include "tests/support/FakeDesktop.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/Fonts.h"
@@ -28,6 +28,7 @@ using forms::Kind;
 using ui::win32::frmAutoPilot;
 using ui::win32::frnAbout;
 namespace Dpi = ui::win32::Dpi;
+using FakeDialogs = FakeDialogsOf<ui::win32::Dialogs, HWND>;
 
 // The resolution the test run set up for the screen.
 UINT screenDpi()
