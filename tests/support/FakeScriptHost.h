@@ -13,6 +13,7 @@ public:
     platform::ScriptDialect scriptDialect = platform::ScriptDialect::Posix;
     std::set<std::pair<std::u16string, std::u16string>> sameFiles;
     std::set<std::u16string> folders;
+    platform::Error converterMissing;
     platform::Error writeFailure;
     platform::Error startFailure;
 
@@ -26,6 +27,7 @@ public:
         return sameFiles.count({first, second}) > 0;
     }
     bool isFolder(const std::u16string& path) const override { return folders.count(path) > 0; }
+    platform::Error checkConverter() const override { return converterMissing; }
     platform::Error writeScript(const std::u16string& text) override
     {
         if (writeFailure)

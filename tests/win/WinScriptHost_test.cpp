@@ -97,7 +97,7 @@ protected:
 
 TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     const std::u16string source = u"D:\\clips\\caf\u00e9 100%.avi";
 
     ASSERT_EQ(ConversionJob::prepare({source, u"E:\\out\\", Flv}, windows), std::nullopt);
@@ -121,7 +121,7 @@ TEST_F(Consoles, APathTheCodePageCannotHoldIsRefused)
             foreign = std::u16string(1, c);
     }
     ASSERT_FALSE(foreign.empty());
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
 
     const auto error = ConversionJob::prepare({u"D:\\" + foreign + u".avi", u"E:\\", Flv}, windows);
 
@@ -137,7 +137,7 @@ TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
         u"a^b.avi",     u"wow!.avi",   u"(1) (2).avi", u"it's.avi",   u"caf\u00e9 \u00fcber.avi",
         u"a|b<c>d.avi", u"!PATH!.avi",
     };
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     std::string expected;
     for (const auto& name : names) {
         const std::u16string source = u"C:\\clips dir\\" + name;
@@ -177,7 +177,7 @@ TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
         const auto marker = temp_.path() / "cleared";
         fs::remove(marker);
         text.replace(clear, 4, u" echo x>\"" + marker.u16string() + u"\"");
-        WinScriptHost windows(WorkFolder, starter());
+        WinScriptHost windows({WorkFolder}, starter());
         ASSERT_EQ(windows.writeScript(text), std::nullopt);
         ASSERT_EQ(windows.startScript(), std::nullopt);
         waitForConsoles();
@@ -187,7 +187,7 @@ TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
 
 TEST_F(Consoles, ARunningConsoleNeverRunsALaterJobsLines)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     setVariable(L"FAKE_DELAY", L"1500");
     ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\first.avi", u"C:\\o\\", Flv}, windows),
               std::nullopt);
@@ -210,7 +210,7 @@ TEST_F(Consoles, ARunningConsoleNeverRunsALaterJobsLines)
 
 TEST_F(Consoles, ConvertItNowWithoutAScriptSaysSo)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     EXPECT_EQ(windows.startScript(),
               std::u16string(u"There is no conversion script to run yet: press GO first!"));
     EXPECT_TRUE(processes_.empty());
@@ -343,7 +343,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
         fs::remove_all(WorkFolder);
         std::set<std::string> atExit;
         {
-            WinScriptHost windows(WorkFolder, starter());
+            WinScriptHost windows({WorkFolder}, starter());
             const auto left = row.arrange(windows);
             windows.removeScripts();
             atExit = workFolderHolds();
@@ -352,7 +352,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
         }
         EXPECT_EQ(atExit, row.atExit);
         waitForConsoles();
-        WinScriptHost later(WorkFolder, starter());
+        WinScriptHost later({WorkFolder}, starter());
         later.removeScripts();
         EXPECT_EQ(workFolderHolds(), row.later);
     }
@@ -362,7 +362,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
 
 TEST_F(Consoles, AFailedWriteKeepsTheLastGoodScript)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     ASSERT_EQ(windows.writeScript(u"good"), std::nullopt);
     // Another program holds the script open and lets no one replace it.
     HANDLE holder = CreateFileW((WorkFolder / "temp.bat").c_str(), GENERIC_READ, FILE_SHARE_READ,
@@ -393,7 +393,7 @@ TEST_F(Consoles, ALineTheConsoleCanReadArrivesWholeALongerOneIsRefused)
     };
     // Were the line cut, its tail would run as commands.
     const std::u16string hostile = u"x&echo PWNED>>C:\\pwned.txt&";
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     for (const auto length : {WinScriptHost::MaxLineLength, WinScriptHost::MaxLineLength + 1}) {
         SCOPED_TRACE(length);
         std::u16string folder = u"C:\\";
@@ -427,7 +427,7 @@ TEST_F(Consoles, SameFileHoweverItIsSpelled)
     const auto video = temp_.path() / "Party.flv";
     writeFile(video, "v");
     writeFile(temp_.path() / "other.flv", "o");
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     auto upper = video.u16string();
     for (auto& c : upper)
         c = static_cast<char16_t>(towupper(c));
