@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <cwctype>
 #include <string_view>
 
 namespace platform::ConverterPath {
@@ -29,6 +30,19 @@ std::wstring variable(const wchar_t* name)
     std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
     value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
     return value;
+}
+
+bool isSeparator(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
+
+// A folder on a drive from its root, or a share: one that means the same in every folder.
+bool isAbsolute(std::wstring_view folder)
+{
+    if (folder.size() >= 2 && isSeparator(folder[0]) && isSeparator(folder[1]))
+        return true;
+    return folder.size() >= 3 && iswalpha(folder[0]) && folder[1] == L':' && isSeparator(folder[2]);
 }
 
 } // namespace
@@ -59,7 +73,7 @@ std::vector<std::wstring> searchFolders(const std::wstring& programFolder, const
         else if (i < path.size() && (quoted || path[i] != L';'))
             folder += path[i];
         else {
-            if (std::filesystem::path(folder).is_absolute())
+            if (isAbsolute(folder))
                 folders.push_back(folder);
             folder.clear();
         }
