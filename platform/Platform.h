@@ -28,6 +28,9 @@ public:
     // Whether both paths name one existing file, however they are spelled.
     virtual bool sameFile(const std::u16string& first, const std::u16string& second) const = 0;
 
+    // Whether the path names an existing file or folder, or a link to one.
+    virtual bool exists(const std::u16string& path) const = 0;
+
     // Whether the path names an existing folder, or a link to one.
     virtual bool isFolder(const std::u16string& path) const = 0;
 

@@ -79,6 +79,12 @@ bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+bool PosixScriptHost::exists(const std::u16string& path) const
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(toQString(path)).constData(), &info) == 0;
+}
+
 bool PosixScriptHost::isFolder(const std::u16string& path) const
 {
     struct stat info {};

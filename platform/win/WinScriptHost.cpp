@@ -89,6 +89,11 @@ bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& 
     return identify(first, a) && identify(second, b) && a == b;
 }
 
+bool WinScriptHost::exists(const std::u16string& path) const
+{
+    return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool WinScriptHost::isFolder(const std::u16string& path) const
 {
     const DWORD attributes = GetFileAttributesW(toWide(path).c_str());
@@ -124,7 +129,10 @@ Error WinScriptHost::useFolder()
 
 Error WinScriptHost::writeScript(const std::u16string& text)
 {
-    // cmd.exe reads a batch file in the console's code page, which starts as the OEM one.
+    // cmd.exe reads a batch file in the console's code page, which starts as the OEM one. A
+    // UTF-8 script behind "chcp 65001" is not written: Wine's cmd.exe reads batch files in the
+    // OEM code page whatever the console's, so such a script could not be tested here, and a
+    // name outside the code page is refused instead.
     const UINT codePage = GetOEMCP();
     const auto bytes = WideText::toCodePage(text, codePage);
     if (!bytes)

@@ -12,6 +12,7 @@ class FakeScriptHost final : public platform::ScriptHost {
 public:
     platform::ScriptDialect scriptDialect = platform::ScriptDialect::Posix;
     std::set<std::pair<std::u16string, std::u16string>> sameFiles;
+    std::set<std::u16string> files;
     std::set<std::u16string> folders;
     platform::Error converterMissing;
     platform::Error writeFailure;
@@ -25,6 +26,10 @@ public:
     bool sameFile(const std::u16string& first, const std::u16string& second) const override
     {
         return sameFiles.count({first, second}) > 0;
+    }
+    bool exists(const std::u16string& path) const override
+    {
+        return files.count(path) > 0 || folders.count(path) > 0;
     }
     bool isFolder(const std::u16string& path) const override { return folders.count(path) > 0; }
     platform::Error checkConverter() const override { return converterMissing; }
