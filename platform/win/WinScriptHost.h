@@ -28,7 +28,7 @@ public:
     WinScriptHost(const WinScriptHost&) = delete;
     WinScriptHost& operator=(const WinScriptHost&) = delete;
 
-    // C:\\VC_Temp, else VC_Temp in the user's local application data, as the user's own.
+    // C:\VC_Temp, else VC_Temp in the user's local application data, as the user's own.
     static std::vector<std::wstring> defaultWorkFolders();
 
     const std::wstring& workFolder() const { return folder_; }

@@ -29,8 +29,9 @@ folders=("$drive_c/clips" "$drive_c/out" "$drive_c/downloads" "$app")
 # A decoy that runs appends its arguments to this file.
 export FAKE_RECORD='C:\decoy ran.txt'
 decoy_record="$drive_c/decoy ran.txt"
-rm -rf "${folders[@]}" "$drive_c/VC_Temp" "$decoy_record"
-trap '"$scripts/wine-prefix.sh" stop; rm -rf "${folders[@]}" "$decoy_record"' EXIT
+messages="$drive_c/messages.txt"
+rm -rf "${folders[@]}" "$drive_c/VC_Temp" "$decoy_record" "$messages"
+trap '"$scripts/wine-prefix.sh" stop; rm -rf "${folders[@]}" "$decoy_record" "$messages"' EXIT
 mkdir "${folders[@]}"
 cp "$built" "$app/varnelo.exe"
 cp "$converter/ffmpeg.exe" "$app/ffmpeg.exe"
@@ -65,6 +66,9 @@ converter_done() { ! running 'ffmpeg\.exe'; }
 console_closed() { ! running 'cmd\.exe.*VC_Temp' && gone "${console[@]}"; }
 program_ended() { ! kill -0 "$pid" 2>/dev/null; }
 
+said() { # the traced text of a message box
+    grep -qF "$1" "$messages" || { echo "no message box said $1" >&2; return 1; }
+}
 no_decoy() {
     [ ! -e "$decoy_record" ] || { echo "a decoy ffmpeg.exe ran: $(cat "$decoy_record")" >&2; return 1; }
 }
@@ -84,9 +88,10 @@ finish_conversion() { # output, format
     echo "converted to $2: $1"
 }
 
-# Starts the installed program from the downloads folder and finds its window.
+# Starts the installed program from the downloads folder and finds its window. Wine writes the
+# text of every message box the program shows to the messages file.
 start_program() {
-    (cd "$drive_c/downloads" && exec "$scripts/wine-x-run.sh" "$app/varnelo.exe") &
+    (cd "$drive_c/downloads" && WINEDEBUG=trace+msgbox exec wine "$app/varnelo.exe" 2>"$messages") &
     pid=$!
     window=$(wait_window --name '^Varnelo! v3\.0$')
     # Where Wine draws the frame itself, the client area lies inside its border and below its
@@ -96,10 +101,12 @@ start_program() {
     top=$((HEIGHT - 266 - left))
 }
 
+"$scripts/wine-prefix.sh" display
 start_program
 
 click 368 232 # GO, with no target
 box=$(wait_window --name '^Varnelo$')
+said 'MSGBOX_OnInit L"Target path MUST be set before proceeding!"'
 [ ! -e "$drive_c/VC_Temp" ] || { echo "GO without a target wrote a script" >&2; exit 1; }
 press "$box" Return
 wait_until 10 gone --name '^Varnelo$'
@@ -147,6 +154,7 @@ xdotool type --delay 20 "C:\\out\\"
 click 340 200 # FLV (Flash)
 click 368 232 # GO
 box=$(wait_window --name '^Varnelo$')
+said 'MSGBOX_OnInit L"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside varnelo.exe, in C:\\Varnelo app, or in a folder on PATH."'
 # The refusal comes before anything is written or started.
 gone "${console[@]}" && ! running 'cmd\.exe' || { echo "GO without a converter opened a console" >&2; exit 1; }
 [ ! -e "$drive_c/VC_Temp" ] || { echo "GO without a converter wrote $(ls -A "$drive_c/VC_Temp")" >&2; exit 1; }
