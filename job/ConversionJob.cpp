@@ -68,6 +68,8 @@ platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host)
     const auto& script = std::get<Script>(planned);
     if (host.sameFile(inputs.source, script.outputPath))
         return std::u16string(Messages::OverwritesSource);
+    if (auto missing = host.checkConverter())
+        return missing;
     return host.writeScript(script.text);
 }
 

@@ -34,6 +34,9 @@ public:
     // Whether the path names an existing folder, or a link to one.
     virtual bool isFolder(const std::u16string& path) const = 0;
 
+    // Why a console would not find the converter, saying where to put it; empty when it would.
+    virtual Error checkConverter() const = 0;
+
     // Creates the work folder when needed and replaces the conversion script with the text.
     virtual Error writeScript(const std::u16string& text) = 0;
 

@@ -92,6 +92,15 @@ bool PosixScriptHost::isFolder(const std::u16string& path) const
            S_ISDIR(info.st_mode);
 }
 
+Error PosixScriptHost::checkConverter() const
+{
+    // The terminal inherits this program's PATH, and the script names the converter bare.
+    if (!QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        return {};
+    return message(QStringLiteral("FFmpeg MUST be installed before proceeding! Install the "
+                                  "ffmpeg package, or put ffmpeg in a folder on PATH."));
+}
+
 Error PosixScriptHost::checkFolder() const
 {
     if (folder_.isEmpty())

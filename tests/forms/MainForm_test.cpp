@@ -116,6 +116,9 @@ TEST_F(MainFormTest, GoRefusesWithAMessageAndStartsNothing)
         {"the source itself", u"/v/party.flv", u"/v/", {}, Messages::OverwritesSource},
         {"the script cannot be written", u"/v/party.avi", u"/o/",
          [](FakeScriptHost& h) { h.writeFailure = u"disk full"; }, u"disk full"},
+        {"no converter", u"/v/party.avi", u"/o/",
+         [](FakeScriptHost& h) { h.converterMissing = u"FFmpeg MUST be installed"; },
+         u"FFmpeg MUST be installed"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

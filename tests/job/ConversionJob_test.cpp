@@ -272,11 +272,13 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
     const Row rows[] = {
         {"empty target", {u"/v/party.avi", u"", Flv}, Messages::TargetMissing},
         {"same file by another name", {u"/v/party.avi", u"/o/", Flv}, Messages::OverwritesSource},
+        {"no converter", {u"/v/clip.avi", u"/o/", Flv}, u"no ffmpeg"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakeScriptHost fake;
         fake.sameFiles.insert({u"/v/party.avi", u"/o/party.flv"});
+        fake.converterMissing = u"no ffmpeg";
         EXPECT_EQ(prepare(row.inputs, fake), row.message);
         EXPECT_TRUE(fake.scripts.empty());
     }

@@ -14,6 +14,7 @@ public:
     std::set<std::pair<std::u16string, std::u16string>> sameFiles;
     std::set<std::u16string> files;
     std::set<std::u16string> folders;
+    platform::Error converterMissing;
     platform::Error writeFailure;
     platform::Error startFailure;
 
@@ -31,6 +32,7 @@ public:
         return files.count(path) > 0 || folders.count(path) > 0;
     }
     bool isFolder(const std::u16string& path) const override { return folders.count(path) > 0; }
+    platform::Error checkConverter() const override { return converterMissing; }
     platform::Error writeScript(const std::u16string& text) override
     {
         if (writeFailure)

@@ -419,6 +419,30 @@ TEST_F(Windows, HelpOpensOneAboutWindowAndCancelClosesEverything)
     EXPECT_EQ(host.removals, 1);
 }
 
+TEST_F(Windows, TheEndOfTheSessionCleansUpAsClosingDoes)
+{
+    struct Row {
+        UINT message;
+        WPARAM ending;
+        LRESULT result;
+        bool open;
+    };
+    const Row rows[] = {
+        {WM_QUERYENDSESSION, 0, TRUE, true},
+        {WM_ENDSESSION, FALSE, 0, true},
+        {WM_ENDSESSION, TRUE, 0, false},
+    };
+    click("Button10");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message + row.ending);
+        EXPECT_EQ(SendMessageW(main.handle(), row.message, row.ending, ENDSESSION_LOGOFF),
+                  row.result);
+        EXPECT_EQ(main.isOpen(), row.open);
+        EXPECT_EQ(aboutWindowsOpen(), row.open ? 1 : 0);
+        EXPECT_EQ(host.removals, row.open ? 0 : 1);
+    }
+}
+
 TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
 {
     frnAbout about(desktop);

@@ -158,6 +158,14 @@ LRESULT frmAutoPilot::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DROPFILES:
         drop(reinterpret_cast<HDROP>(wParam));
         return 0;
+    // Nothing waits to be saved; once the session ends, the program may be ended without a
+    // close, so it tidies up as a close does.
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (!wParam)
+            return 0;
+        [[fallthrough]];
     case WM_CLOSE:
         form_.Form_Unload();
         destroy();
