@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,9 +9,6 @@
 namespace ui::win32::Resources {
 
 std::wstring name(std::string_view picture);
-
-// The bytes of a GIF or BMP file; empty when the program does not carry it.
-std::span<const std::byte> file(std::string_view picture);
 
 // An icon at that size in pixels, or null.
 HICON icon(std::string_view picture, int size);

@@ -100,8 +100,8 @@ void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
         const int top = (face.top + face.bottom - size) / 2 + sink;
         const HDC source = CreateCompatibleDC(dc);
         const HGDIOBJ old = SelectObject(source, picture_.get());
-        TransparentBlt(dc, left, top, size, size, source, 0, 0, pictureSize_.cx, pictureSize_.cy,
-                       colorRef(look.transparentColor));
+        GdiTransparentBlt(dc, left, top, size, size, source, 0, 0, pictureSize_.cx, pictureSize_.cy,
+                          colorRef(look.transparentColor));
         SelectObject(source, old);
         DeleteDC(source);
         focus = {left, top, left + size, top + size};

@@ -112,9 +112,7 @@ QWidget* FormBuilder::make(const forms::Control& control, QWidget* parent) const
         return button;
     }
     case forms::Kind::Image: {
-        auto* image = new QLabel(parent);
-        image->setScaledContents(true);
-        return image;
+        return new QLabel(parent);
     }
     case forms::Kind::Frame:
         return new QGroupBox(caption, parent);
@@ -133,6 +131,19 @@ void FormBuilder::loadPictures() const
         if (auto* button = qobject_cast<SMButton::Button*>(widget))
             button->setPicture(resource(control.picture));
         else if (auto* image = qobject_cast<QLabel*>(widget))
-            image->setPixmap(QPixmap(resource(control.picture)));
+            showPicture(image, control.picture);
     }
+}
+
+// The program carries each picture as a PNG file of the size it is shown at, and one of twice
+// that size for scaled screens; only a window of another size scales it.
+void FormBuilder::showPicture(QLabel* image, std::string_view picture)
+{
+    const std::string_view stem = picture.substr(0, picture.find('.'));
+    const bool scaled = image->devicePixelRatioF() > 1.0;
+    QPixmap pixmap(resource(std::string(stem) + (scaled ? "@2x.png" : ".png")));
+    if (scaled)
+        pixmap.setDevicePixelRatio(2.0);
+    image->setScaledContents(pixmap.deviceIndependentSize().toSize() != image->size());
+    image->setPixmap(pixmap);
 }
