@@ -1,6 +1,7 @@
-// The main window's controls as the system draws them, in the program's fonts, with its
-// manifest and icon, and without the pictures: what the program's window costs before its own
-// drawing and behaviour.
+// The main window's controls, of the classes and styles the program makes them, in its fonts,
+// with its manifest and icon, and without the pictures: the controls it draws itself show their
+// captions in the plainest way. What the program's window costs before its own drawing and
+// behaviour.
 #include "PaintMark.h"
 #include "forms/MainWindowDesign.h"
 #include "platform/win/WideText.h"
@@ -18,7 +19,21 @@ namespace {
 
 LRESULT CALLBACK floorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DESTROY) {
+    switch (message) {
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+        wchar_t caption[512];
+        const int length = GetWindowTextW(item.hwndItem, caption, 512);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+        const HGDIOBJ old = SelectObject(item.hDC, font);
+        SetBkMode(item.hDC, TRANSPARENT);
+        RECT area = item.rcItem;
+        DrawTextW(item.hDC, caption, length, &area, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(item.hDC, old);
+        return TRUE;
+    }
+    case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     }
@@ -36,13 +51,13 @@ ControlClass classOf(forms::Kind kind)
     using forms::Kind;
     switch (kind) {
     case Kind::Line:
-        return {WC_STATICW, SS_ETCHEDHORZ, 0};
+        return {WC_STATICW, SS_OWNERDRAW, 0};
     case Kind::Label:
-        return {WC_STATICW, SS_LEFT, 0};
+        return {WC_STATICW, SS_OWNERDRAW | SS_NOTIFY, 0};
     case Kind::TextBox:
         return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case Kind::Button:
-        return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+        return {WC_BUTTONW, BS_OWNERDRAW | WS_TABSTOP, 0};
     case Kind::Frame:
         return {WC_BUTTONW, BS_GROUPBOX, 0};
     case Kind::OptionButton:
