@@ -109,7 +109,7 @@ Error WinScriptHost::writeScript(const std::u16string& text)
     if (auto error = checkFolder())
         return error;
     if (const auto error = runs_.write(*bytes))
-        return u"The conversion script " + runs_.script().u16string() + u" could not be written: " +
+        return u"The conversion script " + fromWide(runs_.script()) + u" could not be written: " +
                systemMessage(static_cast<DWORD>(error.value())) + u".";
     return {};
 }
@@ -121,7 +121,7 @@ Error WinScriptHost::startScript()
     return runs_.start([this](const std::u16string& script) {
         Error error;
         if (HANDLE process = startConsole_(script, error))
-            consoles_.push_back({script, process});
+            consoles_.push_back({toWide(script), process});
         return error;
     });
 }
@@ -142,7 +142,7 @@ ScriptRuns::InUse WinScriptHost::copyUsers()
     });
     // cmd.exe opens its batch file again for every line, so a copy is used for as long as its
     // console runs. The consoles of a program that has ended are known only as its children.
-    return [this](const std::filesystem::path& copy, unsigned long processId) {
+    return [this](const ScriptRuns::Path& copy, unsigned long processId) {
         if (processId == GetCurrentProcessId())
             return std::any_of(consoles_.begin(), consoles_.end(),
                                [&copy](const Console& console) { return console.script == copy; });

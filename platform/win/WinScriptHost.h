@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,7 +35,7 @@ public:
 
 private:
     struct Console {
-        std::filesystem::path script;
+        std::wstring script;
         HANDLE process;
     };
 
