@@ -117,8 +117,9 @@ void measure(Display* display, Subject& subject, bool counted)
                 figures[Mapped] = millisSince(start);
         }
         pollfd waits[] = {{ConnectionNumber(display), POLLIN, 0}, {output[0], POLLIN, 0}};
-        if (poll(waits, 2, 20000) == 0)
-            fail(subject, "no window within 20 s");
+        if (poll(waits, 2, 60000) == 0)
+            fail(subject, figures[Mapped] < 0 ? "no window mapped within a minute"
+                                              : "not painted within a minute of its map");
         if (waits[1].revents) {
             char bytes[64];
             const ssize_t read = ::read(output[0], bytes, sizeof bytes);

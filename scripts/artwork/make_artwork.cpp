@@ -116,11 +116,16 @@ void fail(const QString& what)
     std::exit(1);
 }
 
+// An icon file for Windows, and the same pixels as a PNG file for Linux, where Qt reads PNG
+// without loading a plugin.
 void icon(const QString& file, int bits, const QImage& picture)
 {
     const QImage image = bits == 4 ? toPalette16(picture) : toPalette256(picture);
     if (!IconFile::write(image, bits, Key, file))
         fail(file);
+    const QString png = file.left(file.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".png");
+    if (!image.save(png))
+        fail(png);
 }
 
 // A filled shape with a dark outline, the look of the small button pictures.
@@ -216,7 +221,9 @@ QImage goPicture()
 
 void writeIcons(const QDir& out)
 {
-    icon(out.filePath("varnelo.ico"), 4, goPicture());
+    // The window icon of the Windows program; the Linux program has varnelo-SIZE.png.
+    if (!IconFile::write(toPalette16(goPicture()), 4, Key, out.filePath("varnelo.ico")))
+        fail("varnelo.ico");
     icon(out.filePath("go.ico"), 4, goPicture());
     icon(out.filePath("add.ico"), 8, render(16, 16, [](QPainter& p) {
              p.setPen(Qt::NoPen);

@@ -35,6 +35,7 @@ public:
     static QString resource(std::string_view file);
 
 private:
+    static std::string pngOf(std::string_view picture, std::string_view variant = {});
     static void showPicture(QLabel* image, std::string_view picture);
     QWidget* make(const forms::Control& control, QWidget* parent) const;
 
