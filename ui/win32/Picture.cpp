@@ -129,14 +129,14 @@ void Picture::scaleTo(SIZE size) const
     if (rows == 0)
         return;
     GdiFlush();
-    picture.rows.assign(bits, bits + picture.size.cx * picture.size.cy);
-    for (std::uint32_t& pixel : picture.rows)
+    const std::span<std::uint32_t> pixels(bits, std::size_t(picture.size.cx * picture.size.cy));
+    for (std::uint32_t& pixel : pixels)
         pixel = transparent_ && (pixel & 0xFFFFFF) == Key ? 0 : pixel | 0xFF000000;
     if (size.cx == picture.size.cx && size.cy == picture.size.cy) {
-        std::memcpy(bits, picture.rows.data(), picture.rows.size() * sizeof(std::uint32_t));
         shown_ = std::move(decoded);
         return;
     }
+    picture.rows.assign(pixels.begin(), pixels.end());
     decoded.reset();
     const Pixels scaled = resampled(picture, size);
     shown_ = section(size, bits);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GdiHandle.h"
+
 #include <windows.h>
 
 #include <string>
@@ -12,5 +14,8 @@ std::wstring name(std::string_view picture);
 
 // An icon at that size in pixels, or null.
 HICON icon(std::string_view picture, int size);
+
+// The colours of the icon's image nearest that size, without its mask, or null.
+GdiHandle<HBITMAP> iconColours(std::string_view picture, int size);
 
 } // namespace ui::win32::Resources
