@@ -13,7 +13,6 @@ int main(int argc, char* argv[])
     const auto host = platform::createScriptHost();
     const auto desktop = platform::createDesktop();
     frmAutoPilot window(*host, *desktop);
-    window.setText(forms::Field::Text1, start.source.toStdU16String());
-    window.show();
+    window.showWith(start.source.toStdU16String());
     return QApplication::exec();
 }

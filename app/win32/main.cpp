@@ -10,7 +10,7 @@
 #include "bench/win32/PaintMark.h"
 #endif
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -19,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     const auto desktop = platform::createDesktop();
     ui::win32::SystemDialogs dialogs;
     ui::win32::MainWindow window(*host, *desktop, dialogs);
-    window.show(showCommand);
+    window.show(showCommand, arguments);
 
     MSG message{};
     for (;;) {
