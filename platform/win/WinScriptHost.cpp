@@ -60,8 +60,8 @@ std::vector<std::wstring> WinScriptHost::defaultWorkFolders()
     std::wstring local(GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0), L'\0');
     local.resize(
         GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), static_cast<DWORD>(local.size())));
-    if (std::filesystem::path(local).is_absolute())
-        folders.push_back((std::filesystem::path(local) / L"VC_Temp").wstring());
+    if (ConverterPath::isAbsolute(local))
+        folders.push_back(ConverterPath::join(local, L"VC_Temp"));
     return folders;
 }
 
@@ -103,10 +103,11 @@ bool WinScriptHost::isFolder(const std::u16string& path) const
 Error WinScriptHost::checkConverter() const
 {
     const auto program = ConverterPath::programFile();
-    if (ConverterPath::find(program.parent_path().wstring()))
+    const auto folder = ConverterPath::folderOf(program);
+    if (ConverterPath::find(folder))
         return {};
     return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
-           program.filename().u16string() + u", in " + program.parent_path().u16string() +
+           fromWide(ConverterPath::fileNameOf(program)) + u", in " + fromWide(folder) +
            u", or in a folder on PATH.";
 }
 
