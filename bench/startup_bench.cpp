@@ -7,7 +7,8 @@
 //     its first paint included. Only the process started counts, not those it starts.
 // Each round starts with another window, so that the machine's ups and downs, and what one
 // start leaves in the caches for the next, fall on every window alike; a first round, not
-// counted, fills the caches (and under Wine starts the session they all share).
+// counted, fills the caches (and under Wine starts the session they all share). A round in
+// which a window does not show or says nothing within 20 s is left out and measured again.
 // The figures are the median and the 25th and 75th percentiles of the rounds, and the same of
 // each round's ratio of the program's figure to a floor's.
 // Usage: startup_bench ROUNDS TITLE PROGRAM [ARGS] [-- TITLE FLOOR [ARGS] ...]
@@ -84,18 +85,19 @@ double peakMegabytes(pid_t process)
     return 0;
 }
 
-[[noreturn]] void fail(const Subject& subject, const char* what)
+// A start that goes wrong spoils its round, which is measured again.
+bool failed(const Subject& subject, const char* what)
 {
-    std::fprintf(stderr, "%s: %s\n", subject.title.c_str(), what);
-    std::exit(1);
+    std::fprintf(stderr, "%s: %s; the round is left out\n", subject.title.c_str(), what);
+    return false;
 }
 
-void measure(Display* display, Subject& subject, bool counted)
+bool measure(Display* display, Subject& subject, std::array<double, Figures>& figures)
 {
     XSync(display, True);
     int output[2];
     if (pipe(output) != 0)
-        fail(subject, "no pipe");
+        return failed(subject, "no pipe");
     const auto start = Clock::now();
     const pid_t child = fork();
     if (child == 0) {
@@ -106,9 +108,10 @@ void measure(Display* display, Subject& subject, bool counted)
         _exit(127);
     }
     close(output[1]);
-    std::array<double, Figures> figures{-1, -1, 0, 0};
+    figures = {-1, -1, 0, 0};
     std::string said;
-    while (figures[Mapped] < 0 || figures[Painted] < 0) {
+    const char* problem = nullptr;
+    while (!problem && (figures[Mapped] < 0 || figures[Painted] < 0)) {
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
@@ -117,14 +120,18 @@ void measure(Display* display, Subject& subject, bool counted)
                 figures[Mapped] = millisSince(start);
         }
         pollfd waits[] = {{ConnectionNumber(display), POLLIN, 0}, {output[0], POLLIN, 0}};
-        if (poll(waits, 2, 60000) == 0)
-            fail(subject, figures[Mapped] < 0 ? "no window mapped within a minute"
-                                              : "not painted within a minute of its map");
+        if (poll(waits, 2, 20000) == 0) {
+            problem = figures[Mapped] < 0 ? "no window mapped within 20 s"
+                                          : "not painted within 20 s of its map";
+            break;
+        }
         if (waits[1].revents) {
             char bytes[64];
             const ssize_t read = ::read(output[0], bytes, sizeof bytes);
-            if (read <= 0)
-                fail(subject, "ended without saying it had painted");
+            if (read <= 0) {
+                problem = "ended without saying it had painted";
+                break;
+            }
             said.append(bytes, std::size_t(read));
             if (figures[Painted] < 0 && said.find("painted\n") != std::string::npos) {
                 figures[Painted] = millisSince(start);
@@ -132,15 +139,14 @@ void measure(Display* display, Subject& subject, bool counted)
             }
         }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    figures[Peak] = peakMegabytes(child);
+    if (!problem) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        figures[Peak] = peakMegabytes(child);
+    }
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     close(output[0]);
-    if (counted) {
-        for (int f = 0; f < Figures; ++f)
-            subject.rounds[std::size_t(f)].push_back(figures[std::size_t(f)]);
-    }
+    return problem ? failed(subject, problem) : true;
 }
 
 // The 25th, 50th and 75th percentiles, as the values of those ranks.
@@ -189,13 +195,35 @@ int main(int argc, char** argv)
     }
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     const std::size_t count = subjects.size();
-    for (int round = 0; round <= rounds; ++round) {
-        for (std::size_t i = 0; i < count; ++i)
-            measure(display, subjects[(std::size_t(round) + i) % count], round > 0);
+    int done = -1; // the first round fills the caches and is not counted
+    int spoilt = 0;
+    for (std::size_t round = 0; done < rounds && spoilt <= rounds; ++round) {
+        std::vector<std::array<double, Figures>> figures(count);
+        bool whole = true;
+        for (std::size_t i = 0; i < count && whole; ++i) {
+            const std::size_t s = (round + i) % count;
+            whole = measure(display, subjects[s], figures[s]);
+        }
+        if (!whole) {
+            ++spoilt;
+            continue;
+        }
+        if (++done == 0)
+            continue;
+        for (std::size_t s = 0; s < count; ++s) {
+            for (std::size_t f = 0; f < Figures; ++f)
+                subjects[s].rounds[f].push_back(figures[s][f]);
+        }
     }
     XCloseDisplay(display);
+    if (done < rounds) {
+        std::fprintf(stderr, "too many rounds went wrong\n");
+        return 1;
+    }
 
-    std::printf("%d rounds, order rotated each round; median [25th-75th percentile]\n", rounds);
+    std::printf("%d rounds, order rotated each round, %d more left out for a start that went "
+                "wrong; median [25th-75th percentile]\n",
+                rounds, spoilt);
     for (int f = 0; f < Figures; ++f) {
         std::printf("%s\n", FigureNames[std::size_t(f)]);
         for (const auto& subject : subjects)
