@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QRadioButton>
@@ -39,6 +40,13 @@ Qt::WindowFlags FormBuilder::windowFlags(const forms::Window& design)
     const Qt::WindowFlags frame =
         Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     return frame | (design.toolWindow ? Qt::Tool : Qt::Window | Qt::WindowSystemMenuHint);
+}
+
+// The design names the pictures by the files they were drawn in; the program carries each as a
+// PNG file, which Qt reads without a plugin.
+std::string FormBuilder::pngOf(std::string_view picture, std::string_view variant)
+{
+    return std::string(picture.substr(0, picture.find('.'))) + std::string(variant) + ".png";
 }
 
 QString FormBuilder::text(std::u16string_view text)
@@ -123,9 +131,7 @@ QWidget* FormBuilder::make(const forms::Control& control, QWidget* parent) const
         return button;
     }
     case forms::Kind::Image: {
-        auto* image = new QLabel(parent);
-        image->setScaledContents(true);
-        return image;
+        return new QLabel(parent);
     }
     case forms::Kind::Frame:
         return new QGroupBox(caption, parent);
@@ -142,8 +148,22 @@ void FormBuilder::loadPictures() const
             continue;
         QWidget* widget = widgets_.at(std::string(control.name));
         if (auto* button = qobject_cast<SMButton::Button*>(widget))
-            button->setPicture(resource(control.picture));
+            button->setPicture(resource(pngOf(control.picture)));
         else if (auto* image = qobject_cast<QLabel*>(widget))
-            image->setPixmap(QPixmap(resource(control.picture)));
+            showPicture(image, control.picture);
     }
+}
+
+// The program carries each picture as a PNG file of the size it is shown at, and one of twice
+// that size for scaled screens; only a window of another size scales it.
+void FormBuilder::showPicture(QLabel* image, std::string_view picture)
+{
+    const bool scaled = image->devicePixelRatioF() > 1.0;
+    // Converted to the screen's format in place, without a second copy of the pixels.
+    QPixmap pixmap =
+        QPixmap::fromImage(QImage(resource(scaled ? pngOf(picture, "@2x") : pngOf(picture))));
+    if (scaled)
+        pixmap.setDevicePixelRatio(2.0);
+    image->setScaledContents(pixmap.deviceIndependentSize().toSize() != image->size());
+    image->setPixmap(pixmap);
 }

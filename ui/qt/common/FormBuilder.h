@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+class QLabel;
+
 // Builds a window's controls from its design: each named after the design, at its place, with
 // its caption, font and tooltip, in the design's tab order. A window that is not a tool
 // window opens in the middle of its screen.
@@ -39,6 +41,8 @@ public:
     static QString resource(std::string_view file);
 
 private:
+    static std::string pngOf(std::string_view picture, std::string_view variant = {});
+    static void showPicture(QLabel* image, std::string_view picture);
     QWidget* make(const forms::Control& control, QWidget* parent) const;
 
     const forms::Window& design_;
