@@ -1,8 +1,8 @@
 #include "WinScriptHost.h"
 
 #include "ConsoleStart.h"
-#include "Processes.h"
 #include "WideText.h"
+#include "WinProcesses.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ WinScriptHost::WinScriptHost(const std::wstring& workFolder, ConsoleProcessStart
     // Copies that consoles still ran when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!checkFolder())
-        runs_.removeUnused(copyUsers(), &Processes::alive);
+        runs_.removeUnused(copyUsers(), &WinProcesses::alive);
 }
 
 WinScriptHost::~WinScriptHost()
@@ -129,7 +129,7 @@ Error WinScriptHost::startScript()
 void WinScriptHost::removeScripts()
 {
     if (!checkFolder())
-        runs_.removeAll(copyUsers(), &Processes::alive);
+        runs_.removeAll(copyUsers(), &WinProcesses::alive);
 }
 
 ScriptRuns::InUse WinScriptHost::copyUsers()
@@ -146,7 +146,7 @@ ScriptRuns::InUse WinScriptHost::copyUsers()
         if (processId == GetCurrentProcessId())
             return std::any_of(consoles_.begin(), consoles_.end(),
                                [&copy](const Console& console) { return console.script == copy; });
-        return Processes::hasChildren(processId);
+        return WinProcesses::hasChildren(processId);
     };
 }
 
