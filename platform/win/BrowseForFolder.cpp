@@ -1,6 +1,6 @@
 #include "BrowseForFolder.h"
 
-#include "WideText.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 #include <new>

@@ -1,6 +1,6 @@
 #include "ConsoleStart.h"
 
-#include "WideText.h"
+#include "text/WideText.h"
 
 namespace platform {
 

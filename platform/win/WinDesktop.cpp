@@ -1,6 +1,6 @@
 #include "platform/Platform.h"
 
-#include "WideText.h"
+#include "text/WideText.h"
 
 #include <windows.h>
 

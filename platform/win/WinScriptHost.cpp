@@ -1,8 +1,8 @@
 #include "WinScriptHost.h"
 
 #include "ConsoleStart.h"
-#include "WideText.h"
 #include "WinProcesses.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "forms/MainWindowDesign.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <string>
 #include <string_view>
@@ -51,12 +51,12 @@ std::u16string MainWindow::text(forms::Field which) const
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
     text.resize(
         static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return platform::WideText::fromWide(text);
+    return WideText::fromWide(text);
 }
 
 void MainWindow::setText(forms::Field which, const std::u16string& text)
 {
-    SetWindowTextW(field(which), platform::WideText::toWide(text).c_str());
+    SetWindowTextW(field(which), WideText::toWide(text).c_str());
 }
 
 bool MainWindow::isSelected(int index) const

@@ -2,7 +2,7 @@
 
 #include "OpenDialog.h"
 #include "platform/win/BrowseForFolder.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <cstdint>
 
@@ -10,7 +10,7 @@ namespace ui::win32 {
 
 void SystemDialogs::showMessage(HWND owner, const std::u16string& text)
 {
-    MessageBoxW(owner, platform::WideText::toWide(text).c_str(), L"Varnelo", MB_OK);
+    MessageBoxW(owner, WideText::toWide(text).c_str(), L"Varnelo", MB_OK);
 }
 
 bool SystemDialogs::showOpen(HWND owner, forms::CommonDialog& dlg)
