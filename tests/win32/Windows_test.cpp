@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -217,6 +218,54 @@ void expectAsDesigned(const forms::Window& design, const ui::win32::FormWindow& 
     }
 }
 
+// Answers the folder browser from within its own modal loop, once it is up over its owner:
+// selects the folder and presses OK as soon as the selection holds.
+struct BrowserAnswer {
+    HWND owner;
+    std::wstring folder;
+    std::wstring prompt;
+    bool answered = false;
+    bool promptShown = false;
+};
+BrowserAnswer* browserAnswer = nullptr;
+
+std::wstring selectedItemOf(HWND tree)
+{
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return item.hItem && TreeView_GetItem(tree, &item) ? text : L"";
+}
+
+BOOL CALLBACK answerBrowser(HWND window, LPARAM)
+{
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring_view(className) != L"#32770" || !IsWindowVisible(window) ||
+        GetWindow(window, GW_OWNER) != browserAnswer->owner)
+        return TRUE;
+    browserAnswer->promptShown =
+        FindWindowExW(window, nullptr, L"Static", browserAnswer->prompt.c_str()) != nullptr;
+    SendMessageW(window, BFFM_SETSELECTIONW, TRUE,
+                 reinterpret_cast<LPARAM>(browserAnswer->folder.c_str()));
+    const std::wstring& folder = browserAnswer->folder;
+    if (selectedItemOf(FindWindowExW(window, nullptr, WC_TREEVIEWW, nullptr)) ==
+        folder.substr(folder.rfind(L'\\') + 1)) {
+        SendMessageW(window, WM_COMMAND, IDOK, 0);
+        browserAnswer->answered = true;
+    }
+    return FALSE;
+}
+
+void CALLBACK lookForBrowser(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!browserAnswer->answered)
+        EnumThreadWindows(GetCurrentThreadId(), answerBrowser, 0);
+}
+
 class Windows : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -332,6 +381,29 @@ TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
     press("Label2", MAKELPARAM(2, 2));
     EXPECT_EQ(desktop.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
     EXPECT_FALSE(about.isOpen());
+}
+
+TEST_F(Windows, TheFolderBrowserReturnsANameTheCodePageCannotHold)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetLongPathNameW(std::wstring(temp, GetTempPathW(MAX_PATH, temp)).c_str(), temp, MAX_PATH);
+    const std::wstring folder = std::wstring(temp) + L"\u03A9mega";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+    main.show(SW_SHOWNORMAL);
+    BrowserAnswer answer{main.handle(), folder, L"Select Target Folder..."};
+    browserAnswer = &answer;
+    // A main window closed by an earlier test left its quit message, which would end the
+    // browser's own message loop at once.
+    for (MSG left; PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE);) {
+    }
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, lookForBrowser);
+    ui::win32::SystemDialogs system;
+    const auto picked = system.browseForFolder(main.handle(), u"Select Target Folder...");
+    KillTimer(nullptr, timer);
+    RemoveDirectoryW(folder.c_str());
+    EXPECT_EQ(picked, std::u16string(folder.begin(), folder.end()));
+    EXPECT_TRUE(answer.promptShown);
 }
 
 } // namespace

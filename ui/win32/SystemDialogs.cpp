@@ -1,10 +1,8 @@
 #include "Dialogs.h"
 
+#include "BrowseForFolder.h"
 #include "OpenDialog.h"
-#include "platform/win/BrowseForFolder.h"
 #include "text/WideText.h"
-
-#include <cstdint>
 
 namespace ui::win32 {
 
@@ -21,8 +19,7 @@ bool SystemDialogs::showOpen(HWND owner, forms::CommonDialog& dlg)
 std::optional<std::u16string> SystemDialogs::browseForFolder(HWND owner,
                                                              const std::u16string& prompt)
 {
-    auto folder =
-        platform::FolderBrowser::BrowseForFolder(reinterpret_cast<std::uintptr_t>(owner), prompt);
+    auto folder = BrowseForFolder(owner, prompt);
     if (folder.empty())
         return std::nullopt;
     return folder;
