@@ -2,7 +2,6 @@
 #include "forms/AboutForm.h"
 #include "forms/AboutWindowDesign.h"
 #include "forms/MainWindowDesign.h"
-#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeScriptHost.h"
 #include "ui/win32/AboutWindow.h"
 #include "ui/win32/Dpi.h"
@@ -278,9 +277,8 @@ protected:
     void click(std::string_view button) { SendMessageW(main.control(button), BM_CLICK, 0, 0); }
 
     FakeScriptHost host;
-    FakeDesktop desktop;
     FakeDialogs dialogs;
-    MainWindow main{host, desktop, dialogs};
+    MainWindow main{host, dialogs};
 };
 
 TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
@@ -302,7 +300,7 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
 
 TEST_F(Windows, TheAboutWindowIsLaidOutAsDesigned)
 {
-    AboutWindow about(desktop);
+    AboutWindow about(dialogs);
     about.show();
     EXPECT_NE(GetWindowLongPtrW(about.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     expectAsDesigned(forms::AboutWindowDesign, about);
@@ -325,7 +323,7 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     ASSERT_NE(row, std::end(rows));
     EXPECT_EQ(clientSizeOf(main.handle()), row->mainClient);
     EXPECT_EQ(placeOf(main.control("Button38")), row->addButton);
-    AboutWindow about(desktop);
+    AboutWindow about(dialogs);
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
@@ -368,7 +366,7 @@ TEST_F(Windows, HelpOpensOneAboutWindowAndCancelClosesEverything)
 
 TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
 {
-    AboutWindow about(desktop);
+    AboutWindow about(dialogs);
     about.show();
     const auto press = [&](std::string_view control, LPARAM releasedAt) {
         SendMessageW(about.control(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -376,10 +374,10 @@ TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
     };
     press("Label2", MAKELPARAM(2, -30));
     press("Label1", MAKELPARAM(2, 2));
-    EXPECT_TRUE(desktop.openedUrls.empty());
+    EXPECT_TRUE(dialogs.openedUrls.empty());
     EXPECT_TRUE(about.isOpen());
     press("Label2", MAKELPARAM(2, 2));
-    EXPECT_EQ(desktop.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
+    EXPECT_EQ(dialogs.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
     EXPECT_FALSE(about.isOpen());
 }
 

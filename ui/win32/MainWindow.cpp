@@ -22,8 +22,8 @@ constexpr Command Commands[] = {
 
 } // namespace
 
-MainWindow::MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
-    : FormWindow(forms::MainWindowDesign), desktop_(desktop), dialogs_(dialogs), form_(*this, host)
+MainWindow::MainWindow(platform::ScriptHost& host, Dialogs& dialogs)
+    : FormWindow(forms::MainWindowDesign), dialogs_(dialogs), form_(*this, host)
 {
     create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW, true);
     focus_ = control(design().tabChain().front()->name);
@@ -83,7 +83,7 @@ std::optional<std::u16string> MainWindow::browseForFolder(const std::u16string& 
 void MainWindow::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<AboutWindow>(desktop_);
+        about_ = std::make_unique<AboutWindow>(dialogs_);
     about_->show();
 }
 

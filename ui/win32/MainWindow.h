@@ -15,7 +15,7 @@ namespace ui::win32 {
 // click to the main window's behaviour. Closing it unloads the program.
 class MainWindow final : public FormWindow, public forms::MainView {
 public:
-    MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs);
+    MainWindow(platform::ScriptHost& host, Dialogs& dialogs);
     ~MainWindow() override;
 
     void show(int showCommand);
@@ -35,7 +35,6 @@ private:
     void onCommand(const forms::Control& control, WORD code) override;
     HWND field(forms::Field field) const;
 
-    platform::Desktop& desktop_;
     Dialogs& dialogs_;
     forms::MainForm form_;
     std::unique_ptr<AboutWindow> about_;

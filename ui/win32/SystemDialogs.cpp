@@ -4,6 +4,8 @@
 #include "OpenDialog.h"
 #include "text/WideText.h"
 
+#include <shellapi.h>
+
 namespace ui::win32 {
 
 void SystemDialogs::showMessage(HWND owner, const std::u16string& text)
@@ -23,6 +25,12 @@ std::optional<std::u16string> SystemDialogs::browseForFolder(HWND owner,
     if (folder.empty())
         return std::nullopt;
     return folder;
+}
+
+void SystemDialogs::openUrl(const std::u16string& address)
+{
+    ShellExecuteW(nullptr, nullptr, WideText::toWide(address).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }
 
 } // namespace ui::win32
