@@ -12,7 +12,6 @@ int main(int argc, char* argv[])
 
     const auto host = platform::createScriptHost();
     frmAutoPilot window(*host);
-    window.setText(forms::Field::Text1, start.source.toStdU16String());
-    window.show();
+    window.showWith(start.source.toStdU16String());
     return QApplication::exec();
 }
