@@ -22,7 +22,7 @@ public slots:
 class tst_frnAbout : public QObject {
     Q_OBJECT
 
-    UrlRecorder platform;
+    UrlRecorder browser;
     QPointer<frnAbout> about;
 
     QLabel* label(const char* name) { return about->findChild<QLabel*>(QString::fromLatin1(name)); }
@@ -31,12 +31,12 @@ private slots:
     void initTestCase()
     {
         Fonts::installSubstitutions();
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &platform, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
     void init()
     {
-        platform.openedUrls.clear();
+        browser.openedUrls.clear();
         about = new frnAbout();
         about->show();
         QVERIFY(QTest::qWaitForWindowExposed(about));
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, address);
         QTest::mouseClick(label(qPrintable(name)), Qt::LeftButton);
-        QCOMPARE(platform.openedUrls, std::vector<std::u16string>{address.toStdU16String()});
+        QCOMPARE(browser.openedUrls, std::vector<std::u16string>{address.toStdU16String()});
         QTRY_VERIFY(about.isNull());
     }
 
@@ -126,7 +126,7 @@ private slots:
         QTest::mouseRelease(label("Image1"), Qt::LeftButton, {}, QPoint(-20, 300));
         // Pressed elsewhere, released on the link line: no click either.
         QTest::mouseRelease(label("Label2"), Qt::LeftButton);
-        QVERIFY(platform.openedUrls.empty());
+        QVERIFY(browser.openedUrls.empty());
         QVERIFY(about->isVisible());
     }
 
