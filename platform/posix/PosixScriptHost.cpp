@@ -28,9 +28,9 @@ Error message(const QString& text)
 
 // Which copies of the script a console uses, as the processes show now. Without /proc nothing
 // shows it, so a running program's copies all count as used.
-ScriptRuns::InUse copyUsers(const std::filesystem::path& folder)
+ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
 {
-    return [users = PosixProcesses::FolderUsers(folder)](const std::filesystem::path& copy,
+    return [users = PosixProcesses::FolderUsers(folder)](const ScriptRuns::Path& copy,
                                                          unsigned long processId) mutable {
         return users.uses(copy).value_or(PosixProcesses::alive(processId));
     };

@@ -462,6 +462,31 @@ TEST(ConverterPath, AConsoleLooksBesideTheProgramThenInTheAbsoluteFoldersOfPath)
     }
 }
 
+TEST(ConverterPath, PathsSplitAndJoinAsTheSystemReadsThem)
+{
+    struct Row {
+        std::wstring path;
+        std::wstring folder;
+        std::wstring name;
+    };
+    const Row rows[] = {
+        {L"C:\\app\\varnelo.exe", L"C:\\app", L"varnelo.exe"},
+        // Right in a drive's root the folder is the root, not the drive's current folder.
+        {L"C:\\varnelo.exe", L"C:\\", L"varnelo.exe"},
+        {L"\\\\server\\share\\varnelo.exe", L"\\\\server\\share", L"varnelo.exe"},
+        {L"C:/app/sub/temp.bat", L"C:/app/sub", L"temp.bat"},
+        {L"varnelo.exe", L"", L"varnelo.exe"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(utf8(fromWide(row.path)));
+        EXPECT_EQ(platform::ConverterPath::folderOf(row.path), row.folder);
+        EXPECT_EQ(platform::ConverterPath::fileNameOf(row.path), row.name);
+    }
+    EXPECT_EQ(platform::ConverterPath::join(L"C:\\Users\\ann\\AppData\\Local", L"VC_Temp"),
+              L"C:\\Users\\ann\\AppData\\Local\\VC_Temp");
+    EXPECT_EQ(platform::ConverterPath::join(L"C:\\", L"VC_Temp"), L"C:\\VC_Temp");
+}
+
 TEST(ConverterPath, TheConsolesEnvironmentPutsTheProgramsFolderFirst)
 {
     using namespace std::string_literals;
