@@ -7,7 +7,6 @@
 
 #include "forms/MainWindowDesign.h"
 #include "job/ConversionJob.h"
-#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeScriptHost.h"
 
 #include <QGroupBox>
@@ -42,7 +41,6 @@ class tst_frmAutoPilot : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakeScriptHost> platform;
-    FakeDesktop desktop;
     std::unique_ptr<frmAutoPilot> window;
     QStringList messages;
 
@@ -71,7 +69,7 @@ private slots:
     {
         messages.clear();
         platform = std::make_unique<FakeScriptHost>();
-        window = std::make_unique<frmAutoPilot>(*platform, desktop);
+        window = std::make_unique<frmAutoPilot>(*platform);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -2,7 +2,7 @@
 
 #include "Dpi.h"
 #include "Resources.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <commctrl.h>
 
@@ -101,7 +101,7 @@ void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
         textLeft = left + size + padding;
     }
     if (!control_.caption.empty() && !control_.pictureAlone) {
-        const std::wstring caption = platform::WideText::toWide(std::u16string(control_.caption));
+        const std::wstring caption = WideText::toWide(std::u16string(control_.caption));
         const HGDIOBJ oldFont = SelectObject(dc, font);
         SetTextColor(dc, colorRef(look.foreColor));
         SetBkMode(dc, TRANSPARENT);
