@@ -2,8 +2,6 @@
 
 #include "AboutWindowDesign.h"
 
-#include <string>
-
 namespace forms {
 
 void AboutForm::click(std::string_view control)
@@ -17,13 +15,13 @@ void AboutForm::click(std::string_view control)
 
 void AboutForm::Image1_Click()
 {
-    desktop_.openUrl(std::u16string(MakerPage));
+    view_.openUrl(std::u16string(MakerPage));
     view_.close();
 }
 
 void AboutForm::Label2_Click()
 {
-    desktop_.openUrl(std::u16string(FfmpegPage));
+    view_.openUrl(std::u16string(FfmpegPage));
     view_.close();
 }
 

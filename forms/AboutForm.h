@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
-
+#include <string>
 #include <string_view>
 
 namespace forms {
@@ -10,6 +9,10 @@ namespace forms {
 class AboutView {
 public:
     virtual ~AboutView() = default;
+
+    // Opens a web address in the default browser; a failure is not reported.
+    virtual void openUrl(const std::u16string& address) = 0;
+
     virtual void close() = 0;
 };
 
@@ -17,7 +20,7 @@ public:
 // window closes.
 class AboutForm {
 public:
-    AboutForm(AboutView& view, platform::Desktop& desktop) : view_(view), desktop_(desktop) {}
+    explicit AboutForm(AboutView& view) : view_(view) {}
 
     // A click on the design's control of that name: runs its handler, if it has one.
     void click(std::string_view control);
@@ -27,7 +30,6 @@ public:
 
 private:
     AboutView& view_;
-    platform::Desktop& desktop_;
 };
 
 } // namespace forms

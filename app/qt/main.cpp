@@ -11,9 +11,8 @@ int main(int argc, char* argv[])
     Fonts::installSubstitutions();
 
     const auto host = platform::createScriptHost();
-    const auto desktop = platform::createDesktop();
     SystemDialogs dialogs;
-    frmAutoPilot window(*host, *desktop, dialogs);
+    frmAutoPilot window(*host, dialogs);
     window.showWith(start.source.toStdU16String());
     return QApplication::exec();
 }

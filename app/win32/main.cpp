@@ -16,9 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
     InitCommonControlsEx(&controls);
 
     const auto host = platform::createScriptHost();
-    const auto desktop = platform::createDesktop();
     ui::win32::SystemDialogs dialogs;
-    ui::win32::frmAutoPilot window(*host, *desktop, dialogs);
+    ui::win32::frmAutoPilot window(*host, dialogs);
     window.show(showCommand, arguments);
 
     MSG message{};

@@ -4,7 +4,7 @@
 // behaviour.
 #include "PaintMark.h"
 #include "forms/MainWindowDesign.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/Fonts.h"
 
@@ -104,7 +104,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
         if (!kind.name)
             continue;
         const RECT box = ui::win32::Dpi::scale(design.placeInWindow(control), dpi);
-        const std::wstring caption = platform::WideText::toWide(std::u16string(control.caption));
+        const std::wstring caption = WideText::toWide(std::u16string(control.caption));
         const HWND child = CreateWindowExW(kind.exStyle, kind.name, caption.c_str(),
                                            WS_CHILD | WS_VISIBLE | kind.style, box.left, box.top,
                                            box.right - box.left, box.bottom - box.top, window,

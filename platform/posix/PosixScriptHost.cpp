@@ -1,6 +1,6 @@
 #include "PosixScriptHost.h"
 
-#include "Processes.h"
+#include "PosixProcesses.h"
 #include "TerminalLauncher.h"
 
 #include <QDir>
@@ -30,9 +30,9 @@ Error message(const QString& text)
 // shows it, so a running program's copies all count as used.
 ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
 {
-    return [users = Processes::FolderUsers(folder)](const ScriptRuns::Path& copy,
-                                                    unsigned long processId) mutable {
-        return users.uses(copy).value_or(Processes::alive(processId));
+    return [users = PosixProcesses::FolderUsers(folder)](const ScriptRuns::Path& copy,
+                                                         unsigned long processId) mutable {
+        return users.uses(copy).value_or(PosixProcesses::alive(processId));
     };
 }
 
@@ -52,7 +52,7 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
     // Copies that consoles still used when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!checkFolder())
-        runs_.removeUnused(copyUsers(runs_.folder()), &Processes::alive);
+        runs_.removeUnused(copyUsers(runs_.folder()), &PosixProcesses::alive);
 }
 
 QString PosixScriptHost::defaultWorkFolder()
@@ -160,7 +160,7 @@ void PosixScriptHost::removeScripts()
 {
     if (checkFolder())
         return;
-    runs_.removeAll(copyUsers(runs_.folder()), &Processes::alive);
+    runs_.removeAll(copyUsers(runs_.folder()), &PosixProcesses::alive);
 }
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #include "ConsoleStart.h"
 
 #include "ConverterPath.h"
-#include "WideText.h"
+#include "text/WideText.h"
 
 namespace platform {
 

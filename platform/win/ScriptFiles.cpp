@@ -1,6 +1,6 @@
 #include "platform/ScriptFiles.h"
 
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <windows.h>
 

@@ -3,8 +3,8 @@
 #include "ConsoleStart.h"
 #include "ConverterPath.h"
 #include "PrivateFolder.h"
-#include "Processes.h"
-#include "WideText.h"
+#include "WinProcesses.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 
@@ -73,7 +73,7 @@ WinScriptHost::WinScriptHost(std::vector<std::wstring> workFolders,
     // Copies that consoles still ran when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!PrivateFolder::check(folder_))
-        runs_.removeUnused(copyUsers(), &Processes::alive);
+        runs_.removeUnused(copyUsers(), &WinProcesses::alive);
 }
 
 WinScriptHost::~WinScriptHost()
@@ -171,7 +171,7 @@ Error WinScriptHost::startScript()
 void WinScriptHost::removeScripts()
 {
     if (!PrivateFolder::check(folder_))
-        runs_.removeAll(copyUsers(), &Processes::alive);
+        runs_.removeAll(copyUsers(), &WinProcesses::alive);
 }
 
 ScriptRuns::InUse WinScriptHost::copyUsers()
@@ -188,7 +188,7 @@ ScriptRuns::InUse WinScriptHost::copyUsers()
         if (processId == GetCurrentProcessId())
             return std::any_of(consoles_.begin(), consoles_.end(),
                                [&copy](const Console& console) { return console.script == copy; });
-        return Processes::hasChildren(processId);
+        return WinProcesses::hasChildren(processId);
     };
 }
 

@@ -1,7 +1,6 @@
 #include "forms/AboutForm.h"
 #include "forms/MainForm.h"
 #include "job/ConversionJob.h"
-#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeMainView.h"
 #include "tests/support/FakeScriptHost.h"
 
@@ -256,7 +255,9 @@ TEST(MainFormClick, ANameOutsideTheDesignIsAFault)
 }
 
 struct FakeAboutView final : forms::AboutView {
+    std::vector<std::u16string> openedUrls;
     int closes = 0;
+    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
     void close() override { ++closes; }
 };
 
@@ -274,10 +275,9 @@ TEST(AboutForm, EachLinkOpensItsPageThenCloses)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
         FakeAboutView view;
-        FakeDesktop desktop;
-        forms::AboutForm about(view, desktop);
+        forms::AboutForm about(view);
         about.click(row.control);
-        EXPECT_EQ(desktop.openedUrls, row.pages);
+        EXPECT_EQ(view.openedUrls, row.pages);
         EXPECT_EQ(view.closes, row.pages.empty() ? 0 : 1);
     }
 }

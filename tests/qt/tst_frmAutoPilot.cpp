@@ -4,7 +4,6 @@
 
 #include "forms/MainWindowDesign.h"
 #include "job/ConversionJob.h"
-#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
@@ -42,7 +41,6 @@ class tst_frmAutoPilot : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakeScriptHost> platform;
-    FakeDesktop desktop;
     std::unique_ptr<FakeDialogs> dialogs;
     std::unique_ptr<frmAutoPilot> window;
 
@@ -67,7 +65,7 @@ private slots:
     {
         platform = std::make_unique<FakeScriptHost>();
         dialogs = std::make_unique<FakeDialogs>();
-        window = std::make_unique<frmAutoPilot>(*platform, desktop, *dialogs);
+        window = std::make_unique<frmAutoPilot>(*platform, *dialogs);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

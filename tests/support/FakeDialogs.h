@@ -8,7 +8,7 @@
 
 // Answers a front end's dialogs as a test sets it up, and records the messages shown and the
 // window that owned each dialog.
-template <typename Dialogs, typename Owner> class FakeDialogsOf final : public Dialogs {
+template <typename Dialogs, typename Owner> class FakeDialogsOf : public Dialogs {
 public:
     std::optional<std::u16string> nextFile;   // the Open dialog's answer; nothing: cancel
     std::optional<std::u16string> nextFolder; // the folder browser's answer; nothing: cancel

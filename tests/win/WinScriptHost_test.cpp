@@ -5,8 +5,8 @@
 #include "platform/win/ConsoleStart.h"
 #include "platform/win/ConverterPath.h"
 #include "platform/win/PrivateFolder.h"
-#include "platform/win/WideText.h"
 #include "tests/support/TempFolder.h"
+#include "text/WideText.h"
 
 #include <aclapi.h>
 #include <sddl.h>
@@ -24,8 +24,8 @@ namespace {
 
 using ConversionJob::Inputs;
 using platform::WinScriptHost;
-using platform::WideText::fromCodePage;
-using platform::WideText::fromWide;
+using WideText::fromCodePage;
+using WideText::fromWide;
 
 constexpr std::array<bool, ConversionJob::FormatCount> Flv{false, true, false, false};
 constexpr std::array<bool, ConversionJob::FormatCount> Swf{false, false, true, false};
@@ -46,7 +46,7 @@ void setVariable(const wchar_t* name, const std::wstring& value)
 
 std::string utf8(const std::u16string& text)
 {
-    return *platform::WideText::toCodePage(text, CP_UTF8);
+    return *WideText::toCodePage(text, CP_UTF8);
 }
 
 // Runs conversions through cmd.exe in new consoles, with the stand-in converter first on PATH,
@@ -122,7 +122,7 @@ TEST_F(Consoles, APathTheCodePageCannotHoldIsRefused)
 {
     std::u16string foreign;
     for (char16_t c : {u'\u044f', u'\u4e2d', u'\u05d0', u'\u0101'}) {
-        if (!platform::WideText::toCodePage(std::u16string(1, c), GetOEMCP()))
+        if (!WideText::toCodePage(std::u16string(1, c), GetOEMCP()))
             foreign = std::u16string(1, c);
     }
     ASSERT_FALSE(foreign.empty());

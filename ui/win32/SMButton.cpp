@@ -3,7 +3,7 @@
 #include "Dpi.h"
 #include "Resources.h"
 #include "forms/ButtonFace.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <commctrl.h>
 
@@ -104,7 +104,7 @@ void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
     }
     forms::Box text{};
     if (layout.caption.width > 0) {
-        const std::wstring caption = platform::WideText::toWide(std::u16string(control_.caption));
+        const std::wstring caption = WideText::toWide(std::u16string(control_.caption));
         const HGDIOBJ oldFont = SelectObject(dc, font);
         SetTextColor(dc, colorRef(look.foreColor));
         SetBkMode(dc, TRANSPARENT);

@@ -1,7 +1,7 @@
 #include "frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <string>
 #include <string_view>
@@ -31,13 +31,13 @@ std::u16string firstFile(const std::wstring& arguments)
     const DWORD length = GetFullPathNameW(file.c_str(), size, full.data(), nullptr);
     if (length > 0 && length < size)
         file.assign(full, 0, length);
-    return platform::WideText::fromWide(file);
+    return WideText::fromWide(file);
 }
 
 } // namespace
 
-frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
-    : FormWindow(forms::MainWindowDesign), desktop_(desktop), dialogs_(dialogs), form_(*this, host)
+frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs)
+    : FormWindow(forms::MainWindowDesign), dialogs_(dialogs), form_(*this, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
     // sets, without loading shell32 before the first drop.
@@ -69,7 +69,7 @@ void frmAutoPilot::drop(HDROP files)
     if (path.empty())
         return;
     const forms::Control* on = controlAt(point);
-    form_.dropped(on ? on->name : std::string_view(), platform::WideText::fromWide(path));
+    form_.dropped(on ? on->name : std::string_view(), WideText::fromWide(path));
 }
 
 HWND frmAutoPilot::field(forms::Field field) const
@@ -83,12 +83,12 @@ std::u16string frmAutoPilot::text(forms::Field which) const
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
     text.resize(
         static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return platform::WideText::fromWide(text);
+    return WideText::fromWide(text);
 }
 
 void frmAutoPilot::setText(forms::Field which, const std::u16string& text)
 {
-    SetWindowTextW(field(which), platform::WideText::toWide(text).c_str());
+    SetWindowTextW(field(which), WideText::toWide(text).c_str());
 }
 
 bool frmAutoPilot::isSelected(int index) const
@@ -115,7 +115,7 @@ std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string
 void frmAutoPilot::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<frnAbout>(desktop_);
+        about_ = std::make_unique<frnAbout>(dialogs_);
     about_->show();
 }
 

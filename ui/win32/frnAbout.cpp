@@ -4,8 +4,9 @@
 #include "forms/AboutWindowDesign.h"
 
 namespace ui::win32 {
-frnAbout::frnAbout(platform::Desktop& desktop)
-    : FormWindow(forms::AboutWindowDesign), form_(*this, desktop)
+
+frnAbout::frnAbout(Dialogs& dialogs)
+    : FormWindow(forms::AboutWindowDesign), dialogs_(dialogs), form_(*this)
 {
     create();
     for (const auto& c : design().controls) {
@@ -23,6 +24,11 @@ void frnAbout::show()
 {
     ShowWindow(handle(), SW_SHOWNORMAL);
     SetForegroundWindow(handle());
+}
+
+void frnAbout::openUrl(const std::u16string& address)
+{
+    dialogs_.openUrl(address);
 }
 
 void frnAbout::close()

@@ -3,11 +3,12 @@
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
 
+#include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
 
-frnAbout::frnAbout(platform::Desktop& desktop)
-    : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), form_(*this, desktop),
+frnAbout::frnAbout()
+    : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), form_(*this),
       controls_(this, forms::AboutWindowDesign,
                 [](const forms::Control& control, QWidget* parent) -> QWidget* {
                     if (control.name != "Label1")
@@ -37,6 +38,11 @@ frnAbout::frnAbout(platform::Desktop& desktop)
         links_.insert(link, control.name);
     }
     controls_.loadPictures();
+}
+
+void frnAbout::openUrl(const std::u16string& address)
+{
+    QDesktopServices::openUrl(QUrl(QString::fromStdU16String(address)));
 }
 
 void frnAbout::close()

@@ -10,10 +10,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
-frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs,
-                           QWidget* parent)
-    : QWidget(parent, FormBuilder::windowFlags(forms::MainWindowDesign)), desktop_(desktop),
-      dialogs_(dialogs), form_(*this, host), controls_(this, forms::MainWindowDesign)
+frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, FormBuilder::windowFlags(forms::MainWindowDesign)), dialogs_(dialogs),
+      form_(*this, host), controls_(this, forms::MainWindowDesign)
 {
     for (const auto& control : forms::MainWindowDesign.controls) {
         if (!control.click.empty())
@@ -77,7 +76,7 @@ std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string
 void frmAutoPilot::showAbout()
 {
     if (!about_)
-        about_ = new frnAbout(desktop_);
+        about_ = new frnAbout();
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -17,8 +17,7 @@ class QLineEdit;
 class frmAutoPilot : public QWidget, public forms::MainView {
     Q_OBJECT
 public:
-    frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs,
-                 QWidget* parent = nullptr);
+    frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
     // Shows the window, then takes the file the program was started with; empty for none.
@@ -43,7 +42,6 @@ protected:
 private:
     QLineEdit* field(forms::Field field) const;
 
-    platform::Desktop& desktop_;
     Dialogs& dialogs_;
     forms::MainForm form_;
     FormBuilder controls_;
