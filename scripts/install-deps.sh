@@ -12,7 +12,7 @@ run_packages=(
 )
 test_packages=(
     googletest libgtest-dev clang-format
-    xvfb xauth xdotool x11-utils
+    xvfb xauth xdotool x11-utils procps
     g++-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream
     nsis imagemagick
