@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "platform/Platform.h"
 #include "ui/qt/common/Fonts.h"
+#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     const auto desktop = platform::createDesktop();
     frmAutoPilot window(*host, *desktop);
     window.setText(forms::Field::Text1, start.source.toStdU16String());
+    SessionEnd::closeWindowsOnEnd();
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/common/LocalFile.h"
 #include "ui/qt/common/MessageBox.h"
+#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/CommonDialog.h"
 #include "ui/qt/main/FolderDialog.h"
 #include "ui/qt/main/SMButton.h"
@@ -22,9 +23,11 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -357,6 +360,30 @@ private slots:
     void theCloseBoxCleansUpToo()
     {
         window->close();
+        QCOMPARE(platform->removals, 1);
+    }
+
+    // The system asks the program to end: by a signal, or, at the end of a session, by
+    // quitting the application.
+    void theEndOfTheProgramCleansUpToo_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("the session ends") << 0;
+    }
+    void theEndOfTheProgramCleansUpToo()
+    {
+        QFETCH(int, signal);
+        SessionEnd::closeWindowsOnEnd();
+        if (signal) {
+            std::raise(signal);
+        } else {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::exec();
+        }
+        QTRY_VERIFY(!window->isVisible());
         QCOMPARE(platform->removals, 1);
     }
 };
