@@ -2,8 +2,10 @@
 # make test: install what is missing, check the formatting, build, run every test (Linux, then
 #            Windows under Wine, then Linux again under the sanitizers).
 # make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
+# make win-installer: build the Windows installer, build-mingw/Varnelo-<version>-win64.exe;
+#            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it.
 
-.PHONY: run deb test build format-check test-linux test-windows test-asan bench bench-windows clean
+.PHONY: run deb win-installer test build format-check test-linux test-windows test-asan bench bench-windows clean
 
 # The program alone, in build-run/: the tests' build in build/ stays as it is.
 run:
@@ -17,6 +19,13 @@ deb:
 	cmake --preset run
 	cmake --build --preset run
 	cpack --preset deb
+
+# The converter is given anew each time: without FFMPEG_EXE the installer carries none.
+win-installer:
+	scripts/install-deps.sh win
+	cmake --preset mingw -D VARNELO_FFMPEG_EXE="$(FFMPEG_EXE)"
+	cmake --build --preset mingw --target varnelo
+	cpack --preset win-installer
 
 build:
 	cmake --preset default

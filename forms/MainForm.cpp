@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "job/ConversionJob.h"
+#include "job/modPath.h"
 
 namespace forms {
 
@@ -27,8 +28,8 @@ void MainForm::Button3_Click()
     const auto folder = view_.browseForFolder(FolderPrompt);
     if (!folder)
         return;
-    const char16_t separator = host_.dialect() == platform::ScriptDialect::Windows ? u'\\' : u'/';
-    view_.setText(Field::txtPath, *folder + separator);
+    // A drive's root ends with its separator already.
+    view_.setText(Field::txtPath, modPath::WithSeparator(*folder, host_.dialect()));
 }
 
 void MainForm::Button7_Click()
@@ -59,6 +60,18 @@ void MainForm::Button10_Click()
 void MainForm::Button6_Click()
 {
     view_.close();
+}
+
+void MainForm::Form_Load(const std::u16string& file)
+{
+    if (file.empty())
+        return;
+    if (host_.isFolder(file))
+        view_.showMessage(u"The source MUST be a video file, and " + file + u" is a folder.");
+    else if (!host_.exists(file))
+        view_.showMessage(u"The source file " + file + u" does not exist.");
+    else
+        view_.setText(Field::Text1, file);
 }
 
 void MainForm::Form_Unload()

@@ -20,6 +20,9 @@ public:
     void Button4_Click();  // "Convert it now!", and the end of "GO"
     void Button10_Click(); // "HELP"
     void Button6_Click();  // "CANCEL"
+    // The file the program was started with, put in the source field as "Add" would put it; a
+    // missing file or a folder is not, and a message says why. Empty when none was given.
+    void Form_Load(const std::u16string& file);
     void Form_Unload();
 
     const CommonDialog& dlg() const { return dlg_; }

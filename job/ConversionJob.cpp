@@ -3,8 +3,6 @@
 #include "ScriptText.h"
 #include "modPath.h"
 
-#include <algorithm>
-
 namespace ConversionJob {
 namespace {
 
@@ -13,45 +11,9 @@ using platform::ScriptDialect;
 constexpr std::array<const char16_t*, FormatCount> Extensions = {u".avi", u".flv", u".swf",
                                                                  u".wmv"};
 
-char16_t foldAsciiCase(char16_t c)
-{
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-bool samePathText(std::u16string_view a, std::u16string_view b, ScriptDialect dialect)
-{
-    if (dialect == ScriptDialect::Posix)
-        return a == b;
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char16_t x, char16_t y) { return foldAsciiCase(x) == foldAsciiCase(y); });
-}
-
 bool isWindows(ScriptDialect dialect)
 {
     return dialect == ScriptDialect::Windows;
-}
-
-// The characters that end a folder in a path: Windows takes both slashes, and a drive's colon
-// ends the drive's current folder, to which a separator would give another meaning.
-std::u16string_view folderEnds(ScriptDialect dialect)
-{
-    return isWindows(dialect) ? u"\\/:" : u"/";
-}
-
-// Where the file name's own part begins: on Windows a slash or a drive's colon may stand in it.
-std::size_t nameStart(const std::u16string& name, ScriptDialect dialect)
-{
-    const auto folderEnd = name.find_last_of(folderEnds(dialect));
-    return folderEnd == std::u16string::npos ? 0 : folderEnd + 1;
-}
-
-// Where the extension the name really has begins: at its last dot, when that dot is neither the
-// first character of the name's own part nor in a folder before it. The cut is always at a dot,
-// so no character is ever split.
-std::size_t extensionStart(const std::u16string& name, ScriptDialect dialect)
-{
-    const auto dot = name.rfind(u'.');
-    return dot == std::u16string::npos || dot <= nameStart(name, dialect) ? name.size() : dot;
 }
 
 } // namespace
@@ -73,15 +35,13 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     if (inputs.source.empty())
         return Refusal{Messages::SourceMissing};
 
-    const char16_t separator =
-        isWindows(dialect) ? modPath::WindowsSeparator : modPath::PosixSeparator;
-    std::u16string target = inputs.target;
-    if (targetIsFolder && folderEnds(dialect).find(target.back()) == std::u16string_view::npos)
-        target += separator;
-    const std::u16string name = modPath::FileNamePart(inputs.source, separator);
-    const auto nameEnd = extensionStart(name, dialect);
-    if (nameEnd == nameStart(name, dialect))
+    const std::u16string target =
+        targetIsFolder ? modPath::WithSeparator(inputs.target, dialect) : inputs.target;
+    const std::u16string name = modPath::FileNamePart(inputs.source, dialect);
+    if (name.empty())
         return Refusal{Messages::NameMissing};
+    // The cut is always at a dot, so no character is ever split.
+    const auto nameEnd = name.size() - modPath::ExtensionPart(name, dialect).size();
 
     const std::u16string ext = extension(inputs.selected);
     Script script;
@@ -90,11 +50,11 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     if (ScriptText::unsafeCharacter(dialect, inputs.source) ||
         ScriptText::unsafeCharacter(dialect, script.outputPath))
         return Refusal{isWindows(dialect) ? Messages::UnsafeWindows : Messages::UnsafePosix};
-    if (samePathText(inputs.source, script.outputPath, dialect))
+    if (modPath::SamePathText(inputs.source, script.outputPath, dialect))
         return Refusal{Messages::OverwritesSource};
     // The converter would read a leading dash as the start of an option.
     if (script.outputPath.front() == u'-')
-        script.outputPath.insert(0, isWindows(dialect) ? u".\\" : u"./");
+        script.outputPath.insert(0, {u'.', modPath::Separator(dialect)});
 
     script.text = ScriptText::compose(dialect, inputs.source, script.outputPath, ext == u".swf");
     return script;
@@ -108,6 +68,8 @@ platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host)
     const auto& script = std::get<Script>(planned);
     if (host.sameFile(inputs.source, script.outputPath))
         return std::u16string(Messages::OverwritesSource);
+    if (auto missing = host.checkConverter())
+        return missing;
     return host.writeScript(script.text);
 }
 

@@ -49,8 +49,8 @@ std::u16string extension(const std::array<bool, FormatCount>& selected);
 Plan plan(const Inputs& inputs, platform::ScriptDialect dialect, bool targetIsFolder = false);
 
 // What the "GO" button does before it starts the script: plans the job, refuses a job that
-// would overwrite its source, and writes the script. Returns the message for the user when it
-// stopped, and then nothing is started.
+// would overwrite its source or whose converter a console would not find, and writes the script.
+// Returns the message for the user when it stopped, and then nothing is started.
 platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host);
 
 } // namespace ConversionJob

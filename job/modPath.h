@@ -1,20 +1,41 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <string>
 #include <string_view>
 
-// Text functions on file paths; they never touch the file system.
+// Text functions on file paths; they never touch the file system. Each knows the path rules of
+// the system whose dialect it is given.
 namespace modPath {
 
-inline constexpr char16_t WindowsSeparator = u'\\';
-inline constexpr char16_t PosixSeparator = u'/';
+using platform::ScriptDialect;
 
-// The blank-trimmed path up to and including its last separator, or the empty text when it
+// The separator the program writes behind a folder.
+char16_t Separator(ScriptDialect dialect);
+
+// Whether the character ends a folder: on Windows both slashes, and a drive's colon, which ends
+// the drive's current folder and to which a separator would give another meaning; on POSIX the
+// slash.
+bool EndsFolder(char16_t c, ScriptDialect dialect);
+
+// The folder with a separator behind it, unless it ends a folder already (a drive's root) or
+// is empty.
+std::u16string WithSeparator(std::u16string folder, ScriptDialect dialect);
+
+// The blank-trimmed path up to and including its last folder end, or the empty text when it
 // holds none.
-std::u16string FolderPart(std::u16string_view path, char16_t separator);
+std::u16string FolderPart(std::u16string_view path, ScriptDialect dialect);
 
 // The path behind its folder part. Trailing blanks stay; leading blanks are skipped when there
-// is a folder part, and a path with no separator comes back whole.
-std::u16string FileNamePart(std::u16string_view path, char16_t separator);
+// is a folder part, and a path with no folder end comes back whole.
+std::u16string FileNamePart(std::u16string_view path, ScriptDialect dialect);
+
+// Whether the two texts spell one path: on Windows, ASCII letters match in either case.
+bool SamePathText(std::u16string_view a, std::u16string_view b, ScriptDialect dialect);
+
+// The extension of the path's file name from its last dot, or the empty text when the name has
+// no dot but its first character.
+std::u16string ExtensionPart(std::u16string_view path, ScriptDialect dialect);
 
 } // namespace modPath

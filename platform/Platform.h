@@ -28,8 +28,14 @@ public:
     // Whether both paths name one existing file, however they are spelled.
     virtual bool sameFile(const std::u16string& first, const std::u16string& second) const = 0;
 
+    // Whether the path names an existing file or folder, or a link to one.
+    virtual bool exists(const std::u16string& path) const = 0;
+
     // Whether the path names an existing folder, or a link to one.
     virtual bool isFolder(const std::u16string& path) const = 0;
+
+    // Why a console would not find the converter, saying where to put it; empty when it would.
+    virtual Error checkConverter() const = 0;
 
     // Creates the work folder when needed and replaces the conversion script with the text.
     virtual Error writeScript(const std::u16string& text) = 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the program needs: "run" for building and starting it, "deb"
-# for building its Debian package too, "test" for its tests as well. Installs only what is
-# missing; works as root or through sudo.
+# for building its Debian package too, "win" for building its Windows installer too, "test" for
+# its tests as well. Installs only what is missing; works as root or through sudo.
 set -euo pipefail
 
 run_packages=(
@@ -19,13 +19,15 @@ test_packages=(
     npm
 )
 deb_packages=(dpkg-dev file)
+win_packages=(g++-mingw-w64-x86-64 nsis)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
     run) ;;
     deb) packages+=("${deb_packages[@]}") ;;
+    win) packages+=("${win_packages[@]}") ;;
     test) packages+=("${deb_packages[@]}" "${test_packages[@]}") ;;
-    *) echo "usage: $0 [run|deb|test]" >&2; exit 2 ;;
+    *) echo "usage: $0 [run|deb|win|test]" >&2; exit 2 ;;
 esac
 
 missing=()

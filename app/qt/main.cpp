@@ -14,8 +14,7 @@ int main(int argc, char* argv[])
     const auto host = platform::createScriptHost();
     const auto desktop = platform::createDesktop();
     frmAutoPilot window(*host, *desktop);
-    window.setText(forms::Field::Text1, start.source.toStdU16String());
     SessionEnd::closeWindowsOnEnd();
-    window.show();
+    window.showWith(start.source.toStdU16String());
     return QApplication::exec();
 }

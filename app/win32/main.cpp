@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -15,7 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
     const auto desktop = platform::createDesktop();
     ui::win32::SystemDialogs dialogs;
     ui::win32::MainWindow window(*host, *desktop, dialogs);
-    window.show(showCommand);
+    window.show(showCommand, arguments);
 
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -95,11 +95,26 @@ bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+bool PosixScriptHost::exists(const std::u16string& path) const
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(toQString(path)).constData(), &info) == 0;
+}
+
 bool PosixScriptHost::isFolder(const std::u16string& path) const
 {
     struct stat info {};
     return ::stat(QFile::encodeName(toQString(path)).constData(), &info) == 0 &&
            S_ISDIR(info.st_mode);
+}
+
+Error PosixScriptHost::checkConverter() const
+{
+    // The terminal inherits this program's PATH, and the script names the converter bare.
+    if (!QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+        return {};
+    return message(QStringLiteral("FFmpeg MUST be installed before proceeding! Install the "
+                                  "ffmpeg package, or put ffmpeg in a folder on PATH."));
 }
 
 Error PosixScriptHost::checkFolder() const

@@ -18,7 +18,9 @@ public:
 
     ScriptDialect dialect() const override { return ScriptDialect::Posix; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override;
+    bool exists(const std::u16string& path) const override;
     bool isFolder(const std::u16string& path) const override;
+    Error checkConverter() const override;
     Error writeScript(const std::u16string& text) override;
     Error startScript() override;
     void removeScripts() override;

@@ -1,6 +1,9 @@
 #include "ConsoleStart.h"
 
+#include "ConverterPath.h"
 #include "WideText.h"
+
+#include <filesystem>
 
 namespace platform {
 
@@ -13,13 +16,22 @@ HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
     std::wstring commandLine =
         L"cmd.exe /D /V:OFF /S /C \"\"" + WideText::toWide(scriptPath) + L"\"\"";
 
+    // The script names the converter bare: the console finds the one beside the program, then
+    // one on PATH, and starts in the private folder of its script, never in one the user browsed.
+    wchar_t* own = GetEnvironmentStringsW();
+    std::wstring environment = ConverterPath::consoleEnvironment(
+        own, ConverterPath::programFile().parent_path().wstring());
+    FreeEnvironmentStringsW(own);
+    const auto folder = std::filesystem::path(WideText::toWide(scriptPath)).parent_path();
+
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(interpreter.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process)) {
+                        CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                        folder.c_str(), &startup, &process)) {
         error = u"The console window could not be started (" + WideText::fromWide(interpreter) +
                 u"): " + WideText::systemMessage(GetLastError()) + u".";
         return nullptr;

@@ -1,6 +1,8 @@
 #include "WinScriptHost.h"
 
 #include "ConsoleStart.h"
+#include "ConverterPath.h"
+#include "PrivateFolder.h"
 #include "Processes.h"
 #include "WideText.h"
 
@@ -35,20 +37,42 @@ bool identify(const std::u16string& path, FileIdentity& identity)
     return known;
 }
 
+// The first folder that is private already or missing yet, else the first.
+std::wstring likelyFolder(const std::vector<std::wstring>& folders)
+{
+    const auto usable =
+        std::find_if(folders.begin(), folders.end(),
+                     [](const std::wstring& folder) { return !PrivateFolder::check(folder); });
+    return usable == folders.end() ? folders.front() : *usable;
+}
+
 } // namespace
 
 std::unique_ptr<ScriptHost> createScriptHost()
 {
-    return std::make_unique<WinScriptHost>(WinScriptHost::DefaultWorkFolder, &startConsoleProcess);
+    return std::make_unique<WinScriptHost>(WinScriptHost::defaultWorkFolders(),
+                                           &startConsoleProcess);
 }
 
-WinScriptHost::WinScriptHost(const std::wstring& workFolder, ConsoleProcessStarter startConsole)
-    : folder_(workFolder), runs_(workFolder, L"temp.bat", GetCurrentProcessId()),
-      startConsole_(std::move(startConsole))
+std::vector<std::wstring> WinScriptHost::defaultWorkFolders()
+{
+    std::vector<std::wstring> folders{DefaultWorkFolder};
+    std::wstring local(GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0), L'\0');
+    local.resize(
+        GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), static_cast<DWORD>(local.size())));
+    if (std::filesystem::path(local).is_absolute())
+        folders.push_back((std::filesystem::path(local) / L"VC_Temp").wstring());
+    return folders;
+}
+
+WinScriptHost::WinScriptHost(std::vector<std::wstring> workFolders,
+                             ConsoleProcessStarter startConsole)
+    : folders_(std::move(workFolders)), folder_(likelyFolder(folders_)),
+      runs_(folder_, L"temp.bat", GetCurrentProcessId()), startConsole_(std::move(startConsole))
 {
     // Copies that consoles still ran when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
-    if (!checkFolder())
+    if (!PrivateFolder::check(folder_))
         runs_.removeUnused(copyUsers(), &Processes::alive);
 }
 
@@ -65,30 +89,50 @@ bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& 
     return identify(first, a) && identify(second, b) && a == b;
 }
 
+bool WinScriptHost::exists(const std::u16string& path) const
+{
+    return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool WinScriptHost::isFolder(const std::u16string& path) const
 {
     const DWORD attributes = GetFileAttributesW(toWide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-Error WinScriptHost::checkFolder() const
+Error WinScriptHost::checkConverter() const
 {
-    const DWORD attributes = GetFileAttributesW(folder_.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES &&
-        (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND))
+    const auto program = ConverterPath::programFile();
+    if (ConverterPath::find(program.parent_path().wstring()))
         return {};
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return u"The work folder " + fromWide(folder_) + u" is not a folder.";
-    // A junction or a link would lead the scripts into a folder the program does not own.
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        return u"The work folder " + fromWide(folder_) +
-               u" is a link to another folder. Remove it, and let the program make its own.";
-    return {};
+    return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
+           program.filename().u16string() + u", in " + program.parent_path().u16string() +
+           u", or in a folder on PATH.";
+}
+
+Error WinScriptHost::useFolder()
+{
+    std::u16string reasons;
+    for (const auto& folder : folders_) {
+        const auto error = PrivateFolder::make(folder);
+        if (!error) {
+            if (folder != folder_) {
+                folder_ = folder;
+                runs_ = ScriptRuns(folder_, L"temp.bat", GetCurrentProcessId());
+            }
+            return {};
+        }
+        reasons += (reasons.empty() ? u"" : u" ") + *error;
+    }
+    return reasons;
 }
 
 Error WinScriptHost::writeScript(const std::u16string& text)
 {
-    // cmd.exe reads a batch file in the console's code page, which starts as the OEM one.
+    // cmd.exe reads a batch file in the console's code page, which starts as the OEM one. A
+    // UTF-8 script behind "chcp 65001" is not written: Wine's cmd.exe reads batch files in the
+    // OEM code page whatever the console's, so such a script could not be tested here, and a
+    // name outside the code page is refused instead.
     const UINT codePage = GetOEMCP();
     const auto bytes = WideText::toCodePage(text, codePage);
     if (!bytes)
@@ -103,10 +147,7 @@ Error WinScriptHost::writeScript(const std::u16string& text)
         start = end + 2;
     }
 
-    if (!CreateDirectoryW(folder_.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-        return u"The work folder " + fromWide(folder_) + u" could not be created: " +
-               systemMessage(GetLastError()) + u".";
-    if (auto error = checkFolder())
+    if (auto error = useFolder())
         return error;
     if (const auto error = runs_.write(*bytes))
         return u"The conversion script " + runs_.script().u16string() + u" could not be written: " +
@@ -116,7 +157,7 @@ Error WinScriptHost::writeScript(const std::u16string& text)
 
 Error WinScriptHost::startScript()
 {
-    if (auto error = checkFolder())
+    if (auto error = PrivateFolder::check(folder_))
         return error;
     return runs_.start([this](const std::u16string& script) {
         Error error;
@@ -128,7 +169,7 @@ Error WinScriptHost::startScript()
 
 void WinScriptHost::removeScripts()
 {
-    if (!checkFolder())
+    if (!PrivateFolder::check(folder_))
         runs_.removeAll(copyUsers(), &Processes::alive);
 }
 

@@ -12,7 +12,7 @@
 
 namespace platform {
 
-// The script host on Windows: batch files in a work folder on drive C, run by cmd.exe.
+// The script host on Windows: batch files in a private work folder, run by cmd.exe.
 class WinScriptHost final : public ScriptHost {
 public:
     static constexpr wchar_t DefaultWorkFolder[] = L"C:\\VC_Temp";
@@ -22,14 +22,22 @@ public:
     // Starts a script in a console and returns its process, or null with the error set.
     using ConsoleProcessStarter = std::function<HANDLE(const std::u16string&, Error&)>;
 
-    WinScriptHost(const std::wstring& workFolder, ConsoleProcessStarter startConsole);
+    // The work folder is the first of the folders that is, or can be made, private to the user.
+    WinScriptHost(std::vector<std::wstring> workFolders, ConsoleProcessStarter startConsole);
     ~WinScriptHost() override;
     WinScriptHost(const WinScriptHost&) = delete;
     WinScriptHost& operator=(const WinScriptHost&) = delete;
 
+    // C:\VC_Temp, else VC_Temp in the user's local application data, as the user's own.
+    static std::vector<std::wstring> defaultWorkFolders();
+
+    const std::wstring& workFolder() const { return folder_; }
+
     ScriptDialect dialect() const override { return ScriptDialect::Windows; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override;
+    bool exists(const std::u16string& path) const override;
     bool isFolder(const std::u16string& path) const override;
+    Error checkConverter() const override;
     Error writeScript(const std::u16string& text) override;
     Error startScript() override;
     void removeScripts() override;
@@ -40,11 +48,13 @@ private:
         HANDLE process;
     };
 
-    // Why the work folder cannot be used, if it cannot: it is not a folder, or a link.
-    Error checkFolder() const;
+    // Makes the first of the work folders that can be private the one the scripts go to, or
+    // tells why none can.
+    Error useFolder();
     // Forgets the consoles that have ended; tells which copies the others run.
     ScriptRuns::InUse copyUsers();
 
+    std::vector<std::wstring> folders_;
     std::wstring folder_;
     ScriptRuns runs_;
     ConsoleProcessStarter startConsole_;

@@ -1,26 +1,44 @@
 #!/usr/bin/env bash
-# The Windows program under Wine as a user drives it, through its window alone: GO without a
-# target is refused in a message box; "Add" opens the Open dialog and Escape leaves the source
-# as typed; FLV, then SWF: GO opens a console where the real ffmpeg.exe converts, and a key
-# closes it; CANCEL ends the program and removes C:\VC_Temp.
-# Usage: win32_window.sh VARNELO_EXE CONVERTER_FOLDER, on a display of its own, with WINEPREFIX
-# set to the prefix for runs with a display.
+# The Windows program under Wine as a user drives it, through its window alone, installed with
+# the real ffmpeg.exe beside it and not on PATH, and started from a folder that holds a decoy
+# ffmpeg.exe, as a shortcut with another working folder would start it: GO without a target is
+# refused in a message box; "Add" opens the Open dialog and Escape leaves the source as typed;
+# FLV: GO opens a console where the converter beside the program converts, and a key closes it;
+# "Add" picks a video in a folder with another decoy, and SWF converts it, again with the
+# converter beside the program; no decoy ever runs; CANCEL ends the program and removes
+# C:\VC_Temp. Without a converter, GO says so in a message box and opens no console.
+# Usage: win32_window.sh VARNELO_EXE CONVERTER_FOLDER DECOY_FOLDER, on a display of its own,
+# with WINEPREFIX set to the prefix for runs with a display. Each folder holds an ffmpeg.exe; they
+# are named by folder so that no process but a converter has ffmpeg.exe on its command line.
 source "$(dirname "$0")/common.sh" wine wineserver
-program=$1
+built=$1
 converter=$2
+decoys=$3
 : "${WINEPREFIX:?set WINEPREFIX to the private Wine prefix}"
 scripts="$(dirname "$0")/../../scripts"
 "$scripts/wine-prefix.sh" ready
 # A server left by a run whose display is gone would open no windows here.
 "$scripts/wine-prefix.sh" stop
 
-# The display is this test's own; the converter comes first on Wine's search path.
-export WINEPREFIX WINEDEBUG=-all WINE_X_DISPLAY=1 WINEPATH="Z:${converter//\//\\}"
+# The display is this test's own; nothing of the test's is on Wine's search path.
+export WINEPREFIX WINEDEBUG=-all WINE_X_DISPLAY=1
+unset WINEPATH
 drive_c="$WINEPREFIX/drive_c"
-rm -rf "$drive_c/clips" "$drive_c/out" "$drive_c/VC_Temp"
-trap '"$scripts/wine-prefix.sh" stop; rm -rf "$drive_c/clips" "$drive_c/out"' EXIT
-mkdir "$drive_c/clips" "$drive_c/out"
+app="$drive_c/Varnelo app"
+folders=("$drive_c/clips" "$drive_c/out" "$drive_c/downloads" "$app")
+# A decoy that runs appends its arguments to this file.
+export FAKE_RECORD='C:\decoy ran.txt'
+decoy_record="$drive_c/decoy ran.txt"
+messages="$drive_c/messages.txt"
+rm -rf "${folders[@]}" "$drive_c/VC_Temp" "$decoy_record" "$messages"
+trap '"$scripts/wine-prefix.sh" stop; rm -rf "${folders[@]}" "$decoy_record" "$messages"' EXIT
+mkdir "${folders[@]}"
+cp "$built" "$app/varnelo.exe"
+cp "$converter/ffmpeg.exe" "$app/ffmpeg.exe"
+cp "$decoys/ffmpeg.exe" "$drive_c/downloads/ffmpeg.exe"
+cp "$decoys/ffmpeg.exe" "$drive_c/clips/ffmpeg.exe"
 make_clip "$drive_c/clips/in put's clip.avi"
+cp "$drive_c/clips/in put's clip.avi" "$drive_c/clips/picked.avi"
 
 # Other Wine prefixes may run on the machine: only processes of this one count.
 running() { # pattern
@@ -48,12 +66,20 @@ converter_done() { ! running 'ffmpeg\.exe'; }
 console_closed() { ! running 'cmd\.exe.*VC_Temp' && gone "${console[@]}"; }
 program_ended() { ! kill -0 "$pid" 2>/dev/null; }
 
+said() { # the traced text of a message box
+    grep -qF "$1" "$messages" || { echo "no message box said $1" >&2; return 1; }
+}
+no_decoy() {
+    [ ! -e "$decoy_record" ] || { echo "a decoy ffmpeg.exe ran: $(cat "$decoy_record")" >&2; return 1; }
+}
+
 # Waits for the console's conversion to end, checks what it wrote, and presses a key to close
 # the console.
 finish_conversion() { # output, format
     local shell
     shell=$(wait_window "${console[@]}")
     wait_until 60 converter_done
+    no_decoy
     check_format "$1" "$2"
     sleep 0.5
     ! console_closed || { echo "the console closed before a key was pressed" >&2; return 1; }
@@ -62,17 +88,25 @@ finish_conversion() { # output, format
     echo "converted to $2: $1"
 }
 
-"$scripts/wine-x-run.sh" "$program" &
-pid=$!
-window=$(wait_window --name '^Varnelo! v3\.0$')
-# Where Wine draws the frame itself, the client area lies inside its border and below its title
-# bar; the client area is 423 x 266 and the border as wide at the bottom as at the sides.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-left=$(((WIDTH - 423) / 2))
-top=$((HEIGHT - 266 - left))
+# Starts the installed program from the downloads folder and finds its window. Wine writes the
+# text of every message box the program shows to the messages file.
+start_program() {
+    (cd "$drive_c/downloads" && WINEDEBUG=trace+msgbox exec wine "$app/varnelo.exe" 2>"$messages") &
+    pid=$!
+    window=$(wait_window --name '^Varnelo! v3\.0$')
+    # Where Wine draws the frame itself, the client area lies inside its border and below its
+    # title bar; the client area is 423 x 266 and the border as wide at the bottom as at the sides.
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    left=$(((WIDTH - 423) / 2))
+    top=$((HEIGHT - 266 - left))
+}
+
+"$scripts/wine-prefix.sh" display
+start_program
 
 click 368 232 # GO, with no target
 box=$(wait_window --name '^Varnelo$')
+said 'MSGBOX_OnInit L"Target path MUST be set before proceeding!"'
 [ ! -e "$drive_c/VC_Temp" ] || { echo "GO without a target wrote a script" >&2; exit 1; }
 press "$box" Return
 wait_until 10 gone --name '^Varnelo$'
@@ -93,12 +127,41 @@ click 340 200 # FLV (Flash)
 click 368 232 # GO
 finish_conversion "$drive_c/out/in put's clip.flv" flv
 
+click 356 48 # Add
+dialog=$(wait_window --name '^Open \.\.\.$')
+xdotool windowfocus --sync "$dialog" type --delay 20 'C:\clips\picked.avi'
+press "$dialog" Return
+wait_until 10 gone --name '^Open \.\.\.$'
+echo "picked C:\\clips\\picked.avi, beside a decoy"
+
 click 340 184 # SWF (Flash)
 click 368 232 # GO
-finish_conversion "$drive_c/out/in put's clip.swf" swf
+finish_conversion "$drive_c/out/picked.swf" swf
 
 [ -d "$drive_c/VC_Temp" ]
 click 368 120 # CANCEL
 wait_until 20 program_ended
 [ ! -e "$drive_c/VC_Temp" ] || { echo "C:\\VC_Temp is still there: $(ls -A "$drive_c/VC_Temp")" >&2; exit 1; }
 echo "closed and cleaned up"
+
+# Nowhere to find a converter: beside the program, on PATH. The decoys are still there.
+rm "$app/ffmpeg.exe"
+start_program
+click 150 49 # the source field
+xdotool type --delay 20 "C:\\clips\\picked.avi"
+click 150 89 # the target field
+xdotool type --delay 20 "C:\\out\\"
+click 340 200 # FLV (Flash)
+click 368 232 # GO
+box=$(wait_window --name '^Varnelo$')
+said 'MSGBOX_OnInit L"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside varnelo.exe, in C:\\Varnelo app, or in a folder on PATH."'
+# The refusal comes before anything is written or started.
+gone "${console[@]}" && ! running 'cmd\.exe' || { echo "GO without a converter opened a console" >&2; exit 1; }
+[ ! -e "$drive_c/VC_Temp" ] || { echo "GO without a converter wrote $(ls -A "$drive_c/VC_Temp")" >&2; exit 1; }
+[ ! -e "$drive_c/out/picked.flv" ]
+no_decoy
+press "$box" Return
+wait_until 10 gone --name '^Varnelo$'
+echo "GO without a converter: refused in a message box, no console"
+click 368 120 # CANCEL
+wait_until 20 program_ended

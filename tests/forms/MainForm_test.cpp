@@ -44,6 +44,31 @@ TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
     EXPECT_EQ(view.source, u"");
 }
 
+TEST_F(MainFormTest, TheStartFileGoesToTheSourceFieldOnlyWhenItIsAFile)
+{
+    struct Row {
+        std::u16string file;
+        std::u16string source;
+        std::u16string message;
+    };
+    const Row rows[] = {
+        {u"/v/party.avi", u"/v/party.avi", u""},
+        {u"/v/gone.avi", u"typed", u"The source file /v/gone.avi does not exist."},
+        {u"/v", u"typed", u"The source MUST be a video file, and /v is a folder."},
+        {u"", u"typed", u""},
+    };
+    host.files.insert(u"/v/party.avi");
+    host.folders.insert(u"/v");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.file.begin(), row.file.end()));
+        view.source = u"typed";
+        view.messages.clear();
+        form.Form_Load(row.file);
+        EXPECT_EQ(view.source, row.source);
+        EXPECT_EQ(view.messages.empty() ? u"" : view.messages.front(), row.message);
+    }
+}
+
 TEST_F(MainFormTest, TargetPathTakesTheFolderAndASeparator)
 {
     struct Row {
@@ -53,10 +78,11 @@ TEST_F(MainFormTest, TargetPathTakesTheFolderAndASeparator)
     };
     const Row rows[] = {
         {ScriptDialect::Posix, u"/srv/out", u"/srv/out/"},
-        {ScriptDialect::Posix, u"/", u"//"},
+        {ScriptDialect::Posix, u"/", u"/"},
         {ScriptDialect::Posix, std::nullopt, u"/before/"},
         {ScriptDialect::Windows, u"E:\\out", u"E:\\out\\"},
-        {ScriptDialect::Windows, u"C:\\", u"C:\\\\"},
+        {ScriptDialect::Windows, u"C:\\", u"C:\\"},
+        {ScriptDialect::Windows, u"\\\\server\\share\\", u"\\\\server\\share\\"},
         {ScriptDialect::Windows, u"\\\\server\\share\\folder", u"\\\\server\\share\\folder\\"},
         {ScriptDialect::Windows, std::nullopt, u"/before/"},
     };
@@ -86,6 +112,9 @@ TEST_F(MainFormTest, GoRefusesWithAMessageAndStartsNothing)
         {"the source itself", u"/v/party.flv", u"/v/", {}, Messages::OverwritesSource},
         {"the script cannot be written", u"/v/party.avi", u"/o/",
          [](FakeScriptHost& h) { h.writeFailure = u"disk full"; }, u"disk full"},
+        {"no converter", u"/v/party.avi", u"/o/",
+         [](FakeScriptHost& h) { h.converterMissing = u"FFmpeg MUST be installed"; },
+         u"FFmpeg MUST be installed"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -71,7 +71,11 @@ TEST(OutputPath, InBothDialects)
         {u"E:\\out\\", u"D:\\clips\\movie", Flv, u"E:\\out\\movie.flv"},
         {u"E:\\out\\", u"D:\\clips\\a.b", Flv, u"E:\\out\\a.flv"},
         {u"E:\\out\\", u"D:\\my.clips\\movie", Flv, u"E:\\out\\movie.flv"},
-        {u"E:\\out\\", u"D:/my.clips/movie", Flv, u"E:\\out\\D:/my.clips/movie.flv"},
+        {u"E:\\out\\", u"D:/my.clips/movie", Flv, u"E:\\out\\movie.flv"},
+        {u"C:\\out\\", u"C:/clips/party.avi", Flv, u"C:\\out\\party.flv"},
+        {u"C:\\out\\", u"D:\\clips/party.avi", Flv, u"C:\\out\\party.flv"},
+        {u"C:\\out\\", u"D:party.avi", Flv, u"C:\\out\\party.flv"},
+        {u"C:\\", u"D:\\clips\\party.avi", Flv, u"C:\\party.flv", true},
         {u"E:\\out", u"D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv", true},
         {u"E:/out/", u"D:\\clips\\party.avi", Flv, u"E:/out/party.flv", true},
         {u"C:", u"D:\\clips\\party.avi", Flv, u"C:party.flv", true},
@@ -272,11 +276,13 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
     const Row rows[] = {
         {"empty target", {u"/v/party.avi", u"", Flv}, Messages::TargetMissing},
         {"same file by another name", {u"/v/party.avi", u"/o/", Flv}, Messages::OverwritesSource},
+        {"no converter", {u"/v/clip.avi", u"/o/", Flv}, u"no ffmpeg"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakeScriptHost fake;
         fake.sameFiles.insert({u"/v/party.avi", u"/o/party.flv"});
+        fake.converterMissing = u"no ffmpeg";
         EXPECT_EQ(prepare(row.inputs, fake), row.message);
         EXPECT_TRUE(fake.scripts.empty());
     }

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 
 namespace {
+
+using platform::ScriptDialect;
 
 struct PathRow {
     std::u16string path;
@@ -29,46 +32,90 @@ const PathRow Rows[] = {
     {u"D:\\clips\\\tparty.avi", u"D:\\clips\\", u"\tparty.avi"},
 };
 
-std::u16string withSeparator(std::u16string text, char16_t separator)
+// Rows that only a Windows path has: the other slash and a drive's colon end a folder too.
+const PathRow WindowsRows[] = {
+    {u"C:/clips/party.avi", u"C:/clips/", u"party.avi"},
+    {u"D:\\clips/sub\\party.avi", u"D:\\clips/sub\\", u"party.avi"},
+    {u"C:party.avi", u"C:", u"party.avi"},
+    {u"  C:party.avi", u"C:", u"party.avi"},
+    {u"C:", u"C:", u""},
+};
+
+// Rows whose characters are ordinary in a POSIX name.
+const PathRow PosixRows[] = {
+    {u"/home/a\\b.avi", u"/home/", u"a\\b.avi"},
+    {u"C:party.avi", u"", u"C:party.avi"},
+    {u"/v/C:\\clips\\party.avi", u"/v/", u"C:\\clips\\party.avi"},
+};
+
+std::u16string withSeparator(std::u16string text, ScriptDialect dialect)
 {
     for (auto& c : text) {
         if (c == u'\\')
-            c = separator;
+            c = modPath::Separator(dialect);
     }
     return text;
 }
 
-class PathHelpers : public testing::TestWithParam<char16_t> {};
+class PathHelpers : public testing::TestWithParam<ScriptDialect> {};
 
 TEST_P(PathHelpers, SplitFolderAndFileName)
 {
-    const char16_t separator = GetParam();
-    for (const auto& row : Rows) {
-        const auto path = withSeparator(row.path, separator);
+    const ScriptDialect dialect = GetParam();
+    const auto check = [dialect](const PathRow& row, const std::u16string& path) {
         SCOPED_TRACE(testing::PrintToString(path));
-        EXPECT_EQ(modPath::FolderPart(path, separator), withSeparator(row.folder, separator));
-        EXPECT_EQ(modPath::FileNamePart(path, separator), withSeparator(row.fileName, separator));
+        EXPECT_EQ(modPath::FolderPart(path, dialect), row.folder);
+        EXPECT_EQ(modPath::FileNamePart(path, dialect), row.fileName);
+    };
+    for (const auto& row : Rows) {
+        const PathRow written{withSeparator(row.path, dialect), withSeparator(row.folder, dialect),
+                              withSeparator(row.fileName, dialect)};
+        check(written, written.path);
     }
+    for (const auto& row : dialect == ScriptDialect::Windows ? std::span<const PathRow>(WindowsRows)
+                                                             : std::span<const PathRow>(PosixRows))
+        check(row, row.path);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothSeparators, PathHelpers,
-                         testing::Values(modPath::WindowsSeparator, modPath::PosixSeparator),
+INSTANTIATE_TEST_SUITE_P(BothDialects, PathHelpers,
+                         testing::Values(ScriptDialect::Windows, ScriptDialect::Posix),
                          [](const auto& tested) {
-                             return tested.param == modPath::WindowsSeparator ? "Windows" : "Posix";
+                             return tested.param == ScriptDialect::Windows ? "Windows" : "Posix";
                          });
 
-TEST(PathHelpers, TheOtherSystemsSeparatorIsAnOrdinaryCharacter)
+TEST(PathHelpers, ExtensionsAndSeparatorsPerDialect)
 {
-    EXPECT_EQ(modPath::FileNamePart(u"D:/clips/party.avi", modPath::WindowsSeparator),
-              u"D:/clips/party.avi");
-    EXPECT_EQ(modPath::FileNamePart(u"/home/a\\b.avi", modPath::PosixSeparator), u"a\\b.avi");
+    struct Row {
+        ScriptDialect dialect;
+        std::u16string path;
+        std::u16string extension;
+        std::u16string withSeparator; // the path taken as a folder
+    };
+    const Row rows[] = {
+        {ScriptDialect::Windows, u"D:\\clips\\party.avi", u".avi", u"D:\\clips\\party.avi\\"},
+        {ScriptDialect::Windows, u"D:/my.clips/movie", u"", u"D:/my.clips/movie\\"},
+        {ScriptDialect::Windows, u"C:.hidden", u"", u"C:.hidden\\"},
+        {ScriptDialect::Windows, u"C:\\", u"", u"C:\\"},
+        {ScriptDialect::Windows, u"C:/", u"", u"C:/"},
+        {ScriptDialect::Windows, u"C:", u"", u"C:"},
+        {ScriptDialect::Windows, u"", u"", u""},
+        {ScriptDialect::Posix, u"/", u"", u"/"},
+        {ScriptDialect::Posix, u"/v/.hidden", u"", u"/v/.hidden/"},
+        {ScriptDialect::Posix, u"/v/a.b\\c", u".b\\c", u"/v/a.b\\c/"},
+        {ScriptDialect::Posix, u"C:", u"", u"C:/"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.path));
+        EXPECT_EQ(modPath::ExtensionPart(row.path, row.dialect), row.extension);
+        EXPECT_EQ(modPath::WithSeparator(row.path, row.dialect), row.withSeparator);
+    }
 }
 
 TEST(PathHelpers, PathsBeyondSixteenBitLengthsWork)
 {
     const std::u16string folder = u"/" + std::u16string(40000, u'd') + u"/";
-    EXPECT_EQ(modPath::FolderPart(folder + u"clip.avi", modPath::PosixSeparator), folder);
-    EXPECT_EQ(modPath::FileNamePart(folder + u"clip.avi", modPath::PosixSeparator), u"clip.avi");
+    EXPECT_EQ(modPath::FolderPart(folder + u"clip.avi", ScriptDialect::Posix), folder);
+    EXPECT_EQ(modPath::FileNamePart(folder + u"clip.avi", ScriptDialect::Posix), u"clip.avi");
 }
 
 } // namespace

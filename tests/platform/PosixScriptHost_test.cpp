@@ -435,6 +435,30 @@ TEST_F(ScriptRun, OnlyASuccessfulConversionClearsTheConsole)
     }
 }
 
+TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
+{
+    const auto empty = temp_.path() / "empty";
+    fs::create_directory(empty);
+    const auto home = fs::current_path();
+    struct Row {
+        fs::path path;
+        fs::path current;
+        bool found;
+    };
+    const Row rows[] = {{bin_, empty, true}, {empty, bin_, false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.current);
+        const ScopedVariable path("PATH", row.path.string());
+        fs::current_path(row.current);
+        platform::PosixScriptHost posix(qpath(temp_.path() / "VC_Temp"), Started().starter());
+        const auto missing = posix.checkConverter();
+        fs::current_path(home);
+        EXPECT_EQ(missing, row.found ? platform::Error()
+                                     : u"FFmpeg MUST be installed before proceeding! Install the "
+                                       u"ffmpeg package, or put ffmpeg in a folder on PATH.");
+    }
+}
+
 // The consoles open their scripts only after the second GO, as a slow terminal does, so a
 // console given the shared script would run the second job's lines.
 TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)

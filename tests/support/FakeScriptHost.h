@@ -12,7 +12,9 @@ class FakeScriptHost final : public platform::ScriptHost {
 public:
     platform::ScriptDialect scriptDialect = platform::ScriptDialect::Posix;
     std::set<std::pair<std::u16string, std::u16string>> sameFiles;
+    std::set<std::u16string> files;
     std::set<std::u16string> folders;
+    platform::Error converterMissing;
     platform::Error writeFailure;
     platform::Error startFailure;
 
@@ -25,7 +27,12 @@ public:
     {
         return sameFiles.count({first, second}) > 0;
     }
+    bool exists(const std::u16string& path) const override
+    {
+        return files.count(path) > 0 || folders.count(path) > 0;
+    }
     bool isFolder(const std::u16string& path) const override { return folders.count(path) > 0; }
+    platform::Error checkConverter() const override { return converterMissing; }
     platform::Error writeScript(const std::u16string& text) override
     {
         if (writeFailure)

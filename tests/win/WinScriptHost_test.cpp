@@ -3,8 +3,13 @@
 #include "job/ConversionJob.h"
 #include "job/ScriptText.h"
 #include "platform/win/ConsoleStart.h"
+#include "platform/win/ConverterPath.h"
+#include "platform/win/PrivateFolder.h"
 #include "platform/win/WideText.h"
 #include "tests/support/TempFolder.h"
+
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -97,7 +102,7 @@ protected:
 
 TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     const std::u16string source = u"D:\\clips\\caf\u00e9 100%.avi";
 
     ASSERT_EQ(ConversionJob::prepare({source, u"E:\\out\\", Flv}, windows), std::nullopt);
@@ -121,7 +126,7 @@ TEST_F(Consoles, APathTheCodePageCannotHoldIsRefused)
             foreign = std::u16string(1, c);
     }
     ASSERT_FALSE(foreign.empty());
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
 
     const auto error = ConversionJob::prepare({u"D:\\" + foreign + u".avi", u"E:\\", Flv}, windows);
 
@@ -137,7 +142,7 @@ TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
         u"a^b.avi",     u"wow!.avi",   u"(1) (2).avi", u"it's.avi",   u"caf\u00e9 \u00fcber.avi",
         u"a|b<c>d.avi", u"!PATH!.avi",
     };
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     std::string expected;
     for (const auto& name : names) {
         const std::u16string source = u"C:\\clips dir\\" + name;
@@ -177,7 +182,7 @@ TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
         const auto marker = temp_.path() / "cleared";
         fs::remove(marker);
         text.replace(clear, 4, u" echo x>\"" + marker.u16string() + u"\"");
-        WinScriptHost windows(WorkFolder, starter());
+        WinScriptHost windows({WorkFolder}, starter());
         ASSERT_EQ(windows.writeScript(text), std::nullopt);
         ASSERT_EQ(windows.startScript(), std::nullopt);
         waitForConsoles();
@@ -187,7 +192,7 @@ TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
 
 TEST_F(Consoles, ARunningConsoleNeverRunsALaterJobsLines)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     setVariable(L"FAKE_DELAY", L"1500");
     ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\first.avi", u"C:\\o\\", Flv}, windows),
               std::nullopt);
@@ -210,7 +215,7 @@ TEST_F(Consoles, ARunningConsoleNeverRunsALaterJobsLines)
 
 TEST_F(Consoles, ConvertItNowWithoutAScriptSaysSo)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     EXPECT_EQ(windows.startScript(),
               std::u16string(u"There is no conversion script to run yet: press GO first!"));
     EXPECT_TRUE(processes_.empty());
@@ -343,7 +348,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
         fs::remove_all(WorkFolder);
         std::set<std::string> atExit;
         {
-            WinScriptHost windows(WorkFolder, starter());
+            WinScriptHost windows({WorkFolder}, starter());
             const auto left = row.arrange(windows);
             windows.removeScripts();
             atExit = workFolderHolds();
@@ -352,7 +357,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
         }
         EXPECT_EQ(atExit, row.atExit);
         waitForConsoles();
-        WinScriptHost later(WorkFolder, starter());
+        WinScriptHost later({WorkFolder}, starter());
         later.removeScripts();
         EXPECT_EQ(workFolderHolds(), row.later);
     }
@@ -362,7 +367,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
 
 TEST_F(Consoles, AFailedWriteKeepsTheLastGoodScript)
 {
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     ASSERT_EQ(windows.writeScript(u"good"), std::nullopt);
     // Another program holds the script open and lets no one replace it.
     HANDLE holder = CreateFileW((WorkFolder / "temp.bat").c_str(), GENERIC_READ, FILE_SHARE_READ,
@@ -393,7 +398,7 @@ TEST_F(Consoles, ALineTheConsoleCanReadArrivesWholeALongerOneIsRefused)
     };
     // Were the line cut, its tail would run as commands.
     const std::u16string hostile = u"x&echo PWNED>>C:\\pwned.txt&";
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     for (const auto length : {WinScriptHost::MaxLineLength, WinScriptHost::MaxLineLength + 1}) {
         SCOPED_TRACE(length);
         std::u16string folder = u"C:\\";
@@ -427,7 +432,7 @@ TEST_F(Consoles, SameFileHoweverItIsSpelled)
     const auto video = temp_.path() / "Party.flv";
     writeFile(video, "v");
     writeFile(temp_.path() / "other.flv", "o");
-    WinScriptHost windows(WorkFolder, starter());
+    WinScriptHost windows({WorkFolder}, starter());
     auto upper = video.u16string();
     for (auto& c : upper)
         c = static_cast<char16_t>(towupper(c));
@@ -436,6 +441,261 @@ TEST_F(Consoles, SameFileHoweverItIsSpelled)
         windows.sameFile(video.u16string(), (temp_.path() / "." / "party.flv").u16string()));
     EXPECT_FALSE(windows.sameFile(video.u16string(), (temp_.path() / "other.flv").u16string()));
     EXPECT_FALSE(windows.sameFile(video.u16string(), (temp_.path() / "missing.flv").u16string()));
+}
+
+TEST(ConverterPath, AConsoleLooksBesideTheProgramThenInTheAbsoluteFoldersOfPath)
+{
+    struct Row {
+        std::wstring path;
+        std::vector<std::wstring> folders;
+    };
+    const Row rows[] = {
+        {L"", {L"C:\\app"}},
+        {L"C:\\a;D:\\b\\", {L"C:\\app", L"C:\\a", L"D:\\b\\"}},
+        {L"\"C:\\a;b\";\\\\server\\share", {L"C:\\app", L"C:\\a;b", L"\\\\server\\share"}},
+        // Each of these would name a folder of wherever the console happens to be.
+        {L".;tools;\\root;C:rel;;C:\\d", {L"C:\\app", L"C:\\d"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(utf8(fromWide(row.path)));
+        EXPECT_EQ(platform::ConverterPath::searchFolders(L"C:\\app", row.path), row.folders);
+    }
+}
+
+TEST(ConverterPath, TheConsolesEnvironmentPutsTheProgramsFolderFirst)
+{
+    using namespace std::string_literals;
+    struct Row {
+        std::wstring environment;
+        std::wstring programFolder;
+        std::wstring console;
+    };
+    const Row rows[] = {
+        {L"=C:=C:\\v\0Path=C:\\w;C:\\x\0a=1\0NODEFAULTCURRENTDIRECTORYINEXEPATH=0\0\0"s, L"C:\\app",
+         L"=C:=C:\\v\0a=1\0NoDefaultCurrentDirectoryInExePath=1\0PATH=C:\\app;C:\\w;C:\\x\0\0"s},
+        {L"Z=2\0\0"s, L"C:\\a;b",
+         L"NoDefaultCurrentDirectoryInExePath=1\0PATH=\"C:\\a;b\"\0Z=2\0\0"s},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(utf8(fromWide(row.programFolder)));
+        EXPECT_EQ(
+            platform::ConverterPath::consoleEnvironment(row.environment.c_str(), row.programFolder),
+            row.console);
+    }
+}
+
+// The decision over a work folder, on what the system would tell of it.
+TEST(PrivateFolder, OnlyAFolderOfTheUsersThatNoOneElseMayChangeIsUsed)
+{
+    using platform::PrivateFolder::Entry;
+    const std::wstring user = L"S-1-5-21-1-2-3-1001";
+    const std::wstring other = L"S-1-5-21-1-2-3-1002";
+    const std::wstring everyone = L"S-1-1-0";
+    constexpr DWORD Folder = FILE_ATTRIBUTE_DIRECTORY;
+    const std::vector<Entry> profile = {{true, user, FILE_ALL_ACCESS},
+                                        {true, L"S-1-5-18", FILE_ALL_ACCESS},
+                                        {true, L"S-1-5-32-544", FILE_ALL_ACCESS}};
+    const auto with = [&profile](const Entry& entry) {
+        auto entries = profile;
+        entries.push_back(entry);
+        return entries;
+    };
+    const std::u16string shared = u"The work folder C:\\VC_Temp lets other users change its files.";
+    const std::u16string foreign = u"The work folder C:\\VC_Temp belongs to another user.";
+    struct Row {
+        const char* name;
+        DWORD attributes;
+        std::wstring owner;
+        std::optional<std::vector<Entry>> entries;
+        platform::Error problem;
+    };
+    const Row rows[] = {
+        {"as the program makes it", Folder, user, profile, {}},
+        {"as Wine shows one",
+         Folder,
+         user,
+         std::vector<Entry>{{true, L"S-1-5-18", FILE_ALL_ACCESS},
+                            {true, user, FILE_ALL_ACCESS},
+                            {true, everyone, FILE_GENERIC_READ | FILE_GENERIC_EXECUTE}},
+         {}},
+        {"the rights a folder at the root gets", Folder, user,
+         with({true, L"S-1-5-11", FILE_GENERIC_READ | FILE_GENERIC_WRITE | DELETE}), shared},
+        {"everyone may add files", Folder, user, with({true, everyone, FILE_ADD_FILE}), shared},
+        {"users may change who may", Folder, user, with({true, L"S-1-5-32-545", WRITE_DAC}),
+         shared},
+        {"another user, for the files in it", Folder, user, with({true, other, GENERIC_WRITE}),
+         shared},
+        {"an entry that hides whom it lets in", Folder, user, with({true, L"", GENERIC_ALL}),
+         shared},
+        {"no access list", Folder, user, std::nullopt, shared},
+        {"everyone denied", Folder, user, with({false, everyone, FILE_ALL_ACCESS}), {}},
+        {"the owner of each new file", Folder, user, with({true, L"S-1-3-0", GENERIC_ALL}), {}},
+        {"owned by another user", Folder, other, profile, foreign},
+        {"owned by the administrators", Folder, L"S-1-5-32-544", profile, foreign},
+        {"a file", FILE_ATTRIBUTE_ARCHIVE, user, profile,
+         u"The work folder C:\\VC_Temp is not a folder."},
+        {"a junction", Folder | FILE_ATTRIBUTE_REPARSE_POINT, user, profile,
+         u"The work folder C:\\VC_Temp is a link to another folder. Remove it, and let the "
+         u"program make its own."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(platform::PrivateFolder::judge(L"C:\\VC_Temp",
+                                                 {row.attributes, row.owner, row.entries}, user),
+                  row.problem);
+    }
+}
+
+// Makes a folder and gives it the access list the rules describe.
+void makeFolder(const fs::path& folder, const std::wstring& rules)
+{
+    ASSERT_TRUE(fs::create_directory(folder));
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(rules.c_str(), SDDL_REVISION_1,
+                                                                     &descriptor, nullptr));
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL list = nullptr;
+    GetSecurityDescriptorDacl(descriptor, &present, &list, &defaulted);
+    std::wstring name = folder.wstring();
+    EXPECT_EQ(SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
+                                    DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                    nullptr, nullptr, list, nullptr),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    LocalFree(descriptor);
+}
+
+// Who may write in the file or folder, as the system reads its access list back.
+std::set<std::wstring> writers(const fs::path& path)
+{
+    DWORD error = 0;
+    const auto security = platform::PrivateFolder::read(path, error);
+    std::set<std::wstring> sids;
+    if (!security || !security->entries)
+        return {L"(unknown)"};
+    for (const auto& entry : *security->entries) {
+        if (entry.allows && (entry.rights & (FILE_WRITE_DATA | GENERIC_WRITE | GENERIC_ALL)))
+            sids.insert(entry.sid);
+    }
+    return sids;
+}
+
+TEST_F(Consoles, TheWorkFolderIsTheUsersOwnAndClosedToOthers)
+{
+    const auto user = platform::PrivateFolder::currentUser();
+    WinScriptHost windows({WorkFolder}, starter());
+
+    ASSERT_EQ(windows.writeScript(u"x"), std::nullopt);
+
+    DWORD error = 0;
+    const auto security = platform::PrivateFolder::read(WorkFolder, error);
+    ASSERT_TRUE(security) << error;
+    EXPECT_EQ(security->owner, user);
+    // Windows keeps the administrators' entry too; Wine keeps what its file modes can hold.
+    const std::set<std::wstring> allowed{user, L"S-1-5-18", L"S-1-5-32-544"};
+    for (const auto& path : {WorkFolder, WorkFolder / "temp.bat"}) {
+        SCOPED_TRACE(path.string());
+        const auto sids = writers(path);
+        EXPECT_TRUE(sids.count(user));
+        EXPECT_TRUE(std::includes(allowed.begin(), allowed.end(), sids.begin(), sids.end()));
+    }
+}
+
+TEST_F(Consoles, AWorkFolderOthersMayChangeIsPassedForTheUsersOwn)
+{
+    const auto user = platform::PrivateFolder::currentUser();
+    const auto fallback = temp_.path() / "local" / "VC_Temp";
+    fs::create_directory(temp_.path() / "local");
+    struct Row {
+        const char* name;
+        std::function<void()> plant;
+        fs::path used;
+    };
+    const Row rows[] = {
+        {"none yet", [] {}, WorkFolder},
+        {"the user's own", [&] { makeFolder(WorkFolder, L"D:P(A;OICI;FA;;;" + user + L")"); },
+         WorkFolder},
+        {"one everyone may change", [] { makeFolder(WorkFolder, L"D:(A;OICI;FA;;;WD)"); },
+         fallback},
+        {"a file", [] { writeFile(WorkFolder, "the user's"); }, fallback},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(WorkFolder);
+        fs::remove(record_);
+        row.plant();
+        const bool planted = fs::exists(WorkFolder);
+        {
+            WinScriptHost windows({WorkFolder.wstring(), fallback.wstring()}, starter());
+            ASSERT_EQ(ConversionJob::prepare({u"C:\\v\\a.avi", u"C:\\o\\", Flv}, windows),
+                      std::nullopt);
+            ASSERT_EQ(windows.startScript(), std::nullopt);
+            waitForConsoles();
+            EXPECT_EQ(fs::path(windows.workFolder()), row.used);
+            EXPECT_TRUE(fs::exists(row.used / "temp.bat"));
+            windows.removeScripts();
+        }
+        EXPECT_EQ(readFile(record_), "[-i][C:\\v\\a.avi][C:\\o\\a.flv]\n");
+        EXPECT_FALSE(fs::exists(fallback));
+        EXPECT_EQ(fs::exists(WorkFolder), planted && row.used == fallback);
+    }
+
+    // With both shared, GO says why and writes nothing.
+    fs::remove_all(WorkFolder);
+    makeFolder(WorkFolder, L"D:(A;OICI;FA;;;WD)");
+    makeFolder(fallback, L"D:(A;OICI;FA;;;WD)");
+    WinScriptHost windows({WorkFolder.wstring(), fallback.wstring()}, starter());
+    EXPECT_EQ(windows.writeScript(u"x"),
+              u"The work folder C:\\VC_Temp lets other users change its files. The work folder " +
+                  fallback.u16string() + u" lets other users change its files.");
+    EXPECT_TRUE(fs::is_empty(WorkFolder));
+    EXPECT_TRUE(fs::is_empty(fallback));
+}
+
+TEST_F(Consoles, AConsoleWorksInTheWorkFolderAndLooksBesideTheProgramFirst)
+{
+    const auto shown = temp_.path() / "shown.txt";
+    const auto browsed = fs::current_path();
+    fs::current_path(temp_.path());
+    WinScriptHost windows({WorkFolder}, starter());
+    const auto into = u">>\"" + shown.u16string() + u"\"\r\n";
+    ASSERT_EQ(windows.writeScript(u"@echo %CD%" + into + u"@echo %PATH%" + into +
+                                  u"@echo [%NoDefaultCurrentDirectoryInExePath%]" + into),
+              std::nullopt);
+    ASSERT_EQ(windows.startScript(), std::nullopt);
+    waitForConsoles();
+    fs::current_path(browsed);
+
+    EXPECT_EQ(readFile(shown), WorkFolder.string() + "\r\n" + testFolder().string() + ";" +
+                                   (testFolder() / "stand-in").string() + ";" +
+                                   fs::path(path_).string() + "\r\n[1]\r\n");
+}
+
+TEST_F(Consoles, GoRefusesWhenNoConsoleWouldFindTheConverter)
+{
+    // A converter in the folder the user browsed to is not one a console would run.
+    writeFile(temp_.path() / "ffmpeg.exe", readFile(testFolder() / "stand-in" / "ffmpeg.exe"));
+    const auto browsed = fs::current_path();
+    fs::current_path(temp_.path());
+    struct Row {
+        std::wstring path;
+        platform::Error refusal;
+    };
+    const Row rows[] = {
+        {(testFolder() / "stand-in").wstring() + L";" + path_, {}},
+        {path_, u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside "
+                u"win_tests.exe, in " +
+                    testFolder().u16string() + u", or in a folder on PATH."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(utf8(fromWide(row.path)));
+        fs::remove_all(WorkFolder);
+        setVariable(L"PATH", row.path);
+        WinScriptHost windows({WorkFolder}, starter());
+        EXPECT_EQ(ConversionJob::prepare({u"C:\\v\\a.avi", u"C:\\o\\", Flv}, windows), row.refusal);
+        EXPECT_EQ(fs::exists(WorkFolder), !row.refusal);
+    }
+    fs::current_path(browsed);
 }
 
 } // namespace

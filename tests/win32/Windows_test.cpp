@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -217,6 +218,37 @@ void expectAsDesigned(const forms::Window& design, const ui::win32::FormWindow& 
     }
 }
 
+// A drop of the files at the point of the window's client area, as the shell hands it over.
+HDROP dropOf(const std::vector<std::wstring>& files, POINT point)
+{
+    std::wstring list;
+    for (const auto& file : files)
+        list += file + L'\0';
+    list += L'\0';
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    *drop = DROPFILES{sizeof(DROPFILES), point, FALSE, TRUE};
+    std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(drop + 1));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+// The middle of the control in its window's client area.
+POINT middleOf(HWND control)
+{
+    const auto place = placeOf(control);
+    return {place[0] + place[2] / 2, place[1] + place[3] / 2};
+}
+
+void handlePostedMessages()
+{
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 class Windows : public testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -280,16 +312,22 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
-TEST_F(Windows, GoRefusesAnEmptyTargetByMouseAndByEnter)
+TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnter)
 {
     main.show(SW_SHOWNORMAL);
     click("Button7");
-    SetFocus(main.control("Button7"));
-    MSG enter{main.control("Button7"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    // Two quick presses: the second comes as a double click, and counts as a click too.
+    const HWND go = main.control("Button7");
+    for (const UINT press : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        SendMessageW(go, press, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(go, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    SetFocus(go);
+    MSG enter{go, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(main.handle(), &enter));
     const std::u16string refusal = u"Target path MUST be set before proceeding!";
-    EXPECT_EQ(dialogs.messages, (std::vector<std::u16string>{refusal, refusal}));
-    EXPECT_EQ(dialogs.owners, (std::vector<HWND>{main.handle(), main.handle()}));
+    EXPECT_EQ(dialogs.messages, std::vector<std::u16string>(4, refusal));
+    EXPECT_EQ(dialogs.owners, std::vector<HWND>(4, main.handle()));
 }
 
 TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)
@@ -306,6 +344,69 @@ TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)
               std::wstring(filter, std::size(filter) - 1));
 }
 
+TEST_F(Windows, AFileDroppedOnAFieldGoesThereAndBesideThemToTheSource)
+{
+    struct Row {
+        const char* where;
+        std::vector<std::wstring> files;
+        std::u16string source;
+        std::u16string target;
+    };
+    const Row rows[] = {
+        {"Text1",
+         {L"C:\\clips dir\\\u0432\u0438\u0434\u0435\u043e.avi", L"C:\\b.avi"},
+         u"C:\\clips dir\\\u0432\u0438\u0434\u0435\u043e.avi",
+         u"before"},
+        {"txtPath", {L"E:\\out"}, u"before", u"E:\\out"},
+        {"Label1", {L"C:\\clips\\party.avi"}, u"C:\\clips\\party.avi", u"before"},
+        {"corner", {L"C:\\clips\\party.avi"}, u"C:\\clips\\party.avi", u"before"},
+    };
+    main.show(SW_SHOWNORMAL);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.where);
+        main.setText(forms::Field::Text1, u"before");
+        main.setText(forms::Field::txtPath, u"before");
+        const std::string_view where = row.where;
+        const POINT point = where == "corner" ? POINT{1, 1} : middleOf(main.control(where));
+        ASSERT_TRUE(PostMessageW(main.handle(), WM_DROPFILES,
+                                 reinterpret_cast<WPARAM>(dropOf(row.files, point)), 0));
+        handlePostedMessages();
+        EXPECT_EQ(main.text(forms::Field::Text1), row.source);
+        EXPECT_EQ(main.text(forms::Field::txtPath), row.target);
+    }
+}
+
+TEST_F(Windows, TheCommandLinesFirstFileStartsInTheSourceField)
+{
+    wchar_t current[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, current);
+    const std::u16string here(current, current + wcslen(current));
+    const std::u16string video = u"C:\\clips dir\\\u0432\u0438\u0434\u0435\u043e's.avi";
+    host.files = {video, u"C:\\clips\\party.avi", here + u"\\party.avi"};
+    struct Row {
+        std::wstring arguments;
+        std::u16string source;
+        std::u16string message;
+    };
+    const Row rows[] = {
+        {L"\"C:\\clips dir\\\u0432\u0438\u0434\u0435\u043e's.avi\"", video, u""},
+        {L"\"C:\\clips dir\\\u0432\u0438\u0434\u0435\u043e's.avi\" C:\\b.avi", video, u""},
+        {L"C:/clips/party.avi", u"C:\\clips\\party.avi", u""},
+        {L"party.avi", here + u"\\party.avi", u""},
+        {L"C:\\clips\\gone.avi", u"", u"The source file C:\\clips\\gone.avi does not exist."},
+        {L"  ", u"", u""},
+        {L"", u"", u""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.arguments.begin(), row.arguments.end()));
+        dialogs.messages.clear();
+        MainWindow started{host, desktop, dialogs};
+        started.show(SW_SHOWNORMAL, row.arguments);
+        EXPECT_EQ(started.text(forms::Field::Text1), row.source);
+        EXPECT_EQ(dialogs.messages.empty() ? u"" : dialogs.messages.front(), row.message);
+    }
+}
+
 TEST_F(Windows, HelpOpensOneAboutWindowAndCancelClosesEverything)
 {
     click("Button10");
@@ -315,6 +416,30 @@ TEST_F(Windows, HelpOpensOneAboutWindowAndCancelClosesEverything)
     EXPECT_FALSE(main.isOpen());
     EXPECT_EQ(aboutWindowsOpen(), 0);
     EXPECT_EQ(host.removals, 1);
+}
+
+TEST_F(Windows, TheEndOfTheSessionCleansUpAsClosingDoes)
+{
+    struct Row {
+        UINT message;
+        WPARAM ending;
+        LRESULT result;
+        bool open;
+    };
+    const Row rows[] = {
+        {WM_QUERYENDSESSION, 0, TRUE, true},
+        {WM_ENDSESSION, FALSE, 0, true},
+        {WM_ENDSESSION, TRUE, 0, false},
+    };
+    click("Button10");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message + row.ending);
+        EXPECT_EQ(SendMessageW(main.handle(), row.message, row.ending, ENDSESSION_LOGOFF),
+                  row.result);
+        EXPECT_EQ(main.isOpen(), row.open);
+        EXPECT_EQ(aboutWindowsOpen(), row.open ? 1 : 0);
+        EXPECT_EQ(host.removals, row.open ? 0 : 1);
+    }
 }
 
 TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)

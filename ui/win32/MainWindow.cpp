@@ -20,12 +20,39 @@ constexpr Command Commands[] = {
     {"Button6", &forms::MainForm::Button6_Click},
 };
 
+// The first file the arguments name, as a full path the way the Open dialog gives it, or the
+// empty text when there is none. Blank arguments are not parsed: that would load shell32 at
+// every plain start.
+std::u16string firstFile(const std::wstring& arguments)
+{
+    if (arguments.find_first_not_of(L" \t") == std::wstring::npos)
+        return {};
+    // CommandLineToArgvW reads its first word by the rules of a program's name.
+    const std::wstring line = L"varnelo.exe " + arguments;
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(line.c_str(), &count);
+    if (!words)
+        return {};
+    std::wstring file = count > 1 ? words[1] : L"";
+    LocalFree(words);
+    if (file.empty())
+        return {};
+    const DWORD size = GetFullPathNameW(file.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(file.c_str(), size, full.data(), nullptr);
+    if (length > 0 && length < size)
+        file.assign(full, 0, length);
+    return platform::WideText::fromWide(file);
+}
+
 } // namespace
 
 MainWindow::MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
     : FormWindow(forms::MainWindowDesign), desktop_(desktop), dialogs_(dialogs), form_(*this, host)
 {
-    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW, true);
+    // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
+    // sets, without loading shell32 before the first drop.
+    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW | WS_EX_ACCEPTFILES, true);
     focus_ = control(design().tabChain().front()->name);
 }
 
@@ -34,10 +61,34 @@ MainWindow::~MainWindow()
     destroy();
 }
 
-void MainWindow::show(int showCommand)
+void MainWindow::show(int showCommand, const std::wstring& arguments)
 {
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
+    form_.Form_Load(firstFile(arguments));
+}
+
+void MainWindow::drop(HDROP files)
+{
+    // One video at a time: only the first file counts.
+    const UINT length = DragQueryFileW(files, 0, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(files, 0, path.data(), length + 1));
+    POINT point{};
+    DragQueryPoint(files, &point);
+    DragFinish(files);
+    if (path.empty())
+        return;
+    // A drop beside the fields is meant for the source.
+    forms::Field target = forms::Field::Text1;
+    for (const auto which : {forms::Field::Text1, forms::Field::txtPath}) {
+        RECT box{};
+        GetWindowRect(field(which), &box);
+        MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&box), 2);
+        if (PtInRect(&box, point))
+            target = which;
+    }
+    setText(target, platform::WideText::fromWide(path));
 }
 
 HWND MainWindow::field(forms::Field field) const
@@ -100,7 +151,9 @@ void MainWindow::close()
 
 void MainWindow::onCommand(const forms::Control& control, WORD code)
 {
-    if (code != BN_CLICKED || control.kind != forms::Kind::Button)
+    // An owner-drawn button reports the second of two quick presses as a double click; each
+    // press is a click of its own, as on a plain button.
+    if ((code != BN_CLICKED && code != BN_DOUBLECLICKED) || control.kind != forms::Kind::Button)
         return;
     for (const auto& command : Commands) {
         if (command.button == control.name) {
@@ -127,6 +180,17 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (focus_)
             SetFocus(focus_);
         return 0;
+    case WM_DROPFILES:
+        drop(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    // Nothing waits to be saved; once the session ends, the program may be ended without a
+    // close, so it tidies up as a close does.
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (!wParam)
+            return 0;
+        [[fallthrough]];
     case WM_CLOSE:
         form_.Form_Unload();
         destroy();

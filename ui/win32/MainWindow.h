@@ -7,7 +7,10 @@
 #include "forms/MainView.h"
 #include "platform/Platform.h"
 
+#include <shellapi.h>
+
 #include <memory>
+#include <string>
 
 namespace ui::win32 {
 
@@ -18,7 +21,9 @@ public:
     MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs);
     ~MainWindow() override;
 
-    void show(int showCommand);
+    // Shows the window, then takes the file the command line names first. The arguments are
+    // the command line behind the program's name, as wWinMain receives them.
+    void show(int showCommand, const std::wstring& arguments = {});
 
     std::u16string text(forms::Field field) const override;
     void setText(forms::Field field, const std::u16string& text) override;
@@ -34,6 +39,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onCommand(const forms::Control& control, WORD code) override;
     HWND field(forms::Field field) const;
+    void drop(HDROP files);
 
     platform::Desktop& desktop_;
     Dialogs& dialogs_;

@@ -38,7 +38,8 @@ bool ask(HWND owner, forms::CommonDialog& dlg)
         open.lpstrFile = file.data();
         open.nMaxFile = static_cast<DWORD>(file.size());
         open.lpstrTitle = title.c_str();
-        open.Flags = OFN_EXPLORER;
+        // The program's current folder stays where it started, whatever folder the user opens.
+        open.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
         if (GetOpenFileNameW(&open)) {
             dlg.FileName = platform::WideText::fromWide(file.data());
             return true;

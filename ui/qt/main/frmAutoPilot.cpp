@@ -109,6 +109,12 @@ void frmAutoPilot::close()
     QWidget::close();
 }
 
+void frmAutoPilot::showWith(const std::u16string& file)
+{
+    show();
+    form_.Form_Load(file);
+}
+
 void frmAutoPilot::closeEvent(QCloseEvent* event)
 {
     form_.Form_Unload();

@@ -22,6 +22,9 @@ public:
     frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
+    // Shows the window, then takes the file the program was started with; empty for none.
+    void showWith(const std::u16string& file);
+
     // The About window while it is open.
     frnAbout* aboutWindow() const { return about_; }
 

@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# The Windows installer as a user meets it, under Wine in a prefix made afresh for this run:
+# an earlier version installed, then this one over it with /S, carrying the converter; its
+# files, Start menu shortcut and registry entries in place, without taking .avi from the program
+# that has it; the program started from the shortcut, and through "Open with" with a video that
+# then shows in the source field; uninstalled with /S, leaving nothing of Varnelo behind.
+# Usage: installer.sh BUILD VERSION FIELD_TEXT_EXE FFMPEG_EXE, on a display of its own, with
+# WINEPREFIX set to a prefix for this test alone.
+source "$(dirname "$0")/../e2e/common.sh" wine wineserver winepath cpack makensis
+build=$1
+version=$2
+field_text=$3
+converter=$4
+: "${WINEPREFIX:?set WINEPREFIX to a Wine prefix for this test alone}"
+scripts="$(dirname "$0")/../../scripts"
+export WINEPREFIX WINEDEBUG=-all
+
+scratch=$(mktemp -d)
+trap '"$scripts/wine-prefix.sh" stop; rm -rf "$scratch"' EXIT
+rm -rf "$WINEPREFIX"
+"$scripts/wine-prefix.sh" display
+
+# The earlier version carries no converter; this one does.
+pack() { # version, converter
+    cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$scratch/$1" \
+        -D CPACK_PACKAGE_VERSION="$1" -D CPACK_PACKAGE_FILE_NAME="Varnelo-$1-win64" \
+        -D VARNELO_FFMPEG_EXE="$2" >/dev/null
+    echo "$scratch/$1/Varnelo-$1-win64.exe"
+}
+earlier=$(pack 2.9 "")
+installer=$(pack "$version" "$converter")
+
+windows_variable() { wine cmd /c echo "%$1%" | tr -d '\r'; }
+local_data=$(windows_variable LOCALAPPDATA)
+folder="$local_data\\Programs\\Varnelo"
+shortcut="$(windows_variable APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\Varnelo.lnk"
+unix() { winepath -u "$1"; }
+
+# reg's answer for a value reads "    NAME    REG_TYPE    DATA".
+value() { # key, name ("" for the default)
+    local listing
+    if [ -z "$2" ]; then
+        listing=$(wine reg query "$1" /ve 2>/dev/null) || return 1
+    else
+        listing=$(wine reg query "$1" /v "$2" 2>/dev/null) || return 1
+    fi
+    tr -d '\r' <<<"$listing" | sed -n 's/^    .*    REG_[A-Z_]*    //p; s/^    .*    REG_[A-Z_]*$//p'
+}
+key_exists() { wine reg query "$1" >/dev/null 2>&1; }
+expect() { # what, got, wanted
+    [ "$2" = "$3" ] || { echo "$1: '$2', not '$3'" >&2; exit 1; }
+}
+classes='HKCU\Software\Classes'
+uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnelo'
+application="$classes\\Applications\\varnelo.exe"
+types=(.avi .flv .wmv .mpg .mpeg)
+
+# Another program is .avi's default and on its "Open with" list; both stay.
+wine reg add "$classes\\.avi" /ve /d OtherPlayer.avi /f >/dev/null
+wine reg add "$classes\\.avi\\OpenWithList\\other.exe" /f >/dev/null
+
+wine "$earlier" /S
+expect "version after the earlier installer" "$(value "$uninstall" DisplayVersion)" 2.9
+[ ! -e "$(unix "$folder\\ffmpeg.exe")" ] || { echo "the earlier version carried ffmpeg.exe" >&2; exit 1; }
+wine "$installer" /S
+echo "installed $(basename "$installer") over $(basename "$earlier")"
+
+for file in varnelo.exe Uninstall.exe ffmpeg.exe ffmpeg-readme.txt ffmpeg-GPL-3.txt; do
+    [ -f "$(unix "$folder\\$file")" ] || { echo "$folder\\$file is missing" >&2; exit 1; }
+done
+grep -q "FFmpeg N-92722-gf22fcd4483" "$(unix "$folder\\ffmpeg-readme.txt")"
+[ -f "$(unix "$shortcut")" ] || { echo "no shortcut $shortcut" >&2; exit 1; }
+
+# key | name | value
+while IFS='|' read -r key name wanted; do
+    expect "$key\\$name" "$(value "$key" "$name")" "$wanted"
+done <<EOF
+$uninstall|DisplayName|Varnelo
+$uninstall|DisplayVersion|$version
+$uninstall|Publisher|Pelmora Software
+$uninstall|DisplayIcon|$folder\\varnelo.exe,0
+$uninstall|UninstallString|"$folder\\Uninstall.exe"
+$uninstall|QuietUninstallString|"$folder\\Uninstall.exe" /S
+$application|FriendlyAppName|Varnelo
+$application\\shell\\open\\command||"$folder\\varnelo.exe" "%1"
+$classes\\.avi||OtherPlayer.avi
+EOF
+size=$(($(value "$uninstall" EstimatedSize)))
+files_size=$(du -sk --apparent-size "$(unix "$folder")" | cut -f1)
+((size * 11 / 10 >= files_size && size <= files_size)) ||
+    { echo "EstimatedSize $size KB for $files_size KB of files" >&2; exit 1; }
+for type in "${types[@]}"; do
+    value "$application\\SupportedTypes" "$type" >/dev/null ||
+        { echo "$type is not among the supported types" >&2; exit 1; }
+    key_exists "$classes\\$type\\OpenWithList\\varnelo.exe" ||
+        { echo "varnelo.exe is not on the Open with list of $type" >&2; exit 1; }
+done
+key_exists "$classes\\.avi\\OpenWithList\\other.exe"
+echo "files, shortcut and registry entries in place"
+
+# Other Wine prefixes may run on the machine: only processes of this one count.
+running() { # pattern
+    local pid
+    for pid in $(pgrep -f -- "$1"); do
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+            return 0
+    done
+    return 1
+}
+title="Varnelo! v$version"
+find_window() { xdotool search --onlyvisible --name "^${title//./\\.}\$" 2>/dev/null | head -n 1 || true; }
+shown() { [ -n "$(find_window)" ]; }
+program_ended() { ! running 'varnelo\.exe' && ! shown; }
+# CANCEL, in the window's client area of 423 x 266, inside the frame Wine draws itself.
+close_program() {
+    local window WIDTH HEIGHT left
+    window=$(find_window)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    left=$(((WIDTH - 423) / 2))
+    xdotool mousemove --window "$window" $((368 + left)) $((120 + HEIGHT - 266 - left)) click 1
+    wait_until 20 program_ended
+}
+
+wine start "$shortcut"
+wait_until 30 shown
+close_program
+echo "started from the Start menu"
+
+# As Explorer runs it: the registered command, with the video in place of %1.
+command=$(value "$application\\shell\\open\\command" "")
+[[ $command =~ ^\"([^\"]+)\"\ \"%1\"$ ]] || { echo "unexpected command: $command" >&2; exit 1; }
+program=${BASH_REMATCH[1]}
+mkdir "$WINEPREFIX/drive_c/clips"
+make_clip "$WINEPREFIX/drive_c/clips/party clip.avi"
+video='C:\clips\party clip.avi'
+wine "$program" "$video" &
+source_field() { wine "$field_text" "$title" 2>/dev/null | head -n 1; }
+shows_video() { [ "$(source_field)" = "$video" ]; }
+wait_until 30 shown
+wait_until 30 shows_video
+close_program
+wait
+echo "opened $video with Varnelo"
+
+# The uninstaller removes the work folder only when nothing is in it.
+mkdir "$WINEPREFIX/drive_c/VC_Temp"
+kept="$(unix "$local_data")/VC_Temp"
+mkdir "$kept" && touch "$kept/a run's copy.bat"
+quiet=$(value "$uninstall" QuietUninstallString)
+[[ $quiet =~ ^\"([^\"]+)\"\ /S$ ]] || { echo "unexpected quiet uninstall: $quiet" >&2; exit 1; }
+# The uninstaller runs on as a copy of itself after the one started returns: every Wine process
+# of the prefix has ended when it is done.
+wine "${BASH_REMATCH[1]}" /S
+wineserver --wait
+
+left=()
+for path in "$folder" "$shortcut" 'C:\VC_Temp'; do
+    [ ! -e "$(unix "$path")" ] || left+=("$path")
+done
+for key in "$uninstall" "$application" "$classes\\.avi\\OpenWithList\\varnelo.exe"; do
+    ! key_exists "$key" || left+=("$key")
+done
+for type in "${types[@]:1}"; do
+    ! key_exists "$classes\\$type" || left+=("$classes\\$type")
+done
+[ ${#left[@]} -eq 0 ] || { printf 'left behind: %s\n' "${left[@]}" >&2; exit 1; }
+expect "the default of .avi" "$(value "$classes\\.avi" "")" OtherPlayer.avi
+key_exists "$classes\\.avi\\OpenWithList\\other.exe"
+[ -e "$kept/a run's copy.bat" ]
+"$scripts/wine-prefix.sh" stop
+rm -rf "$WINEPREFIX"
+echo "uninstalled, nothing of Varnelo left"
