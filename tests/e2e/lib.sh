@@ -33,7 +33,7 @@ consoles() { pgrep -d, -f "sh $work/"; }
 no_console_open() { ! consoles >/dev/null; }
 # The console's shell reads the key after the converter and the clearing of the screen.
 console_waits_for_key() { pgrep -x dd -P "$(consoles)" >/dev/null 2>&1; }
-console_window() { xdotool search --class xterm 2>/dev/null | tail -n 1 | grep .; }
+console_window() { xdotool search --onlyvisible --class xterm 2>/dev/null | tail -n 1 | grep .; }
 
 # Waits for the converter to return in its console, checks what it wrote, and presses a key
 # to close the console once it waits for one.

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 program=$1
 
-main_window() { xdotool search --name '^Varnelo! v3.0$' 2>/dev/null | head -n 1 | grep .; }
+main_window() { xdotool search --onlyvisible --name '^Varnelo! v3.0$' 2>/dev/null | head -n 1 | grep .; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
 # Waits for the program to end and fails unless it ended well: a sanitizer's report ends it
 # with another status.
