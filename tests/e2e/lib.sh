@@ -34,9 +34,11 @@ no_console_open() { ! consoles >/dev/null; }
 # The console's shell reads the key after the converter and the clearing of the screen.
 console_waits_for_key() { pgrep -x dd -P "$(consoles)" >/dev/null 2>&1; }
 console_window() { xdotool search --onlyvisible --class xterm 2>/dev/null | tail -n 1 | grep .; }
+no_console_window() { ! console_window >/dev/null; }
 
 # Waits for the converter to return in its console, checks what it wrote, and presses a key
-# to close the console once it waits for one.
+# to close the console once it waits for one. Returns when the console's window is gone: it
+# may lie over the main window, which would take its clicks.
 finish_conversion() { # output, format
     conversions=$((conversions + 1))
     wait_until 120 converter_returned $conversions
@@ -49,5 +51,6 @@ finish_conversion() { # output, format
     window=$(wait_until 20 console_window)
     xdotool windowfocus --sync "$window" key space
     wait_until 60 no_console_open
+    wait_until 60 no_console_window
     echo "converted to $2: $1"
 }
