@@ -1,13 +1,22 @@
 # Shared steps of the Linux end-to-end tests: a private runtime folder, a generated clip, and
 # the console's key press. Needs a display (the tests run under xvfb-run), xterm, ffmpeg, xdotool.
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh" xterm pgrep
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" xterm pgrep xprop
 
 scratch=$(mktemp -d)
 export XDG_RUNTIME_DIR="$scratch/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset TERMINAL
 work="$XDG_RUNTIME_DIR/VC_Temp"
-trap 'pkill -f "$scratch" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill $keeper 2>/dev/null || true; pkill -f "$scratch" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+# The X server resets when its last client leaves and refuses connections until it is done, so
+# a program started right after another one ended could find no display. A client that stays
+# connected for the whole test, once it has shown the root window's properties, prevents that.
+keeper=
+hold_display() { xprop -root -spy >"$scratch/keeper" 2>/dev/null & keeper=$!; }
+display_held() { [ -s "$scratch/keeper" ] || { kill -0 $keeper 2>/dev/null || hold_display; false; }; }
+hold_display
+wait_until 20 display_held
 
 clip="$scratch/in put's clip.avi"
 make_clip "$clip"
