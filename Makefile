@@ -1,11 +1,13 @@
 # make run:  install what is missing, build, start the program.
+# make check: build the Linux tree and run its quick tests (unit, form and Qt); installs nothing,
+#            starts no Wine, no end-to-end run and no package: seconds after the first build.
 # make test: install what is missing, check the formatting, build, run every test (Linux, then
-#            Windows under Wine, then Linux again under the sanitizers).
+#            Windows under Wine, then Linux again under the sanitizers). CI runs this one.
 # make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
 # make win-installer: build the Windows installer, build-mingw/Varnelo-<version>-win64.exe;
 #            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it.
 
-.PHONY: run deb win-installer test build format-check test-linux test-windows test-asan bench bench-windows clean
+.PHONY: run deb win-installer check test build format-check test-linux test-windows test-asan bench bench-windows clean
 
 # The program alone, in build-run/: the tests' build in build/ stays as it is.
 run:
@@ -30,6 +32,9 @@ win-installer:
 build:
 	cmake --preset default
 	cmake --build --preset default
+
+check: build
+	ctest --preset check
 
 test:
 	scripts/install-deps.sh test
@@ -60,13 +65,15 @@ test-asan:
 bench: build
 	bench/run.sh
 
-# The Windows program under Wine, timed by the Linux build's start-up meter.
+# The Windows program under Wine against its floor windows, timed by the Linux build's start-up
+# meter.
 bench-windows:
 	scripts/install-deps.sh test
 	cmake --preset default
 	cmake --build --preset default --target startup_bench
 	cmake --preset mingw
-	cmake --build --preset mingw --target varnelo win32_floor_window
+	cmake --build --preset mingw --target varnelo win32_varnelo_marked win32_floor_window \
+		win32_icon_floor win32_controls_floor
 	bench/run.sh --windows
 
 clean:

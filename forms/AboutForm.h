@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include <string>
 
 namespace forms {
 
@@ -8,6 +8,10 @@ namespace forms {
 class AboutView {
 public:
     virtual ~AboutView() = default;
+
+    // Opens a web address in the default browser; a failure is not reported.
+    virtual void openUrl(const std::u16string& address) = 0;
+
     virtual void close() = 0;
 };
 
@@ -18,14 +22,13 @@ public:
     static constexpr char16_t MakerPage[] = u"https://www.pelmora.example/";
     static constexpr char16_t FfmpegPage[] = u"https://ffmpeg.org/";
 
-    AboutForm(AboutView& view, platform::Desktop& desktop) : view_(view), desktop_(desktop) {}
+    explicit AboutForm(AboutView& view) : view_(view) {}
 
     void Image1_Click();
     void Label2_Click();
 
 private:
     AboutView& view_;
-    platform::Desktop& desktop_;
 };
 
 } // namespace forms

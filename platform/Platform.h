@@ -49,17 +49,7 @@ public:
     virtual void removeScripts() = 0;
 };
 
-// What the windows ask of the desktop beyond their own controls.
-class Desktop {
-public:
-    virtual ~Desktop() = default;
-
-    // Opens a web address in the default browser; a failure is not reported.
-    virtual void openUrl(const std::u16string& address) = 0;
-};
-
-// The services of the system the program was built for.
+// The script host of the system the program was built for.
 std::unique_ptr<ScriptHost> createScriptHost();
-std::unique_ptr<Desktop> createDesktop();
 
 } // namespace platform

@@ -8,15 +8,13 @@
 #include <utility>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace platform {
 namespace {
 
-// The standard library's own conversion from the system's narrow encoding.
-std::u16string fromSystemText(const std::string& text)
+ScriptFiles::Path digits(unsigned long number)
 {
-    return fs::path(text).u16string();
+    const std::string text = std::to_string(number);
+    return {text.begin(), text.end()};
 }
 
 std::optional<unsigned long> number(std::string_view digits)
@@ -33,16 +31,20 @@ constexpr unsigned long WritingRun = 0;
 
 } // namespace
 
-ScriptRuns::ScriptRuns(fs::path folder, fs::path scriptName, unsigned long processId)
+ScriptRuns::ScriptRuns(Path folder, Path scriptName, unsigned long processId)
     : folder_(std::move(folder)), scriptName_(std::move(scriptName)), processId_(processId)
 {
+    const auto dot = scriptName_.rfind('.');
+    stem_ = scriptName_.substr(0, dot);
+    extension_ = dot == Path::npos ? Path() : scriptName_.substr(dot);
 }
 
-fs::path ScriptRuns::copyName(unsigned long run) const
+ScriptRuns::Path ScriptRuns::copyName(unsigned long run) const
 {
     // The process id keeps the copies of two programs running at once apart.
-    return folder_ / (scriptName_.stem().string() + "-" + std::to_string(processId_) + "-" +
-                      std::to_string(run) + scriptName_.extension().string());
+    const Path dash(1, '-');
+    return ScriptFiles::join(folder_,
+                             stem_ + dash + digits(processId_) + dash + digits(run) + extension_);
 }
 
 std::error_code ScriptRuns::write(std::string_view bytes)
@@ -70,14 +72,14 @@ Error ScriptRuns::start(const ConsoleStarter& startConsole)
         return std::u16string(u"There is no conversion script to run yet: press GO first!");
     if (copy.empty())
         return u"The conversion script could not be copied for its run: " +
-               fromSystemText(error.message()) + u".";
-    auto failure = startConsole(copy.u16string());
+               ScriptFiles::describe(error) + u".";
+    auto failure = startConsole(ScriptFiles::text(copy));
     if (failure)
         discard(copy);
     return failure;
 }
 
-fs::path ScriptRuns::copyForRun(std::error_code& error)
+ScriptRuns::Path ScriptRuns::copyForRun(std::error_code& error)
 {
     std::string bytes;
     error = ScriptFiles::read(script(), bytes);
@@ -93,7 +95,7 @@ fs::path ScriptRuns::copyForRun(std::error_code& error)
     }
 }
 
-void ScriptRuns::discard(const fs::path& copy)
+void ScriptRuns::discard(const Path& copy)
 {
     ScriptFiles::remove(copy);
 }
@@ -101,9 +103,9 @@ void ScriptRuns::discard(const fs::path& copy)
 void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
 {
     // Names of the form STEM-PROCESS-RUN.EXTENSION, compared in the system's own encoding.
-    const auto stem = scriptName_.stem().native() + fs::path::value_type('-');
-    const auto extension = scriptName_.extension().native();
-    std::vector<std::pair<fs::path, unsigned long>> copies;
+    const Path stem = stem_ + Path(1, '-');
+    const Path& extension = extension_;
+    std::vector<std::pair<Path, unsigned long>> copies;
     std::error_code error;
     for (const auto& name : ScriptFiles::names(folder_, error)) {
         if (name.size() <= stem.size() + extension.size() || name.compare(0, stem.size(), stem) ||
@@ -116,7 +118,7 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
         const auto processId = number(std::string_view(ids).substr(0, dash));
         if (dash != std::string::npos && processId &&
             number(std::string_view(ids).substr(dash + 1)))
-            copies.emplace_back(folder_ / name, *processId);
+            copies.emplace_back(ScriptFiles::join(folder_, name), *processId);
     }
     for (const auto& [copy, processId] : copies) {
         if ((processId == processId_ || !alive(processId)) && !inUse(copy, processId))

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Platform.h"
+#include "ScriptFiles.h"
 
-#include <filesystem>
 #include <functional>
 #include <string_view>
 #include <system_error>
@@ -14,11 +14,12 @@ namespace platform {
 // script overwrites; the copy stays until nothing runs it any more.
 class ScriptRuns {
 public:
-    ScriptRuns(std::filesystem::path folder, std::filesystem::path scriptName,
-               unsigned long processId);
+    using Path = ScriptFiles::Path;
 
-    const std::filesystem::path& folder() const { return folder_; }
-    std::filesystem::path script() const { return folder_ / scriptName_; }
+    ScriptRuns(Path folder, Path scriptName, unsigned long processId);
+
+    const Path& folder() const { return folder_; }
+    Path script() const { return ScriptFiles::join(folder_, scriptName_); }
 
     // Replaces the last script with the bytes. They are written under a name of their own and
     // then renamed, so a failed write leaves the last good script in place.
@@ -28,15 +29,15 @@ public:
     Error start(const ConsoleStarter& startConsole);
 
     // A new copy of the last script, or the empty path with the error set.
-    std::filesystem::path copyForRun(std::error_code& error);
+    Path copyForRun(std::error_code& error);
 
     // Deletes a copy that no console got.
-    void discard(const std::filesystem::path& copy);
+    void discard(const Path& copy);
 
     // Whether a process runs the program of the id.
     using Alive = std::function<bool(unsigned long processId)>;
     // Whether a console runs, or may yet run, the copy made by the program of the id.
-    using InUse = std::function<bool(const std::filesystem::path& copy, unsigned long processId)>;
+    using InUse = std::function<bool(const Path& copy, unsigned long processId)>;
 
     // Deletes the copies that no console uses: this program's, and those of programs that have
     // ended. A copy of another running program is left to that program.
@@ -47,10 +48,13 @@ public:
     void removeAll(const InUse& inUse, const Alive& alive);
 
 private:
-    std::filesystem::path copyName(unsigned long run) const;
+    Path copyName(unsigned long run) const;
 
-    std::filesystem::path folder_;
-    std::filesystem::path scriptName_;
+    Path folder_;
+    Path scriptName_;
+    // The script's name split before its extension, the dot going with the extension.
+    Path stem_;
+    Path extension_;
     unsigned long processId_;
     unsigned long nextRun_ = 1;
 };

@@ -11,9 +11,9 @@ run_packages=(
     ffmpeg xterm
 )
 test_packages=(
-    googletest libgtest-dev clang-format
+    googletest libgtest-dev clang-format git
     xvfb xauth xdotool x11-utils procps
-    g++-mingw-w64-x86-64 wine wine64 fonts-wine
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream
     nsis imagemagick
     npm

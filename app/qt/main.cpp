@@ -12,8 +12,7 @@ int main(int argc, char* argv[])
     Fonts::installSubstitutions();
 
     const auto host = platform::createScriptHost();
-    const auto desktop = platform::createDesktop();
-    frmAutoPilot window(*host, *desktop);
+    frmAutoPilot window(*host);
     SessionEnd::closeWindowsOnEnd();
     window.showWith(start.source.toStdU16String());
     return QApplication::exec();

@@ -6,19 +6,27 @@
 
 #include <commctrl.h>
 
+#ifdef VARNELO_PAINT_MARK
+#include "bench/win32/PaintMark.h"
+#endif
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
     const auto host = platform::createScriptHost();
-    const auto desktop = platform::createDesktop();
     ui::win32::SystemDialogs dialogs;
-    ui::win32::MainWindow window(*host, *desktop, dialogs);
+    ui::win32::MainWindow window(*host, dialogs);
     window.show(showCommand, arguments);
 
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+#ifdef VARNELO_PAINT_MARK
+        PaintMark::whenIdle(window.handle());
+#endif
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            break;
         // The dialog manager moves the focus with Tab and the arrows, and presses a focused
         // button with Enter.
         if (IsDialogMessageW(window.handle(), &message))

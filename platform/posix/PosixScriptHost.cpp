@@ -1,6 +1,6 @@
 #include "PosixScriptHost.h"
 
-#include "Processes.h"
+#include "PosixProcesses.h"
 #include "TerminalLauncher.h"
 
 #include <QDir>
@@ -32,7 +32,7 @@ Error message(const QString& text)
 // that is this young may still be waited for.
 constexpr std::time_t YoungCopySeconds = 120;
 
-bool young(const std::filesystem::path& copy)
+bool young(const ScriptRuns::Path& copy)
 {
     struct stat info {};
     if (::lstat(copy.c_str(), &info) != 0)
@@ -44,11 +44,11 @@ bool young(const std::filesystem::path& copy)
 // Which copies of the script a console uses or may yet use, as the processes and the copies'
 // ages show now. Without /proc nothing shows the users, so a running program's copies all
 // count as used.
-ScriptRuns::InUse copyUsers(const std::filesystem::path& folder)
+ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
 {
-    return [users = Processes::FolderUsers(folder)](const std::filesystem::path& copy,
-                                                    unsigned long processId) mutable {
-        return young(copy) || users.uses(copy).value_or(Processes::alive(processId));
+    return [users = PosixProcesses::FolderUsers(folder)](const ScriptRuns::Path& copy,
+                                                         unsigned long processId) mutable {
+        return young(copy) || users.uses(copy).value_or(PosixProcesses::alive(processId));
     };
 }
 
@@ -68,7 +68,7 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
     // Copies that consoles still used when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!checkFolder())
-        runs_.removeUnused(copyUsers(runs_.folder()), &Processes::alive);
+        runs_.removeUnused(copyUsers(runs_.folder()), &PosixProcesses::alive);
 }
 
 QString PosixScriptHost::defaultWorkFolder()
@@ -176,7 +176,7 @@ void PosixScriptHost::removeScripts()
 {
     if (checkFolder())
         return;
-    runs_.removeAll(copyUsers(runs_.folder()), &Processes::alive);
+    runs_.removeAll(copyUsers(runs_.folder()), &PosixProcesses::alive);
 }
 
 } // namespace platform

@@ -31,7 +31,7 @@ std::error_code writeAll(int descriptor, std::string_view bytes)
 
 } // namespace
 
-std::error_code read(const std::filesystem::path& file, std::string& bytes)
+std::error_code read(const Path& file, std::string& bytes)
 {
     // Non-blocking, so that a pipe in the file's place cannot hold the program up.
     const int descriptor = ::open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
@@ -60,7 +60,7 @@ std::error_code read(const std::filesystem::path& file, std::string& bytes)
     return error;
 }
 
-std::error_code create(const std::filesystem::path& file, std::string_view bytes)
+std::error_code create(const Path& file, std::string_view bytes)
 {
     const int descriptor =
         ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -76,24 +76,35 @@ std::error_code create(const std::filesystem::path& file, std::string_view bytes
     return error;
 }
 
-std::error_code rename(const std::filesystem::path& from, const std::filesystem::path& to)
+std::error_code rename(const Path& from, const Path& to)
 {
     return ::rename(from.c_str(), to.c_str()) == 0 ? std::error_code() : lastError();
 }
 
-std::error_code remove(const std::filesystem::path& file)
+std::error_code remove(const Path& file)
 {
     return ::unlink(file.c_str()) == 0 ? std::error_code() : lastError();
 }
 
-std::error_code removeFolder(const std::filesystem::path& folder)
+std::error_code removeFolder(const Path& folder)
 {
     return ::rmdir(folder.c_str()) == 0 ? std::error_code() : lastError();
 }
 
-std::vector<std::string> names(const std::filesystem::path& folder, std::error_code& error)
+std::u16string text(const Path& path)
 {
-    std::vector<std::string> list;
+    return std::filesystem::path(path).u16string();
+}
+
+// The standard library's own conversion from the system's narrow encoding.
+std::u16string describe(std::error_code error)
+{
+    return text(error.message());
+}
+
+std::vector<Path> names(const Path& folder, std::error_code& error)
+{
+    std::vector<Path> list;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error))
         list.push_back(entry->path().filename().native());

@@ -1,9 +1,7 @@
 #include "ConsoleStart.h"
 
 #include "ConverterPath.h"
-#include "WideText.h"
-
-#include <filesystem>
+#include "text/WideText.h"
 
 namespace platform {
 
@@ -20,9 +18,9 @@ HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
     // one on PATH, and starts in the private folder of its script, never in one the user browsed.
     wchar_t* own = GetEnvironmentStringsW();
     std::wstring environment = ConverterPath::consoleEnvironment(
-        own, ConverterPath::programFile().parent_path().wstring());
+        own, ConverterPath::folderOf(ConverterPath::programFile()));
     FreeEnvironmentStringsW(own);
-    const auto folder = std::filesystem::path(WideText::toWide(scriptPath)).parent_path();
+    const auto folder = ConverterPath::folderOf(WideText::toWide(scriptPath));
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -37,7 +37,13 @@ bool isSeparator(wchar_t c)
     return c == L'\\' || c == L'/';
 }
 
-// A folder on a drive from its root, or a share: one that means the same in every folder.
+std::size_t lastSeparator(const std::wstring& path)
+{
+    return path.find_last_of(L"\\/");
+}
+
+} // namespace
+
 bool isAbsolute(std::wstring_view folder)
 {
     if (folder.size() >= 2 && isSeparator(folder[0]) && isSeparator(folder[1]))
@@ -45,9 +51,30 @@ bool isAbsolute(std::wstring_view folder)
     return folder.size() >= 3 && iswalpha(folder[0]) && folder[1] == L':' && isSeparator(folder[2]);
 }
 
-} // namespace
+std::wstring folderOf(const std::wstring& file)
+{
+    const std::size_t separator = lastSeparator(file);
+    if (separator == std::wstring::npos)
+        return {};
+    // "C:\file" lies in "C:\", not in "C:", which is the drive's current folder.
+    const bool root = separator == 2 && file[1] == L':';
+    return file.substr(0, root ? separator + 1 : separator);
+}
 
-std::filesystem::path programFile()
+std::wstring fileNameOf(const std::wstring& path)
+{
+    const std::size_t separator = lastSeparator(path);
+    return separator == std::wstring::npos ? path : path.substr(separator + 1);
+}
+
+std::wstring join(const std::wstring& folder, const std::wstring& name)
+{
+    if (folder.empty() || isSeparator(folder.back()))
+        return folder + name;
+    return folder + L'\\' + name;
+}
+
+std::wstring programFile()
 {
     std::wstring name(MAX_PATH, L'\0');
     for (;;) {
@@ -112,10 +139,10 @@ std::wstring consoleEnvironment(const wchar_t* environment, const std::wstring& 
     return block;
 }
 
-std::optional<std::filesystem::path> find(const std::wstring& programFolder)
+std::optional<std::wstring> find(const std::wstring& programFolder)
 {
     for (const auto& folder : searchFolders(programFolder, variable(L"PATH"))) {
-        const auto converter = std::filesystem::path(folder) / Name;
+        const auto converter = join(folder, Name);
         const DWORD attributes = GetFileAttributesW(converter.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
             return converter;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,8 +10,23 @@ namespace platform::ConverterPath {
 
 inline constexpr wchar_t Name[] = L"ffmpeg.exe";
 
+// Paths are handled as text: the standard library's path type would bring its locales and
+// character conversions into the program, a third of its size.
+
 // The program's own file, as the system started it.
-std::filesystem::path programFile();
+std::wstring programFile();
+
+// The folder a file is in, its root included when it lies right in one ("C:\").
+std::wstring folderOf(const std::wstring& file);
+
+// The part of a path after its last separator.
+std::wstring fileNameOf(const std::wstring& path);
+
+// A folder on a drive from its root, or a share: one that means the same in every folder.
+bool isAbsolute(std::wstring_view folder);
+
+// The path of a name in a folder, with one separator between them.
+std::wstring join(const std::wstring& folder, const std::wstring& name);
 
 // The folders a console searches, in order: the program's own, then the absolute folders of
 // the PATH text. A relative one would be taken from the console's working folder, the private
@@ -26,6 +40,6 @@ std::vector<std::wstring> searchFolders(const std::wstring& programFolder,
 std::wstring consoleEnvironment(const wchar_t* environment, const std::wstring& programFolder);
 
 // The converter a console started now would run, or nothing.
-std::optional<std::filesystem::path> find(const std::wstring& programFolder);
+std::optional<std::wstring> find(const std::wstring& programFolder);
 
 } // namespace platform::ConverterPath

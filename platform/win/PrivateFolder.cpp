@@ -1,6 +1,6 @@
 #include "PrivateFolder.h"
 
-#include "WideText.h"
+#include "text/WideText.h"
 
 #include <aclapi.h>
 #include <sddl.h>

@@ -1,5 +1,7 @@
 #include "platform/ScriptFiles.h"
 
+#include "text/WideText.h"
+
 #include <windows.h>
 
 namespace platform::ScriptFiles {
@@ -20,7 +22,7 @@ constexpr DWORD Piece = 1 << 20;
 
 } // namespace
 
-std::error_code read(const std::filesystem::path& file, std::string& bytes)
+std::error_code read(const Path& file, std::string& bytes)
 {
     // Opening the reparse point itself shows a link for what it is instead of following it.
     HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -49,7 +51,7 @@ std::error_code read(const std::filesystem::path& file, std::string& bytes)
     return error;
 }
 
-std::error_code create(const std::filesystem::path& file, std::string_view bytes)
+std::error_code create(const Path& file, std::string_view bytes)
 {
     // CREATE_NEW fails on any existing name, a link's included, so nothing is written through.
     HANDLE handle = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -76,19 +78,19 @@ std::error_code create(const std::filesystem::path& file, std::string_view bytes
     return error;
 }
 
-std::error_code rename(const std::filesystem::path& from, const std::filesystem::path& to)
+std::error_code rename(const Path& from, const Path& to)
 {
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                ? std::error_code()
                : lastError();
 }
 
-std::error_code remove(const std::filesystem::path& file)
+std::error_code remove(const Path& file)
 {
     return DeleteFileW(file.c_str()) ? std::error_code() : lastError();
 }
 
-std::error_code removeFolder(const std::filesystem::path& folder)
+std::error_code removeFolder(const Path& folder)
 {
     const DWORD attributes = GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
@@ -101,11 +103,26 @@ std::error_code removeFolder(const std::filesystem::path& folder)
 
 // The system's own listing: the standard library's directory iterator would bring its streams
 // and locales into the program, a fifth of its size.
-std::vector<std::wstring> names(const std::filesystem::path& folder, std::error_code& error)
+std::u16string text(const Path& path)
+{
+    return WideText::fromWide(path);
+}
+
+std::u16string describe(std::error_code error)
+{
+    if (error.category() == std::system_category())
+        return WideText::systemMessage(static_cast<DWORD>(error.value()));
+    std::u16string message;
+    for (const char c : error.message())
+        message += static_cast<char16_t>(static_cast<unsigned char>(c));
+    return message;
+}
+
+std::vector<std::wstring> names(const Path& folder, std::error_code& error)
 {
     std::vector<std::wstring> list;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileExW((folder / L"*").c_str(), FindExInfoBasic, &found,
+    const HANDLE search = FindFirstFileExW(join(folder, L"*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) {
         error = lastError();

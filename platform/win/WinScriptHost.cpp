@@ -3,8 +3,8 @@
 #include "ConsoleStart.h"
 #include "ConverterPath.h"
 #include "PrivateFolder.h"
-#include "Processes.h"
-#include "WideText.h"
+#include "WinProcesses.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 
@@ -60,8 +60,8 @@ std::vector<std::wstring> WinScriptHost::defaultWorkFolders()
     std::wstring local(GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0), L'\0');
     local.resize(
         GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), static_cast<DWORD>(local.size())));
-    if (std::filesystem::path(local).is_absolute())
-        folders.push_back((std::filesystem::path(local) / L"VC_Temp").wstring());
+    if (ConverterPath::isAbsolute(local))
+        folders.push_back(ConverterPath::join(local, L"VC_Temp"));
     return folders;
 }
 
@@ -73,7 +73,7 @@ WinScriptHost::WinScriptHost(std::vector<std::wstring> workFolders,
     // Copies that consoles still ran when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!PrivateFolder::check(folder_))
-        runs_.removeUnused(copyUsers(), &Processes::alive);
+        runs_.removeUnused(copyUsers(), &WinProcesses::alive);
 }
 
 WinScriptHost::~WinScriptHost()
@@ -103,10 +103,11 @@ bool WinScriptHost::isFolder(const std::u16string& path) const
 Error WinScriptHost::checkConverter() const
 {
     const auto program = ConverterPath::programFile();
-    if (ConverterPath::find(program.parent_path().wstring()))
+    const auto folder = ConverterPath::folderOf(program);
+    if (ConverterPath::find(folder))
         return {};
     return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
-           program.filename().u16string() + u", in " + program.parent_path().u16string() +
+           fromWide(ConverterPath::fileNameOf(program)) + u", in " + fromWide(folder) +
            u", or in a folder on PATH.";
 }
 
@@ -150,7 +151,7 @@ Error WinScriptHost::writeScript(const std::u16string& text)
     if (auto error = useFolder())
         return error;
     if (const auto error = runs_.write(*bytes))
-        return u"The conversion script " + runs_.script().u16string() + u" could not be written: " +
+        return u"The conversion script " + fromWide(runs_.script()) + u" could not be written: " +
                systemMessage(static_cast<DWORD>(error.value())) + u".";
     return {};
 }
@@ -162,7 +163,7 @@ Error WinScriptHost::startScript()
     return runs_.start([this](const std::u16string& script) {
         Error error;
         if (HANDLE process = startConsole_(script, error))
-            consoles_.push_back({script, process});
+            consoles_.push_back({toWide(script), process});
         return error;
     });
 }
@@ -170,7 +171,7 @@ Error WinScriptHost::startScript()
 void WinScriptHost::removeScripts()
 {
     if (!PrivateFolder::check(folder_))
-        runs_.removeAll(copyUsers(), &Processes::alive);
+        runs_.removeAll(copyUsers(), &WinProcesses::alive);
 }
 
 ScriptRuns::InUse WinScriptHost::copyUsers()
@@ -183,11 +184,11 @@ ScriptRuns::InUse WinScriptHost::copyUsers()
     });
     // cmd.exe opens its batch file again for every line, so a copy is used for as long as its
     // console runs. The consoles of a program that has ended are known only as its children.
-    return [this](const std::filesystem::path& copy, unsigned long processId) {
+    return [this](const ScriptRuns::Path& copy, unsigned long processId) {
         if (processId == GetCurrentProcessId())
             return std::any_of(consoles_.begin(), consoles_.end(),
                                [&copy](const Console& console) { return console.script == copy; });
-        return Processes::hasChildren(processId);
+        return WinProcesses::hasChildren(processId);
     };
 }
 

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,7 +43,7 @@ public:
 
 private:
     struct Console {
-        std::filesystem::path script;
+        std::wstring script;
         HANDLE process;
     };
 

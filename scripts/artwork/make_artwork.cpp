@@ -1,8 +1,10 @@
 // Draws the program's pictures: the window and button icons, the program's picture at the
 // sizes of the desktop's icon theme, the two pictures of the main window and the About
-// window's picture and icon. Writes PNG for the two GIF pictures, which
-// scripts/make-artwork.sh turns into GIF; their background is transparent, so the window's
-// own colour shows around them.
+// window's picture and icon. The windows' pictures are drawn at the size they are shown, and
+// twice that for scaled screens (NAME@2x.png), so no front end scales them when the screen is
+// not scaled; scripts/make-artwork.sh turns copies of them into the Windows program's bitmaps.
+// The main window's pictures have a transparent background, so the window's own colour shows
+// around them.
 #include "IconFile.h"
 
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -113,11 +116,16 @@ void fail(const QString& what)
     std::exit(1);
 }
 
+// An icon file for Windows, and the same pixels as a PNG file for Linux, where Qt reads PNG
+// without loading a plugin.
 void icon(const QString& file, int bits, const QImage& picture)
 {
     const QImage image = bits == 4 ? toPalette16(picture) : toPalette256(picture);
     if (!IconFile::write(image, bits, Key, file))
         fail(file);
+    const QString png = file.left(file.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".png");
+    if (!image.save(png))
+        fail(png);
 }
 
 // A filled shape with a dark outline, the look of the small button pictures.
@@ -213,7 +221,9 @@ QImage goPicture()
 
 void writeIcons(const QDir& out)
 {
-    icon(out.filePath("varnelo.ico"), 4, goPicture());
+    // The window icon of the Windows program; the Linux program has varnelo-SIZE.png.
+    if (!IconFile::write(toPalette16(goPicture()), 4, Key, out.filePath("varnelo.ico")))
+        fail("varnelo.ico");
     icon(out.filePath("go.ico"), 4, goPicture());
     icon(out.filePath("add.ico"), 8, render(16, 16, [](QPainter& p) {
              p.setPen(Qt::NoPen);
@@ -272,9 +282,20 @@ void writeIcons(const QDir& out)
          }));
 }
 
-QImage filmPicture()
+// Each picture is drawn on a canvas of its own size, shown squeezed into the box the window
+// gives it; drawn straight at the box's size, in pixels of a screen scaled SCALE times.
+QImage drawnAt(QSize canvas, QSize box, int scale, const std::function<void(QPainter&)>& draw)
 {
-    return render(350, 449, [](QPainter& p) {
+    return render(box.width() * scale, box.height() * scale, [&](QPainter& p) {
+        p.scale(qreal(box.width() * scale) / canvas.width(),
+                qreal(box.height() * scale) / canvas.height());
+        draw(p);
+    });
+}
+
+QImage filmPicture(int scale)
+{
+    return drawnAt({350, 449}, {113, 137}, scale, [](QPainter& p) {
         p.save();
         p.translate(175, 224);
         p.rotate(-8);
@@ -284,9 +305,9 @@ QImage filmPicture()
     });
 }
 
-QImage formatPicture()
+QImage formatPicture(int scale)
 {
-    return render(177, 275, [](QPainter& p) {
+    return drawnAt({177, 275}, {113, 137}, scale, [](QPainter& p) {
         QPainterPath arrow;
         arrow.moveTo(20, 20);
         arrow.cubicTo(130, 10, 150, 70, 120, 120);
@@ -317,9 +338,9 @@ QImage formatPicture()
     });
 }
 
-QImage aboutPicture()
+QImage aboutPicture(int scale)
 {
-    return render(413, 289, [](QPainter& p) {
+    return drawnAt({413, 289}, {301, 201}, scale, [](QPainter& p) {
         QLinearGradient back(0, 0, 0, 289);
         back.setColorAt(0, QColor(225, 235, 250));
         back.setColorAt(0.8, QColor(255, 255, 255));
@@ -370,17 +391,23 @@ int main(int argc, char** argv)
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     writeIcons(out);
-    if (!filmPicture().save(out.filePath("film.png")))
-        fail("film.png");
-    if (!formatPicture().save(out.filePath("format.png")))
-        fail("format.png");
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        const std::pair<QString, QImage> pictures[] = {
+            {QStringLiteral("film"), filmPicture(scale)},
+            {QStringLiteral("format"), formatPicture(scale)},
+            {QStringLiteral("about"), toRgb(aboutPicture(scale), Qt::white)}};
+        for (const auto& [name, picture] : pictures) {
+            const QString file = name + suffix + QStringLiteral(".png");
+            if (!picture.save(out.filePath(file)))
+                fail(file);
+        }
+    }
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString file = QStringLiteral("varnelo-%1.png").arg(size);
         if (!programPicture(size).save(out.filePath(file)))
             fail(file);
     }
-    if (!toRgb(aboutPicture(), Qt::white).save(out.filePath("about.bmp"), "BMP"))
-        fail("about.bmp");
     if (!IconFile::write(toRgb(aboutIcon(), Qt::white), 24, qRgb(255, 255, 255),
                          out.filePath("about.ico")))
         fail("about.ico");

@@ -29,7 +29,7 @@ TEST(Design, TheKeyboardReachesOnlyWhatCanBeSeenInTabOrder)
     EXPECT_TRUE(AboutWindowDesign.tabChain().empty());
 }
 
-TEST(Design, ControlsBeyondTheClientAreaAreOffScreenAndTheRestInside)
+TEST(Design, ControlsBeyondTheClientAreaAreOffScreenAndTheRestInsideItAndTheirFrame)
 {
     for (const auto& window : {MainWindowDesign, AboutWindowDesign}) {
         for (const auto& control : window.controls) {
@@ -42,19 +42,17 @@ TEST(Design, ControlsBeyondTheClientAreaAreOffScreenAndTheRestInside)
                 EXPECT_TRUE(box.left >= 0 && box.top >= 0 && box.right() <= window.clientWidth &&
                             box.bottom() <= window.clientHeight);
             }
+            if (!hidden && !control.container.empty()) {
+                const auto frame = window.placeInWindow(window.control(control.container));
+                EXPECT_TRUE(box.left >= frame.left && box.top >= frame.top &&
+                            box.right() <= frame.right() && box.bottom() <= frame.bottom());
+            }
         }
     }
-    const auto swf = MainWindowDesign.placeInWindow(MainWindowDesign.control("Option1(2)"));
-    EXPECT_EQ(swf.left, 328);
-    EXPECT_EQ(swf.top, 176);
 }
 
-TEST(Design, TheCreditSetsItsParagraphsApartAndTheLinkLineShowsItsPage)
+TEST(Design, TheLinkLineShowsThePageItOpens)
 {
-    const std::u16string& credit = forms::creditText();
-    EXPECT_EQ(credit.size(), 1421u);
-    EXPECT_EQ(credit.find(std::u16string(161, u' ')), 152u);
-    EXPECT_EQ(credit.substr(credit.size() - 412), std::u16string(412, u' '));
     EXPECT_EQ(AboutWindowDesign.control("Label2").caption,
               std::u16string(u"More about FFmpeg @ ") + forms::AboutForm::FfmpegPage);
 }

@@ -12,19 +12,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
+platform::ScriptRuns runsIn(const fs::path& folder, const char* scriptName, unsigned long id)
+{
+    return {folder.native(), fs::path(scriptName).native(), id};
+}
+
 TEST(ScriptRuns, EachRunGetsACopyThatLaterScriptsLeaveAlone)
 {
     TempFolder temp;
-    platform::ScriptRuns runs(temp.path(), "temp.bat", 42);
+    auto runs = runsIn(temp.path(), "temp.bat", 42);
     ASSERT_FALSE(runs.write("first"));
     // A copy left by an earlier program with the same process id is skipped, not overwritten.
     writeFile(temp.path() / "temp-42-1.bat", "stale");
 
     std::error_code error;
-    const auto first = runs.copyForRun(error);
+    const fs::path first = runs.copyForRun(error);
     ASSERT_FALSE(error) << error.message();
     ASSERT_FALSE(runs.write("second"));
-    const auto second = runs.copyForRun(error);
+    const fs::path second = runs.copyForRun(error);
     ASSERT_FALSE(error) << error.message();
 
     EXPECT_EQ(first.filename(), "temp-42-2.bat");
@@ -37,7 +42,7 @@ TEST(ScriptRuns, EachRunGetsACopyThatLaterScriptsLeaveAlone)
 TEST(ScriptRuns, NoScriptNoCopy)
 {
     TempFolder temp;
-    platform::ScriptRuns runs(temp.path(), "temp.sh", 7);
+    auto runs = runsIn(temp.path(), "temp.sh", 7);
     std::error_code error;
     EXPECT_TRUE(runs.copyForRun(error).empty());
     EXPECT_TRUE(error);
@@ -70,10 +75,10 @@ TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
         TempFolder temp;
         const auto work = temp.path() / "VC_Temp";
         fs::create_directory(work);
-        platform::ScriptRuns runs(work, "temp.sh", 5);
+        auto runs = runsIn(work, "temp.sh", 5);
         ASSERT_FALSE(runs.write("script"));
         std::error_code error;
-        ASSERT_EQ(runs.copyForRun(error).filename(), "temp-5-1.sh");
+        ASSERT_EQ(fs::path(runs.copyForRun(error)).filename(), "temp-5-1.sh");
         for (const auto& name : row.others) {
             if (name.back() == '/')
                 fs::create_directory(work / name);
@@ -99,7 +104,7 @@ TEST(ScriptRuns, CleanUpLeavesAnythingButAFolderInItsPlace)
 {
     TempFolder temp;
     const auto file = temp.path() / "VC_Temp";
-    platform::ScriptRuns runs(file, "temp.sh", 5);
+    auto runs = runsIn(file, "temp.sh", 5);
     const auto anyCopy = [](const fs::path&, unsigned long) { return false; };
     const auto noProgram = [](unsigned long) { return false; };
     runs.removeAll(anyCopy, noProgram);
@@ -112,10 +117,10 @@ TEST(ScriptRuns, CleanUpLeavesAnythingButAFolderInItsPlace)
 TEST(ScriptRuns, DiscardedCopiesAreGone)
 {
     TempFolder temp;
-    platform::ScriptRuns runs(temp.path(), "temp.sh", 5);
+    auto runs = runsIn(temp.path(), "temp.sh", 5);
     ASSERT_FALSE(runs.write("script"));
     std::error_code error;
-    const auto copy = runs.copyForRun(error);
+    const fs::path copy = runs.copyForRun(error);
     runs.discard(copy);
     EXPECT_FALSE(fs::exists(copy));
 }

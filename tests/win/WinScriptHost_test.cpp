@@ -5,8 +5,8 @@
 #include "platform/win/ConsoleStart.h"
 #include "platform/win/ConverterPath.h"
 #include "platform/win/PrivateFolder.h"
-#include "platform/win/WideText.h"
 #include "tests/support/TempFolder.h"
+#include "text/WideText.h"
 
 #include <aclapi.h>
 #include <sddl.h>
@@ -24,8 +24,8 @@ namespace {
 
 using ConversionJob::Inputs;
 using platform::WinScriptHost;
-using platform::WideText::fromCodePage;
-using platform::WideText::fromWide;
+using WideText::fromCodePage;
+using WideText::fromWide;
 
 constexpr std::array<bool, ConversionJob::FormatCount> Flv{false, true, false, false};
 constexpr std::array<bool, ConversionJob::FormatCount> Swf{false, false, true, false};
@@ -46,7 +46,7 @@ void setVariable(const wchar_t* name, const std::wstring& value)
 
 std::string utf8(const std::u16string& text)
 {
-    return *platform::WideText::toCodePage(text, CP_UTF8);
+    return *WideText::toCodePage(text, CP_UTF8);
 }
 
 // Runs conversions through cmd.exe in new consoles, with the stand-in converter first on PATH,
@@ -122,7 +122,7 @@ TEST_F(Consoles, APathTheCodePageCannotHoldIsRefused)
 {
     std::u16string foreign;
     for (char16_t c : {u'\u044f', u'\u4e2d', u'\u05d0', u'\u0101'}) {
-        if (!platform::WideText::toCodePage(std::u16string(1, c), GetOEMCP()))
+        if (!WideText::toCodePage(std::u16string(1, c), GetOEMCP()))
             foreign = std::u16string(1, c);
     }
     ASSERT_FALSE(foreign.empty());
@@ -460,6 +460,31 @@ TEST(ConverterPath, AConsoleLooksBesideTheProgramThenInTheAbsoluteFoldersOfPath)
         SCOPED_TRACE(utf8(fromWide(row.path)));
         EXPECT_EQ(platform::ConverterPath::searchFolders(L"C:\\app", row.path), row.folders);
     }
+}
+
+TEST(ConverterPath, PathsSplitAndJoinAsTheSystemReadsThem)
+{
+    struct Row {
+        std::wstring path;
+        std::wstring folder;
+        std::wstring name;
+    };
+    const Row rows[] = {
+        {L"C:\\app\\varnelo.exe", L"C:\\app", L"varnelo.exe"},
+        // Right in a drive's root the folder is the root, not the drive's current folder.
+        {L"C:\\varnelo.exe", L"C:\\", L"varnelo.exe"},
+        {L"\\\\server\\share\\varnelo.exe", L"\\\\server\\share", L"varnelo.exe"},
+        {L"C:/app/sub/temp.bat", L"C:/app/sub", L"temp.bat"},
+        {L"varnelo.exe", L"", L"varnelo.exe"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(utf8(fromWide(row.path)));
+        EXPECT_EQ(platform::ConverterPath::folderOf(row.path), row.folder);
+        EXPECT_EQ(platform::ConverterPath::fileNameOf(row.path), row.name);
+    }
+    EXPECT_EQ(platform::ConverterPath::join(L"C:\\Users\\ann\\AppData\\Local", L"VC_Temp"),
+              L"C:\\Users\\ann\\AppData\\Local\\VC_Temp");
+    EXPECT_EQ(platform::ConverterPath::join(L"C:\\", L"VC_Temp"), L"C:\\VC_Temp");
 }
 
 TEST(ConverterPath, TheConsolesEnvironmentPutsTheProgramsFolderFirst)

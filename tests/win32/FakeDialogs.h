@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
-// Answers the main window's dialogs as a test sets it up, and records the messages shown.
+// Answers the main window's dialogs as a test sets it up, and records the messages shown and
+// the web pages opened.
 class FakeDialogs final : public ui::win32::Dialogs {
 public:
     std::optional<std::u16string> nextFile;   // the Open dialog's answer; nothing: cancel
     std::optional<std::u16string> nextFolder; // the folder browser's answer; nothing: cancel
 
     std::vector<std::u16string> messages;
+    std::vector<std::u16string> openedUrls;
     std::vector<HWND> owners;
 
     void showMessage(HWND owner, const std::u16string& text) override
@@ -32,4 +34,5 @@ public:
         owners.push_back(owner);
         return nextFolder;
     }
+    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
 };

@@ -2,7 +2,6 @@
 #include "forms/AboutForm.h"
 #include "forms/AboutWindowDesign.h"
 #include "forms/MainWindowDesign.h"
-#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeScriptHost.h"
 #include "ui/win32/AboutWindow.h"
 #include "ui/win32/Dpi.h"
@@ -218,6 +217,54 @@ void expectAsDesigned(const forms::Window& design, const ui::win32::FormWindow& 
     }
 }
 
+// Answers the folder browser from within its own modal loop, once it is up over its owner:
+// selects the folder and presses OK as soon as the selection holds.
+struct BrowserAnswer {
+    HWND owner;
+    std::wstring folder;
+    std::wstring prompt;
+    bool answered = false;
+    bool promptShown = false;
+};
+BrowserAnswer* browserAnswer = nullptr;
+
+std::wstring selectedItemOf(HWND tree)
+{
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return item.hItem && TreeView_GetItem(tree, &item) ? text : L"";
+}
+
+BOOL CALLBACK answerBrowser(HWND window, LPARAM)
+{
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring_view(className) != L"#32770" || !IsWindowVisible(window) ||
+        GetWindow(window, GW_OWNER) != browserAnswer->owner)
+        return TRUE;
+    browserAnswer->promptShown =
+        FindWindowExW(window, nullptr, L"Static", browserAnswer->prompt.c_str()) != nullptr;
+    SendMessageW(window, BFFM_SETSELECTIONW, TRUE,
+                 reinterpret_cast<LPARAM>(browserAnswer->folder.c_str()));
+    const std::wstring& folder = browserAnswer->folder;
+    if (selectedItemOf(FindWindowExW(window, nullptr, WC_TREEVIEWW, nullptr)) ==
+        folder.substr(folder.rfind(L'\\') + 1)) {
+        SendMessageW(window, WM_COMMAND, IDOK, 0);
+        browserAnswer->answered = true;
+    }
+    return FALSE;
+}
+
+void CALLBACK lookForBrowser(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!browserAnswer->answered)
+        EnumThreadWindows(GetCurrentThreadId(), answerBrowser, 0);
+}
+
 // A drop of the files at the point of the window's client area, as the shell hands it over.
 HDROP dropOf(const std::vector<std::wstring>& files, POINT point)
 {
@@ -261,9 +308,8 @@ protected:
     void click(std::string_view button) { SendMessageW(main.control(button), BM_CLICK, 0, 0); }
 
     FakeScriptHost host;
-    FakeDesktop desktop;
     FakeDialogs dialogs;
-    MainWindow main{host, desktop, dialogs};
+    MainWindow main{host, dialogs};
 };
 
 TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
@@ -285,7 +331,7 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
 
 TEST_F(Windows, TheAboutWindowIsLaidOutAsDesigned)
 {
-    AboutWindow about(desktop);
+    AboutWindow about(dialogs);
     about.show();
     EXPECT_NE(GetWindowLongPtrW(about.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     expectAsDesigned(forms::AboutWindowDesign, about);
@@ -308,7 +354,7 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     ASSERT_NE(row, std::end(rows));
     EXPECT_EQ(clientSizeOf(main.handle()), row->mainClient);
     EXPECT_EQ(placeOf(main.control("Button38")), row->addButton);
-    AboutWindow about(desktop);
+    AboutWindow about(dialogs);
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
@@ -400,7 +446,7 @@ TEST_F(Windows, TheCommandLinesFirstFileStartsInTheSourceField)
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.arguments.begin(), row.arguments.end()));
         dialogs.messages.clear();
-        MainWindow started{host, desktop, dialogs};
+        MainWindow started{host, dialogs};
         started.show(SW_SHOWNORMAL, row.arguments);
         EXPECT_EQ(started.text(forms::Field::Text1), row.source);
         EXPECT_EQ(dialogs.messages.empty() ? u"" : dialogs.messages.front(), row.message);
@@ -444,7 +490,7 @@ TEST_F(Windows, TheEndOfTheSessionCleansUpAsClosingDoes)
 
 TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
 {
-    AboutWindow about(desktop);
+    AboutWindow about(dialogs);
     about.show();
     const auto press = [&](std::string_view control, LPARAM releasedAt) {
         SendMessageW(about.control(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -452,11 +498,34 @@ TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
     };
     press("Label2", MAKELPARAM(2, -30));
     press("Label1", MAKELPARAM(2, 2));
-    EXPECT_TRUE(desktop.openedUrls.empty());
+    EXPECT_TRUE(dialogs.openedUrls.empty());
     EXPECT_TRUE(about.isOpen());
     press("Label2", MAKELPARAM(2, 2));
-    EXPECT_EQ(desktop.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
+    EXPECT_EQ(dialogs.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
     EXPECT_FALSE(about.isOpen());
+}
+
+TEST_F(Windows, TheFolderBrowserReturnsANameTheCodePageCannotHold)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetLongPathNameW(std::wstring(temp, GetTempPathW(MAX_PATH, temp)).c_str(), temp, MAX_PATH);
+    const std::wstring folder = std::wstring(temp) + L"\u03A9mega";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+    main.show(SW_SHOWNORMAL);
+    BrowserAnswer answer{main.handle(), folder, L"Select Target Folder..."};
+    browserAnswer = &answer;
+    // A main window closed by an earlier test left its quit message, which would end the
+    // browser's own message loop at once.
+    for (MSG left; PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE);) {
+    }
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, lookForBrowser);
+    ui::win32::SystemDialogs system;
+    const auto picked = system.browseForFolder(main.handle(), u"Select Target Folder...");
+    KillTimer(nullptr, timer);
+    RemoveDirectoryW(folder.c_str());
+    EXPECT_EQ(picked, std::u16string(folder.begin(), folder.end()));
+    EXPECT_TRUE(answer.promptShown);
 }
 
 } // namespace

@@ -19,8 +19,8 @@ constexpr Link Links[] = {
 
 } // namespace
 
-AboutWindow::AboutWindow(platform::Desktop& desktop)
-    : FormWindow(forms::AboutWindowDesign), form_(*this, desktop)
+AboutWindow::AboutWindow(Dialogs& dialogs)
+    : FormWindow(forms::AboutWindowDesign), dialogs_(dialogs), form_(*this)
 {
     create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, false);
     for (const auto& link : Links)
@@ -36,6 +36,11 @@ void AboutWindow::show()
 {
     ShowWindow(handle(), SW_SHOWNORMAL);
     SetForegroundWindow(handle());
+}
+
+void AboutWindow::openUrl(const std::u16string& address)
+{
+    dialogs_.openUrl(address);
 }
 
 void AboutWindow::close()

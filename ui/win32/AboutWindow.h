@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "FormWindow.h"
 #include "forms/AboutForm.h"
-#include "platform/Platform.h"
 
 namespace ui::win32 {
 
@@ -10,17 +10,19 @@ namespace ui::win32 {
 // Clicking the picture or the link line opens a web page and closes the window.
 class AboutWindow final : public FormWindow, public forms::AboutView {
 public:
-    explicit AboutWindow(platform::Desktop& desktop);
+    explicit AboutWindow(Dialogs& dialogs);
     ~AboutWindow() override;
 
     // Shows the window in front of the others.
     void show();
 
+    void openUrl(const std::u16string& address) override;
     void close() override;
 
 private:
     void onCommand(const forms::Control& control, WORD code) override;
 
+    Dialogs& dialogs_;
     forms::AboutForm form_;
 };
 

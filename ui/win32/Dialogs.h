@@ -9,7 +9,8 @@
 
 namespace ui::win32 {
 
-// The modal dialogs the main window opens, each owned by it.
+// The modal dialogs the main window opens, each owned by it, and the web pages the About
+// window opens.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -23,15 +24,20 @@ public:
     // The folder the user picked, or nothing when the pick was cancelled or failed.
     virtual std::optional<std::u16string> browseForFolder(HWND owner,
                                                           const std::u16string& prompt) = 0;
+
+    // Opens a web address in the default browser; a failure is not reported.
+    virtual void openUrl(const std::u16string& address) = 0;
 };
 
-// The system's message box, Open dialog and folder browser.
+// The system's message box, Open dialog and folder browser, and the shell's default action for
+// a web address.
 class SystemDialogs final : public Dialogs {
 public:
     void showMessage(HWND owner, const std::u16string& text) override;
     bool showOpen(HWND owner, forms::CommonDialog& dlg) override;
     std::optional<std::u16string> browseForFolder(HWND owner,
                                                   const std::u16string& prompt) override;
+    void openUrl(const std::u16string& address) override;
 };
 
 } // namespace ui::win32

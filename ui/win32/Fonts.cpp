@@ -1,6 +1,6 @@
 #include "Fonts.h"
 
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <string>
 
@@ -10,8 +10,8 @@ namespace {
 GdiHandle<HFONT> create(forms::Face face, UINT dpi)
 {
     const bool onButton = face == forms::Face::Button;
-    const std::wstring name = platform::WideText::toWide(
-        std::u16string(onButton ? forms::ButtonFaceName : forms::WindowFaceName));
+    const std::wstring name =
+        WideText::toWide(std::u16string(onButton ? forms::ButtonFaceName : forms::WindowFaceName));
     const int weight = face == forms::Face::WindowBold ? FW_BOLD : FW_NORMAL;
     return GdiHandle<HFONT>(CreateFontW(Fonts::height(dpi), 0, 0, 0, weight, FALSE, FALSE, FALSE,
                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

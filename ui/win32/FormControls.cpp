@@ -2,7 +2,7 @@
 
 #include "Dpi.h"
 #include "forms/Paragraphs.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <commctrl.h>
 
@@ -71,7 +71,7 @@ bool startsGroup(const forms::Control& control, const forms::Control* previous)
 
 std::wstring wide(std::u16string_view text)
 {
-    return platform::WideText::toWide(std::u16string(text));
+    return WideText::toWide(std::u16string(text));
 }
 
 } // namespace

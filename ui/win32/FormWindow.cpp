@@ -2,7 +2,7 @@
 
 #include "Dpi.h"
 #include "Resources.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <string>
 #include <system_error>
@@ -50,7 +50,7 @@ void FormWindow::create(DWORD style, DWORD exStyle, bool centred)
     registerClass(design_, windowProc);
     const SIZE size =
         Dpi::windowSize(design_.clientWidth, design_.clientHeight, style, exStyle, Dpi::ofSystem());
-    const std::wstring caption = platform::WideText::toWide(std::u16string(design_.caption));
+    const std::wstring caption = WideText::toWide(std::u16string(design_.caption));
     CreateWindowExW(exStyle, className(design_).c_str(), caption.c_str(), style, CW_USEDEFAULT,
                     CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, GetModuleHandleW(nullptr),
                     this);

@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
 #include "forms/MainWindowDesign.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <string>
 #include <string_view>
@@ -42,13 +42,13 @@ std::u16string firstFile(const std::wstring& arguments)
     const DWORD length = GetFullPathNameW(file.c_str(), size, full.data(), nullptr);
     if (length > 0 && length < size)
         file.assign(full, 0, length);
-    return platform::WideText::fromWide(file);
+    return WideText::fromWide(file);
 }
 
 } // namespace
 
-MainWindow::MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs)
-    : FormWindow(forms::MainWindowDesign), desktop_(desktop), dialogs_(dialogs), form_(*this, host)
+MainWindow::MainWindow(platform::ScriptHost& host, Dialogs& dialogs)
+    : FormWindow(forms::MainWindowDesign), dialogs_(dialogs), form_(*this, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
     // sets, without loading shell32 before the first drop.
@@ -88,7 +88,7 @@ void MainWindow::drop(HDROP files)
         if (PtInRect(&box, point))
             target = which;
     }
-    setText(target, platform::WideText::fromWide(path));
+    setText(target, WideText::fromWide(path));
 }
 
 HWND MainWindow::field(forms::Field field) const
@@ -102,12 +102,12 @@ std::u16string MainWindow::text(forms::Field which) const
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
     text.resize(
         static_cast<std::size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return platform::WideText::fromWide(text);
+    return WideText::fromWide(text);
 }
 
 void MainWindow::setText(forms::Field which, const std::u16string& text)
 {
-    SetWindowTextW(field(which), platform::WideText::toWide(text).c_str());
+    SetWindowTextW(field(which), WideText::toWide(text).c_str());
 }
 
 bool MainWindow::isSelected(int index) const
@@ -134,7 +134,7 @@ std::optional<std::u16string> MainWindow::browseForFolder(const std::u16string& 
 void MainWindow::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<AboutWindow>(desktop_);
+        about_ = std::make_unique<AboutWindow>(dialogs_);
     about_->show();
 }
 

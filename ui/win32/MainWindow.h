@@ -18,7 +18,7 @@ namespace ui::win32 {
 // click to the main window's behaviour. Closing it unloads the program.
 class MainWindow final : public FormWindow, public forms::MainView {
 public:
-    MainWindow(platform::ScriptHost& host, platform::Desktop& desktop, Dialogs& dialogs);
+    MainWindow(platform::ScriptHost& host, Dialogs& dialogs);
     ~MainWindow() override;
 
     // Shows the window, then takes the file the command line names first. The arguments are
@@ -41,7 +41,6 @@ private:
     HWND field(forms::Field field) const;
     void drop(HDROP files);
 
-    platform::Desktop& desktop_;
     Dialogs& dialogs_;
     forms::MainForm form_;
     std::unique_ptr<AboutWindow> about_;

@@ -1,6 +1,6 @@
 #include "OpenDialog.h"
 
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -13,7 +13,7 @@ namespace ui::win32::OpenDialog {
 
 std::wstring filter(const std::u16string& filter)
 {
-    std::wstring text = platform::WideText::toWide(filter);
+    std::wstring text = WideText::toWide(filter);
     std::replace(text.begin(), text.end(), L'|', L'\0');
     // The string's own terminator is the second NUL.
     text.push_back(L'\0');
@@ -25,8 +25,8 @@ namespace {
 bool ask(HWND owner, forms::CommonDialog& dlg)
 {
     const std::wstring filterText = filter(dlg.Filter);
-    const std::wstring title = platform::WideText::toWide(dlg.DialogTitle);
-    const std::wstring last = platform::WideText::toWide(dlg.FileName);
+    const std::wstring title = WideText::toWide(dlg.DialogTitle);
+    const std::wstring last = WideText::toWide(dlg.FileName);
     // As long as the longest path the system knows.
     std::vector<wchar_t> file(std::max<std::size_t>(32768, last.size() + 1), L'\0');
     for (;;) {
@@ -41,7 +41,7 @@ bool ask(HWND owner, forms::CommonDialog& dlg)
         // The program's current folder stays where it started, whatever folder the user opens.
         open.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR;
         if (GetOpenFileNameW(&open)) {
-            dlg.FileName = platform::WideText::fromWide(file.data());
+            dlg.FileName = WideText::fromWide(file.data());
             return true;
         }
         if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL)

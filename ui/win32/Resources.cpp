@@ -1,5 +1,8 @@
 #include "Resources.h"
 
+#include <cstring>
+#include <vector>
+
 namespace ui::win32::Resources {
 
 std::wstring name(std::string_view picture)
@@ -7,14 +10,47 @@ std::wstring name(std::string_view picture)
     return std::wstring(picture.begin(), picture.end());
 }
 
-std::span<const std::byte> file(std::string_view picture)
+namespace {
+
+void* resourceData(HMODULE program, const wchar_t* name, const wchar_t* type)
+{
+    const HRSRC found = FindResourceW(program, name, type);
+    const HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
+    return loaded ? LockResource(loaded) : nullptr;
+}
+
+} // namespace
+
+// Straight from the icon's resource: the system's icon loader makes an icon, with its mask and
+// colour bitmaps, only for both to be copied out of it and the icon dropped again.
+GdiHandle<HBITMAP> iconColours(std::string_view picture, int size)
 {
     const HMODULE program = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(program, name(picture).c_str(), MAKEINTRESOURCEW(10));
-    const HGLOBAL loaded = found ? LoadResource(program, found) : nullptr;
-    if (!loaded)
+    auto* group = static_cast<BYTE*>(resourceData(program, name(picture).c_str(), RT_GROUP_ICON));
+    const int id =
+        group ? LookupIconIdFromDirectoryEx(group, TRUE, size, size, LR_DEFAULTCOLOR) : 0;
+    const auto* image =
+        id ? static_cast<const BITMAPINFO*>(resourceData(program, MAKEINTRESOURCEW(id), RT_ICON))
+           : nullptr;
+    // An icon's image is a bitmap of twice its height, the colours over the mask; PNG images
+    // are not among the program's icons.
+    if (!image || image->bmiHeader.biSize != sizeof(BITMAPINFOHEADER) ||
+        image->bmiHeader.biBitCount > 8)
         return {};
-    return {static_cast<const std::byte*>(LockResource(loaded)), SizeofResource(program, found)};
+    const auto colours =
+        static_cast<std::size_t>(image->bmiHeader.biClrUsed ? image->bmiHeader.biClrUsed
+                                                            : 1u << image->bmiHeader.biBitCount);
+    const std::size_t headerSize = sizeof(BITMAPINFOHEADER) + colours * sizeof(RGBQUAD);
+    std::vector<DWORD> header((headerSize + sizeof(DWORD) - 1) / sizeof(DWORD));
+    std::memcpy(header.data(), image, headerSize);
+    auto* info = reinterpret_cast<BITMAPINFO*>(header.data());
+    info->bmiHeader.biHeight /= 2;
+    const HDC screen = GetDC(nullptr);
+    GdiHandle<HBITMAP> bitmap(CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT,
+                                             reinterpret_cast<const BYTE*>(image) + headerSize,
+                                             info, DIB_RGB_COLORS));
+    ReleaseDC(nullptr, screen);
+    return bitmap;
 }
 
 HICON icon(std::string_view picture, int size)

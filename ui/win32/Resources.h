@@ -1,9 +1,9 @@
 #pragma once
 
+#include "GdiHandle.h"
+
 #include <windows.h>
 
-#include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,10 +12,10 @@ namespace ui::win32::Resources {
 
 std::wstring name(std::string_view picture);
 
-// The bytes of a GIF or BMP file; empty when the program does not carry it.
-std::span<const std::byte> file(std::string_view picture);
-
 // An icon at that size in pixels, or null.
 HICON icon(std::string_view picture, int size);
+
+// The colours of the icon's image nearest that size, without its mask, or null.
+GdiHandle<HBITMAP> iconColours(std::string_view picture, int size);
 
 } // namespace ui::win32::Resources

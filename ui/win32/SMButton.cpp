@@ -2,7 +2,7 @@
 
 #include "Dpi.h"
 #include "Resources.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
 #include <commctrl.h>
 
@@ -63,20 +63,13 @@ LRESULT CALLBACK SMButton::subclassProc(HWND button, UINT message, WPARAM wParam
 void SMButton::loadPicture() const
 {
     pictureLoaded_ = true;
-    if (!control_.picture.empty()) {
-        if (const HICON icon = Resources::icon(control_.picture, PictureSize)) {
-            // The icon's own mask is not used: the key colour alone says what is transparent.
-            ICONINFO info{};
-            if (GetIconInfo(icon, &info)) {
-                DeleteObject(info.hbmMask);
-                picture_.reset(info.hbmColor);
-                BITMAP bitmap{};
-                GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-                pictureSize_ = {bitmap.bmWidth, bitmap.bmHeight};
-            }
-            DestroyIcon(icon);
-        }
-    }
+    if (control_.picture.empty())
+        return;
+    // The icon's own mask is not used: the key colour alone says what is transparent.
+    picture_ = Resources::iconColours(control_.picture, PictureSize);
+    BITMAP bitmap{};
+    if (picture_ && GetObjectW(picture_.get(), sizeof bitmap, &bitmap))
+        pictureSize_ = {bitmap.bmWidth, bitmap.bmHeight};
 }
 
 void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
@@ -100,15 +93,15 @@ void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
         const int top = (face.top + face.bottom - size) / 2 + sink;
         const HDC source = CreateCompatibleDC(dc);
         const HGDIOBJ old = SelectObject(source, picture_.get());
-        TransparentBlt(dc, left, top, size, size, source, 0, 0, pictureSize_.cx, pictureSize_.cy,
-                       colorRef(look.transparentColor));
+        GdiTransparentBlt(dc, left, top, size, size, source, 0, 0, pictureSize_.cx, pictureSize_.cy,
+                          colorRef(look.transparentColor));
         SelectObject(source, old);
         DeleteDC(source);
         focus = {left, top, left + size, top + size};
         textLeft = left + size + padding;
     }
     if (!control_.caption.empty() && !control_.pictureAlone) {
-        const std::wstring caption = platform::WideText::toWide(std::u16string(control_.caption));
+        const std::wstring caption = WideText::toWide(std::u16string(control_.caption));
         const HGDIOBJ oldFont = SelectObject(dc, font);
         SetTextColor(dc, colorRef(look.foreColor));
         SetBkMode(dc, TRANSPARENT);

@@ -1,16 +1,16 @@
 #include "Dialogs.h"
 
+#include "BrowseForFolder.h"
 #include "OpenDialog.h"
-#include "platform/win/BrowseForFolder.h"
-#include "platform/win/WideText.h"
+#include "text/WideText.h"
 
-#include <cstdint>
+#include <shellapi.h>
 
 namespace ui::win32 {
 
 void SystemDialogs::showMessage(HWND owner, const std::u16string& text)
 {
-    MessageBoxW(owner, platform::WideText::toWide(text).c_str(), L"Varnelo", MB_OK);
+    MessageBoxW(owner, WideText::toWide(text).c_str(), L"Varnelo", MB_OK);
 }
 
 bool SystemDialogs::showOpen(HWND owner, forms::CommonDialog& dlg)
@@ -21,11 +21,16 @@ bool SystemDialogs::showOpen(HWND owner, forms::CommonDialog& dlg)
 std::optional<std::u16string> SystemDialogs::browseForFolder(HWND owner,
                                                              const std::u16string& prompt)
 {
-    auto folder =
-        platform::FolderBrowser::BrowseForFolder(reinterpret_cast<std::uintptr_t>(owner), prompt);
+    auto folder = BrowseForFolder(owner, prompt);
     if (folder.empty())
         return std::nullopt;
     return folder;
+}
+
+void SystemDialogs::openUrl(const std::u16string& address)
+{
+    ShellExecuteW(nullptr, nullptr, WideText::toWide(address).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }
 
 } // namespace ui::win32

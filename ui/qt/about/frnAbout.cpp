@@ -3,13 +3,14 @@
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
 
+#include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
 
-frnAbout::frnAbout(platform::Desktop& desktop)
+frnAbout::frnAbout()
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      form_(*this, desktop),
+      form_(*this),
       controls_(this, forms::AboutWindowDesign,
                 [](const forms::Control& control, QWidget* parent) -> QWidget* {
                     if (control.name != "Label1")
@@ -37,6 +38,11 @@ frnAbout::frnAbout(platform::Desktop& desktop)
         link->installEventFilter(this);
     }
     controls_.loadPictures();
+}
+
+void frnAbout::openUrl(const std::u16string& address)
+{
+    QDesktopServices::openUrl(QUrl(QString::fromStdU16String(address)));
 }
 
 void frnAbout::close()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "forms/AboutForm.h"
-#include "platform/Platform.h"
 #include "ui/qt/common/FormBuilder.h"
 
 #include <QPointer>
@@ -12,8 +11,9 @@
 class frnAbout : public QWidget, public forms::AboutView {
     Q_OBJECT
 public:
-    explicit frnAbout(platform::Desktop& desktop);
+    frnAbout();
 
+    void openUrl(const std::u16string& address) override;
     void close() override;
 
 protected:

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QProxyStyle>
 #include <QRadioButton>
@@ -31,6 +32,13 @@ QString FormBuilder::resource(std::string_view file)
 {
     return QStringLiteral(":/resources/") +
            QString::fromLatin1(file.data(), qsizetype(file.size()));
+}
+
+// The design names the pictures by the files they were drawn in; the program carries each as a
+// PNG file, which Qt reads without a plugin.
+std::string FormBuilder::pngOf(std::string_view picture, std::string_view variant)
+{
+    return std::string(picture.substr(0, picture.find('.'))) + std::string(variant) + ".png";
 }
 
 QString FormBuilder::text(std::u16string_view text)
@@ -112,9 +120,7 @@ QWidget* FormBuilder::make(const forms::Control& control, QWidget* parent) const
         return button;
     }
     case forms::Kind::Image: {
-        auto* image = new QLabel(parent);
-        image->setScaledContents(true);
-        return image;
+        return new QLabel(parent);
     }
     case forms::Kind::Frame:
         return new QGroupBox(caption, parent);
@@ -131,8 +137,22 @@ void FormBuilder::loadPictures() const
             continue;
         QWidget* widget = widgets_.at(std::string(control.name));
         if (auto* button = qobject_cast<SMButton::Button*>(widget))
-            button->setPicture(resource(control.picture));
+            button->setPicture(resource(pngOf(control.picture)));
         else if (auto* image = qobject_cast<QLabel*>(widget))
-            image->setPixmap(QPixmap(resource(control.picture)));
+            showPicture(image, control.picture);
     }
+}
+
+// The program carries each picture as a PNG file of the size it is shown at, and one of twice
+// that size for scaled screens; only a window of another size scales it.
+void FormBuilder::showPicture(QLabel* image, std::string_view picture)
+{
+    const bool scaled = image->devicePixelRatioF() > 1.0;
+    // Converted to the screen's format in place, without a second copy of the pixels.
+    QPixmap pixmap =
+        QPixmap::fromImage(QImage(resource(scaled ? pngOf(picture, "@2x") : pngOf(picture))));
+    if (scaled)
+        pixmap.setDevicePixelRatio(2.0);
+    image->setScaledContents(pixmap.deviceIndependentSize().toSize() != image->size());
+    image->setPixmap(pixmap);
 }

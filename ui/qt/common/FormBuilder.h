@@ -9,6 +9,8 @@
 #include <map>
 #include <string>
 
+class QLabel;
+
 // Builds a window's controls from its design: each named after the design, at its place, with
 // its caption, font and tooltip, in the design's tab order.
 class FormBuilder {
@@ -33,6 +35,8 @@ public:
     static QString resource(std::string_view file);
 
 private:
+    static std::string pngOf(std::string_view picture, std::string_view variant = {});
+    static void showPicture(QLabel* image, std::string_view picture);
     QWidget* make(const forms::Control& control, QWidget* parent) const;
 
     const forms::Window& design_;

@@ -13,10 +13,10 @@
 #include <QScreen>
 #include <QTimer>
 
-frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, QWidget* parent)
+frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      desktop_(desktop), form_(*this, host), controls_(this, forms::MainWindowDesign)
+      form_(*this, host), controls_(this, forms::MainWindowDesign)
 {
     for (int i = 0; i < int(Option1.size()); ++i)
         Option1[i] = controls_.get<QRadioButton>(qPrintable(QStringLiteral("Option1(%1)").arg(i)));
@@ -92,7 +92,7 @@ std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string
 void frmAutoPilot::showAbout()
 {
     if (!about_)
-        about_ = new frnAbout(desktop_);
+        about_ = new frnAbout();
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -19,7 +19,7 @@ class QRadioButton;
 class frmAutoPilot : public QWidget, public forms::MainView {
     Q_OBJECT
 public:
-    frmAutoPilot(platform::ScriptHost& host, platform::Desktop& desktop, QWidget* parent = nullptr);
+    explicit frmAutoPilot(platform::ScriptHost& host, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
     // Shows the window, then takes the file the program was started with; empty for none.
@@ -44,7 +44,6 @@ protected:
 private:
     QLineEdit* field(forms::Field field) const;
 
-    platform::Desktop& desktop_;
     forms::MainForm form_;
     FormBuilder controls_;
     std::array<QRadioButton*, 4> Option1;

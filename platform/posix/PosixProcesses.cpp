@@ -1,4 +1,4 @@
-#include "Processes.h"
+#include "PosixProcesses.h"
 
 #include <array>
 #include <cerrno>
@@ -11,7 +11,7 @@
 
 namespace fs = std::filesystem;
 
-namespace platform::Processes {
+namespace platform::PosixProcesses {
 namespace {
 
 // Reads the whole of a small file of /proc.
@@ -103,4 +103,4 @@ void FolderUsers::scan()
     ::closedir(processes);
 }
 
-} // namespace platform::Processes
+} // namespace platform::PosixProcesses

@@ -1,6 +1,6 @@
 #include "WideText.h"
 
-namespace platform::WideText {
+namespace WideText {
 
 std::wstring toWide(const std::u16string& text)
 {
@@ -56,4 +56,4 @@ std::u16string systemMessage(DWORD error)
     return fromWide(text);
 }
 
-} // namespace platform::WideText
+} // namespace WideText

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // What the system's process list tells about the processes that run the scripts.
-namespace platform::Processes {
+namespace platform::WinProcesses {
 
 // Whether a process with the id runs.
 bool alive(unsigned long processId);
@@ -12,4 +12,4 @@ bool alive(unsigned long processId);
 // has ended still names it as its parent.
 bool hasChildren(unsigned long processId);
 
-} // namespace platform::Processes
+} // namespace platform::WinProcesses

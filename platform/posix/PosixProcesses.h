@@ -6,7 +6,7 @@
 #include <string>
 
 // What the system's process table tells about the processes that run the scripts.
-namespace platform::Processes {
+namespace platform::PosixProcesses {
 
 // Whether a process with the id exists.
 bool alive(unsigned long processId);
@@ -29,4 +29,4 @@ private:
     std::optional<std::set<std::string>> names_;
 };
 
-} // namespace platform::Processes
+} // namespace platform::PosixProcesses

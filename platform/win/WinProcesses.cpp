@@ -1,8 +1,8 @@
-#include "Processes.h"
+#include "WinProcesses.h"
 
 #include <tlhelp32.h>
 
-namespace platform::Processes {
+namespace platform::WinProcesses {
 
 bool alive(unsigned long processId)
 {
@@ -30,4 +30,4 @@ bool hasChildren(unsigned long processId)
     return found;
 }
 
-} // namespace platform::Processes
+} // namespace platform::WinProcesses

@@ -6,7 +6,7 @@
 #include <string>
 
 // Conversions between the program's 16-bit texts and the system's code pages.
-namespace platform::WideText {
+namespace WideText {
 
 std::wstring toWide(const std::u16string& text);
 std::u16string fromWide(const std::wstring& text);
@@ -19,4 +19,4 @@ std::u16string fromCodePage(const std::string& text, UINT codePage);
 // The system's description of an error code.
 std::u16string systemMessage(DWORD error);
 
-} // namespace platform::WideText
+} // namespace WideText
