@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "platform/Platform.h"
 #include "ui/qt/common/Fonts.h"
+#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
 
     const auto host = platform::createScriptHost();
     frmAutoPilot window(*host);
+    SessionEnd::closeWindowsOnEnd();
     window.showWith(start.source.toStdU16String());
     return QApplication::exec();
 }

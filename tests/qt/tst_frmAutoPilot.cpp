@@ -1,5 +1,7 @@
 #include "ui/qt/common/Fonts.h"
+#include "ui/qt/common/LocalFile.h"
 #include "ui/qt/common/MessageBox.h"
+#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/CommonDialog.h"
 #include "ui/qt/main/FolderDialog.h"
 #include "ui/qt/main/SMButton.h"
@@ -9,6 +11,7 @@
 #include "job/ConversionJob.h"
 #include "tests/support/FakeScriptHost.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,10 +20,15 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -223,6 +231,30 @@ private slots:
         QVERIFY(option(3)->isChecked());
     }
 
+    // A name the file dialog gives with U+FFFD for bytes that are not UTF-8 stands for another
+    // file, which may exist.
+    void theOpenDialogRefusesAMisreadName()
+    {
+        QTemporaryDir folder;
+        const QByteArray there = QFile::encodeName(folder.path());
+        for (const QByteArray& name :
+             {QByteArray("/b\xe9\xff.avi"), QByteArray("/b\xef\xbf\xbd\xef\xbf\xbd.avi")})
+            std::fclose(std::fopen((there + name).constData(), "w"));
+        const QString misread = folder.path() + QStringLiteral("/b\uFFFD\uFFFD.avi");
+        Text1()->setText(QStringLiteral("/v/party.avi"));
+        CommonDialog::setNextFileName(misread);
+        click("Button38");
+        QCOMPARE(Text1()->text(), QStringLiteral("/v/party.avi"));
+        QCOMPARE(messages, QStringList{LocalFile::misreadMessage(misread)});
+        std::error_code ignored;
+        std::filesystem::remove(there.toStdString() + "/b\xe9\xff.avi", ignored);
+        messages.clear();
+        CommonDialog::setNextFileName(misread);
+        click("Button38");
+        QCOMPARE(Text1()->text(), misread);
+        QVERIFY(messages.isEmpty());
+    }
+
     void buttonsReachTheirCommands()
     {
         CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
@@ -268,10 +300,30 @@ private slots:
             QDropEvent event(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(field, &event);
         };
-        QMimeData local;
-        local.setUrls({QUrl::fromLocalFile(QStringLiteral("/v/my clip 100%.avi"))});
-        drop(Text1(), &local);
-        QCOMPARE(Text1()->text(), QStringLiteral("/v/my clip 100%.avi"));
+        // What each drop leaves in the field, and the message it shows.
+        struct Row {
+            QUrl url;
+            QString text;
+            QString message;
+        };
+        const Row rows[] = {
+            {QUrl::fromLocalFile(QStringLiteral("/v/my clip 100%.avi")),
+             QStringLiteral("/v/my clip 100%.avi"), QString()},
+            {QUrl(QStringLiteral("file://localhost/v/a.avi")), QStringLiteral("/v/a.avi"),
+             QString()},
+            {QUrl::fromEncoded("file:///v/b%E9%FF.avi"), QStringLiteral("/v/a.avi"),
+             LocalFile::misreadMessage(QStringLiteral("/v/b\uFFFD\uFFFD.avi"))},
+            {QUrl(QStringLiteral("file://server/v/c.avi")), QStringLiteral("/v/a.avi"), QString()},
+        };
+        for (const auto& row : rows) {
+            messages.clear();
+            QMimeData local;
+            local.setUrls({row.url});
+            drop(Text1(), &local);
+            QCOMPARE(Text1()->text(), row.text);
+            QCOMPARE(messages.join(QString()), row.message);
+        }
+        Text1()->setText(QStringLiteral("/v/my clip 100%.avi"));
         QMimeData remote;
         remote.setUrls({QUrl(QStringLiteral("https://example.com/clip.avi"))});
         drop(Text1(), &remote);
@@ -309,6 +361,30 @@ private slots:
     void theCloseBoxCleansUpToo()
     {
         window->close();
+        QCOMPARE(platform->removals, 1);
+    }
+
+    // The system asks the program to end: by a signal, or, at the end of a session, by
+    // quitting the application.
+    void theEndOfTheProgramCleansUpToo_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("the session ends") << 0;
+    }
+    void theEndOfTheProgramCleansUpToo()
+    {
+        QFETCH(int, signal);
+        SessionEnd::closeWindowsOnEnd();
+        if (signal) {
+            std::raise(signal);
+        } else {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::exec();
+        }
+        QTRY_VERIFY(!window->isVisible());
         QCOMPARE(platform->removals, 1);
     }
 };

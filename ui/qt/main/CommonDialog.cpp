@@ -1,5 +1,8 @@
 #include "CommonDialog.h"
 
+#include "ui/qt/common/LocalFile.h"
+#include "ui/qt/common/MessageBox.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QStringList>
@@ -51,6 +54,10 @@ bool ShowOpen(QWidget* parent, forms::CommonDialog& dlg)
     }
     if (chosen.isEmpty())
         return false;
+    if (LocalFile::isMisread(chosen)) {
+        MessageBox::show(parent, LocalFile::misreadMessage(QDir::toNativeSeparators(chosen)));
+        return false;
+    }
     dlg.FileName = QDir::toNativeSeparators(chosen).toStdU16String();
     return true;
 }
