@@ -67,7 +67,11 @@ std::u16string compose(ScriptDialect dialect, std::u16string_view source,
                u"PAUSE\r\n"
                u"EXIT\r\n";
     }
+    // The shell runs a copy of its own, which it removes as soon as it has it open: only this
+    // console needs it, and a terminal that hands its command to a server opens it at a
+    // moment the program cannot see.
     return u"#!/bin/sh\n"
+           u"rm -f -- \"$0\"\n"
            u"ffmpeg -i " +
            quotedForSh(source) + resample + u" " + quotedForSh(output) +
            u"\n"

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ui/qt/common/LocalFile.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace CommandLine {
 
@@ -56,6 +59,36 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv)
     return application;
 }
 
+// Qt's own options, such as -platform, are known only to an application with a window system.
+// When the parser finds an option it does not know, or --help-all, which lists Qt's options
+// too, an application on no display takes Qt's options off and says what the parser makes of
+// the rest; it ends the program unless they were all Qt's.
+void readWithoutDisplay(int argc, char** argv)
+{
+    std::vector<QByteArray> copies(argv, argv + argc);
+    std::vector<char*> arguments;
+    for (auto& copy : copies)
+        arguments.push_back(copy.data());
+    arguments.push_back(nullptr);
+    int count = argc;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    {
+        // What Qt says while it starts an application that shows nothing is of no use here.
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        const QApplication offscreen(count, arguments.data());
+        qInstallMessageHandler(previous);
+        QCommandLineParser parser;
+        describe(parser);
+        parser.process(offscreen);
+    }
+    if (platform.isNull())
+        qunsetenv("QT_QPA_PLATFORM");
+    else
+        qputenv("QT_QPA_PLATFORM", platform);
+}
+
 } // namespace
 
 Start start(int& argc, char** argv)
@@ -71,34 +104,66 @@ Start start(int& argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Qt's own options, such as -platform, are known only to the application, which needs a
-    // display: arguments with those go the long way, and so does --help-all, which lists them.
-    if (parser.parse(arguments) &&
+    const bool known = parser.parse(arguments);
+    if (known &&
         (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")))) {
         const QCoreApplication textOnly(argc, argv);
         parser.process(textOnly);
     }
+    if (!known || parser.isSet(QStringLiteral("help-all")))
+        readWithoutDisplay(argc, argv);
 
     Start start{openDisplay(argc, argv), {}};
     parser.process(*start.application);
-    const Source chosen = source(parser.positionalArguments());
-    if (!chosen.note.isEmpty())
-        printError(chosen.note);
+    // The files as the system named them: Qt's text of a name may stand for other bytes.
+    QByteArrayList files;
+    for (int i = 1; i < argc; ++i) {
+        if (parser.positionalArguments().contains(QString::fromLocal8Bit(argv[i])))
+            files << QByteArray(argv[i]);
+    }
+    const Source chosen = source(files);
+    for (const QString& note : chosen.notes)
+        printError(note);
     start.source = chosen.path;
     return start;
 }
 
-Source source(const QStringList& files)
+Source source(const QByteArrayList& files)
 {
     if (files.isEmpty())
         return {};
-    const QUrl url(files.first());
-    const QString path = url.isLocalFile() ? url.toLocalFile() : files.first();
-    Source chosen{QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath())),
-                  {}};
+    Source chosen;
     if (files.size() > 1)
-        chosen.note = QStringLiteral("one video at a time: opening the first of the %1 files given")
-                          .arg(files.size());
+        chosen.notes << QStringLiteral(
+                            "one video at a time: opening the first of the %1 files given")
+                            .arg(files.size());
+    const QString given = QString::fromLocal8Bit(files.first());
+    const auto refuse = [&](const QString& why) {
+        chosen.notes << QStringLiteral("%1 was not taken: %2").arg(given, why);
+        return chosen;
+    };
+    const QUrl url(given);
+    QString path = given;
+    if (url.isLocalFile()) {
+        path = LocalFile::path(url);
+        if (path.isEmpty())
+            return refuse(QStringLiteral("it is on another computer"));
+        if (LocalFile::isMisread(url)) {
+            chosen.notes << LocalFile::misreadMessage(given);
+            return chosen;
+        }
+    } else if (given.contains(QLatin1String("://"))) {
+        return refuse(QStringLiteral("only a file on this computer can be converted"));
+    } else if (LocalFile::isMisread(files.first())) {
+        chosen.notes << LocalFile::misreadMessage(given);
+        return chosen;
+    }
+    const QFileInfo file(path);
+    if (file.isDir())
+        return refuse(QStringLiteral("it is a folder, not a video"));
+    if (!file.exists())
+        return refuse(QStringLiteral("there is no such file"));
+    chosen.path = QDir::toNativeSeparators(QDir::cleanPath(file.absoluteFilePath()));
     return chosen;
 }
 

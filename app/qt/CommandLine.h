@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -23,13 +24,16 @@ struct Start {
 Start start(int& argc, char** argv);
 
 struct Source {
-    // As the Open dialog gives it: an absolute path in the system's separators.
+    // As the Open dialog gives it: an absolute path in the system's separators; empty when no
+    // file given is taken.
     QString path;
-    // For standard error when files were left out.
-    QString note;
+    // For standard error: why files given were left out.
+    QStringList notes;
 };
 
-// The video to start with from the file arguments, paths or file:// URLs: the first one.
-Source source(const QStringList& files);
+// The video to start with from the file arguments, paths or file:// URLs as the system gives
+// them: the first one, when it is an existing file on this computer whose name Qt reads as it
+// is.
+Source source(const QByteArrayList& files);
 
 } // namespace CommandLine

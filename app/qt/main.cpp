@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "platform/Platform.h"
 #include "ui/qt/common/Fonts.h"
+#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     const auto host = platform::createScriptHost();
     SystemDialogs dialogs;
     frmAutoPilot window(*host, dialogs);
+    SessionEnd::closeWindowsOnEnd();
     window.showWith(start.source.toStdU16String());
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,13 +27,28 @@ Error message(const QString& text)
     return text.toStdU16String();
 }
 
-// Which copies of the script a console uses, as the processes show now. Without /proc nothing
-// shows it, so a running program's copies all count as used.
+// A terminal may hand its command to a server that starts the shell a moment later, while no
+// process names the copy; the shell removes the copy once it has it open. Until then a copy
+// that is this young may still be waited for.
+constexpr std::time_t YoungCopySeconds = 120;
+
+bool young(const ScriptRuns::Path& copy)
+{
+    struct stat info {};
+    if (::lstat(copy.c_str(), &info) != 0)
+        return false;
+    const std::time_t age = std::time(nullptr) - info.st_mtime;
+    return age < YoungCopySeconds && age > -YoungCopySeconds;
+}
+
+// Which copies of the script a console uses or may yet use, as the processes and the copies'
+// ages show now. Without /proc nothing shows the users, so a running program's copies all
+// count as used.
 ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
 {
     return [users = PosixProcesses::FolderUsers(folder)](const ScriptRuns::Path& copy,
                                                          unsigned long processId) mutable {
-        return users.uses(copy).value_or(PosixProcesses::alive(processId));
+        return young(copy) || users.uses(copy).value_or(PosixProcesses::alive(processId));
     };
 }
 

@@ -42,7 +42,10 @@ std::optional<QStringList> TerminalLauncher::commandOption(const QString& progra
 QList<TerminalLauncher::Candidate> TerminalLauncher::candidates(const QString& terminalVariable)
 {
     QList<Candidate> list;
-    QStringList named = QProcess::splitCommand(terminalVariable);
+    // A program's path may hold blanks: a value that names an existing program is that program.
+    QStringList named = QStandardPaths::findExecutable(terminalVariable).isEmpty()
+                            ? QProcess::splitCommand(terminalVariable)
+                            : QStringList{terminalVariable};
     if (!named.isEmpty()) {
         const QString program = named.takeFirst();
         list.append({program, named, commandOption(program).value_or(QStringList{GenericOption})});

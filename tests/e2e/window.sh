@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
 # The program as a user drives it: started on the video, as a file manager's "Open with" does,
 # fill the target, pick a format, GO; the console converts and a key closes it; CANCEL ends the
-# program and removes the work folder.
+# program and removes the work folder; so do the signals that ask a program to end.
 source "$(dirname "$0")/lib.sh"
 program=$1
 
+main_window() { xdotool search --onlyvisible --name '^Varnelo! v3.0$' 2>/dev/null | head -n 1 | grep .; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+# Waits for the program to end and fails unless it ended well: a sanitizer's report ends it
+# with another status.
+program_ended() { # pid
+    wait_until 60 ended "$1"
+    local status=0
+    wait "$1" || status=$?
+    [ $status = 0 ] || { echo "the program ended with status $status" >&2; return 1; }
+}
+
 "$program" "$clip" &
 pid=$!
-wait_until 20 xdotool search --name '^Varnelo! v3.0$' >/dev/null
-window=$(xdotool search --name '^Varnelo! v3.0$' | head -n 1)
+window=$(wait_until 60 main_window)
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
 fill() { # x y text
@@ -30,6 +40,19 @@ finish_conversion "$scratch/out/in put's clip.swf" swf
 
 [ -d "$work" ]
 click 368 120 # CANCEL
-wait_until 20 bash -c "! kill -0 $pid 2>/dev/null"
+program_ended $pid
 [ ! -e "$work" ] || { echo "the work folder is still there: $(ls -A "$work")" >&2; exit 1; }
 echo "closed and cleaned up"
+
+# Asked to end by the system, the program closes as the user closes it, and cleans up.
+for signal in TERM HUP; do
+    "$program" &
+    pid=$!
+    wait_until 60 main_window >/dev/null
+    mkdir -m 700 "$work"
+    echo "exit" >"$work/temp.sh"
+    kill -s $signal $pid
+    program_ended $pid
+    [ ! -e "$work" ] || { echo "SIG$signal left the work folder: $(ls -A "$work")" >&2; exit 1; }
+    echo "SIG$signal closed and cleaned up"
+done

@@ -152,6 +152,7 @@ TEST(Refusals, EachNamesItsReason)
         {{u"D:\\a\tb.avi", u"E:\\", Flv}, ScriptDialect::Windows, Messages::UnsafeWindows},
         {{u"/v/a\nb.avi", u"/o/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
         {{u"/v/ab.avi", u"/o\x1b/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
+        {{u"/v/a\x7f.avi", u"/o/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.inputs.target + u" + " + row.inputs.source));
@@ -189,10 +190,13 @@ TEST(ScriptBytes, PosixShellScript)
                                 u"2>/dev/null); stty -icanon -echo min 1 time 0 2>/dev/null; dd "
                                 u"bs=1 count=1 >/dev/null 2>&1; [ -z \"$t\" ] || stty \"$t\"\n"
                                 u"exit\n";
-    EXPECT_EQ(planned({u"/home/ann/party.avi", u"/srv/out/", Flv}, ScriptDialect::Posix).text,
-              u"#!/bin/sh\nffmpeg -i '/home/ann/party.avi' '/srv/out/party.flv'\n" + tail);
+    EXPECT_EQ(
+        planned({u"/home/ann/party.avi", u"/srv/out/", Flv}, ScriptDialect::Posix).text,
+        u"#!/bin/sh\nrm -f -- \"$0\"\nffmpeg -i '/home/ann/party.avi' '/srv/out/party.flv'\n" +
+            tail);
     EXPECT_EQ(planned({u"/home/ann/party.avi", u"/srv/out/", Swf}, ScriptDialect::Posix).text,
-              u"#!/bin/sh\nffmpeg -i '/home/ann/party.avi' -ar 44100 '/srv/out/party.swf'\n" +
+              u"#!/bin/sh\nrm -f -- \"$0\"\nffmpeg -i '/home/ann/party.avi' -ar 44100 "
+              u"'/srv/out/party.swf'\n" +
                   tail);
 }
 

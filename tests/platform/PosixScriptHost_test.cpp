@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <set>
 #include <string>
@@ -218,6 +219,8 @@ TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
         {"room for the script but not its copy", "", 2, true,
          u"The conversion script could not be copied for its run: File too large.", "good"},
         {"a link in the place of the copy", copy, 0, true, u"", "good"},
+        {"a link left in the place of the file being written",
+         "temp-" + std::to_string(::getpid()) + "-0.sh", 0, false, u"", "new"},
         {"temp.sh turned into a link after GO", "temp.sh", 0, true,
          u"The conversion script could not be copied for its run: ", nullptr},
     };
@@ -287,8 +290,11 @@ TEST(PosixScriptHost, StartsACopyOfTheLastScript)
     EXPECT_EQ(posix.startScript(), std::u16string(u"no terminal"));
     EXPECT_FALSE(fs::exists(started.scripts.back()));
 
+    // No console has opened the started copies yet, and they are young: they stay for their
+    // consoles, which remove them once they have them open.
     posix.removeScripts();
-    EXPECT_FALSE(fs::exists(work));
+    EXPECT_EQ(namesIn(work), (std::set<std::string>{started.scripts[0].filename().string(),
+                                                    started.scripts[1].filename().string()}));
 }
 
 TEST(PosixScriptHost, AConsoleReadingTheOldScriptKeepsReadingIt)
@@ -416,13 +422,13 @@ TEST_F(ScriptRun, OnlyASuccessfulConversionClearsTheConsole)
 {
     const QString clear = QStringLiteral("\033[H\033[2J");
     const auto file = temp_.path() / "s.sh";
-    writeFile(file, script(u"/v/a.avi", u"/o/"));
     struct Row {
         QByteArray status;
         bool cleared;
     };
     for (const auto& row : {Row{"0", true}, Row{"1", false}, Row{"255", false}}) {
         SCOPED_TRACE(row.status.constData());
+        writeFile(file, script(u"/v/a.avi", u"/o/"));
         const QString shown = run(file, row.status);
         EXPECT_EQ(shown.contains(clear), row.cleared);
         EXPECT_TRUE(shown.endsWith(QStringLiteral("Press any key to continue . . . ")));
@@ -493,47 +499,86 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
     EXPECT_FALSE(fs::exists(work));
 }
 
-// The program closes right after GO, before its terminal opens the copy a second late, while
-// another process holds a copy open without naming it.
+// The program closes right after GO, before its console opens the copy a second late, while
+// another process holds an older copy open without naming it. A terminal may start the shell
+// itself, naming the copy all along, or hand the command to a server that starts it with no
+// process naming the copy in between.
 TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
 {
     writeFile(bin_ / "slowterm",
               "#!/bin/sh\nsleep 1\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
-    fs::permissions(bin_ / "slowterm", fs::perms::owner_all);
+    writeFile(bin_ / "serverterm", "#!/bin/sh\nfor a; do :; done\nprintf %s \"$a\" > \"$QUEUE\"\n");
+    for (const char* name : {"slowterm", "serverterm"})
+        fs::permissions(bin_ / name, fs::perms::owner_all);
+    struct Row {
+        const char* name;
+        const char* terminal;
+        bool throughALink; // the work folder's path goes through a link to its folder
+    };
+    const Row rows[] = {
+        {"a terminal that starts the shell late", "slowterm", false},
+        {"a terminal that hands the command to a server", "serverterm", false},
+        {"the work folder reached through a link", "slowterm", true},
+    };
     const ScopedVariable path("PATH", qpath(bin_).toStdString() + ":/usr/bin:/bin");
-    const ScopedVariable terminal("TERMINAL", "slowterm");
     const ScopedVariable record("FAKE_RECORD", record_.string());
-    const auto work = temp_.path() / "VC_Temp";
+    const ScopedVariable queue("QUEUE", (temp_.path() / "queue").string());
     const auto copy = [](int run) {
         return "temp-" + std::to_string(::getpid()) + "-" + std::to_string(run) + ".sh";
     };
-    QProcess holder;
-    {
-        platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
-        ASSERT_EQ(ConversionJob::prepare({u"/v/a.avi", u"/o/", {false, true, false, false}}, posix),
-                  std::nullopt);
-        ASSERT_EQ(posix.startScript(), std::nullopt);
-        writeFile(work / copy(9), "x");
-        auto env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("F"), qpath(work / copy(9)));
-        holder.setProcessEnvironment(env);
-        holder.start(QStringLiteral("/bin/sh"),
-                     {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1")});
-        ASSERT_TRUE(holder.waitForStarted());
-        QThread::msleep(100);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ScopedVariable terminal("TERMINAL", row.terminal);
+        fs::remove(record_);
+        fs::remove(temp_.path() / "queue");
+        const auto folder = temp_.path() / row.name;
+        fs::create_directories(folder / "real");
+        if (row.throughALink)
+            fs::create_directory_symlink(folder / "real", folder / "link");
+        const auto work = folder / (row.throughALink ? "link" : "real") / "VC_Temp";
+        QProcess server;
+        server.start(QStringLiteral("/bin/sh"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("while [ ! -s \"$QUEUE\" ]; do sleep 0.05; done; sleep 1; "
+                                     "exec /bin/sh \"$(cat \"$QUEUE\")\" </dev/null >/dev/null")});
+        QProcess holder;
+        {
+            platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
+            ASSERT_EQ(
+                ConversionJob::prepare({u"/v/a.avi", u"/o/", {false, true, false, false}}, posix),
+                std::nullopt);
+            ASSERT_EQ(posix.startScript(), std::nullopt);
+            // Too old to be waited for: only the process that holds it open keeps it.
+            writeFile(work / copy(9), "x");
+            fs::last_write_time(work / copy(9),
+                                fs::file_time_type::clock::now() - std::chrono::hours(1));
+            auto env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("F"), qpath(work / copy(9)));
+            holder.setProcessEnvironment(env);
+            holder.start(QStringLiteral("/bin/sh"),
+                         {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1")});
+            ASSERT_TRUE(holder.waitForStarted());
+            QThread::msleep(100);
 
-        posix.removeScripts();
+            posix.removeScripts();
 
-        EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1), copy(9)}));
+            EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1), copy(9)}));
+        }
+        holder.waitForFinished();
+        for (int i = 0; i < 200 && !fs::exists(record_); ++i)
+            QThread::msleep(50);
+        EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
+        // The console removed its copy; started again once nothing holds the other, the
+        // program removes it and its folder.
+        for (int i = 0; i < 100 && fs::exists(work); ++i) {
+            QThread::msleep(50);
+            platform::PosixScriptHost(qpath(work), &platform::TerminalLauncher::start)
+                .removeScripts();
+        }
+        EXPECT_FALSE(fs::exists(work));
+        server.kill();
+        server.waitForFinished();
     }
-    holder.waitForFinished();
-    // Started again once nothing runs the copies, the program removes them and its folder.
-    for (int i = 0; i < 100 && fs::exists(work); ++i) {
-        QThread::msleep(50);
-        platform::PosixScriptHost(qpath(work), &platform::TerminalLauncher::start).removeScripts();
-    }
-    EXPECT_FALSE(fs::exists(work));
-    EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
 }
 
 } // namespace

@@ -17,12 +17,19 @@ using platform::TerminalLauncher;
 
 TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes)
 {
+    TempFolder temp;
+    fs::create_directory(temp.path() / "my terms");
+    const auto installed = temp.path() / "my terms" / "konsole";
+    writeFile(installed, "#!/bin/sh\n");
+    fs::permissions(installed, fs::perms::owner_all);
+    const QString withBlanks = QString::fromStdString(installed.string());
     struct Row {
         QString variable;
         QString first;
         QStringList firstArguments;
     };
     const Row rows[] = {
+        {withBlanks, withBlanks, {QStringLiteral("-e")}},
         {QString(), QStringLiteral("x-terminal-emulator"), {QStringLiteral("-e")}},
         {QStringLiteral("urxvt"), QStringLiteral("urxvt"), {QStringLiteral("-e")}},
         {QStringLiteral("\"my term\" --hold"),

@@ -1,4 +1,6 @@
 #include "ui/qt/common/Fonts.h"
+#include "ui/qt/common/LocalFile.h"
+#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/SMButton.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
@@ -16,9 +18,11 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
 
 namespace {
@@ -270,12 +274,36 @@ private slots:
             QDropEvent event(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(field, &event);
         };
-        QMimeData local;
-        local.setUrls({QUrl::fromLocalFile(QStringLiteral("/v/my clip 100%.avi"))});
-        drop(Text1(), &local);
-        QCOMPARE(Text1()->text(), QStringLiteral("/v/my clip 100%.avi"));
-        drop(txtPath(), &local);
-        QCOMPARE(txtPath()->text(), QStringLiteral("/v/my clip 100%.avi"));
+        // What each drop leaves in the field, and the message it shows.
+        struct Row {
+            QUrl url;
+            QString text;
+            QString message;
+        };
+        const Row rows[] = {
+            {QUrl::fromLocalFile(QStringLiteral("/v/my clip 100%.avi")),
+             QStringLiteral("/v/my clip 100%.avi"), QString()},
+            {QUrl(QStringLiteral("file://localhost/v/a.avi")), QStringLiteral("/v/a.avi"),
+             QString()},
+            {QUrl::fromEncoded("file:///v/b%E9%FF.avi"), QStringLiteral("/v/a.avi"),
+             LocalFile::misreadMessage(QStringLiteral("/v/b\uFFFD\uFFFD.avi"))},
+            {QUrl(QStringLiteral("file://server/v/c.avi")), QStringLiteral("/v/a.avi"), QString()},
+        };
+        for (const auto& row : rows) {
+            dialogs->messages.clear();
+            QMimeData local;
+            local.setUrls({row.url});
+            drop(Text1(), &local);
+            QCOMPARE(Text1()->text(), row.text);
+            QCOMPARE(QString::fromStdU16String(dialogs->messages.empty() ? std::u16string()
+                                                                         : dialogs->messages[0]),
+                     row.message);
+        }
+        QMimeData target;
+        target.setUrls({QUrl::fromLocalFile(QStringLiteral("/srv/out"))});
+        drop(txtPath(), &target);
+        QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out"));
+        Text1()->setText(QStringLiteral("/v/my clip 100%.avi"));
         QMimeData remote;
         remote.setUrls({QUrl(QStringLiteral("https://example.com/clip.avi"))});
         drop(Text1(), &remote);
@@ -313,6 +341,30 @@ private slots:
     void theCloseBoxCleansUpToo()
     {
         window->close();
+        QCOMPARE(platform->removals, 1);
+    }
+
+    // The system asks the program to end: by a signal, or, at the end of a session, by
+    // quitting the application.
+    void theEndOfTheProgramCleansUpToo_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("the session ends") << 0;
+    }
+    void theEndOfTheProgramCleansUpToo()
+    {
+        QFETCH(int, signal);
+        SessionEnd::closeWindowsOnEnd();
+        if (signal) {
+            std::raise(signal);
+        } else {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::exec();
+        }
+        QTRY_VERIFY(!window->isVisible());
         QCOMPARE(platform->removals, 1);
     }
 };

@@ -1,5 +1,7 @@
 #include "PathField.h"
 
+#include "LocalFile.h"
+
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
@@ -9,13 +11,13 @@
 
 namespace {
 
-// The path of the first dropped item when it is a local file or folder, else the empty text.
-QString droppedPath(const QMimeData* data)
+// The first dropped item when it is a local file or folder, else the empty URL.
+QUrl droppedUrl(const QMimeData* data)
 {
     if (!data || !data->hasUrls() || data->urls().isEmpty())
         return {};
     const QUrl url = data->urls().constFirst();
-    return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : QString();
+    return LocalFile::path(url).isEmpty() ? QUrl() : url;
 }
 
 } // namespace
@@ -27,7 +29,7 @@ PathField::PathField(QWidget* parent) : QLineEdit(parent)
 
 void PathField::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (droppedPath(event->mimeData()).isEmpty())
+    if (droppedUrl(event->mimeData()).isEmpty())
         event->ignore();
     else
         event->acceptProposedAction();
@@ -35,7 +37,7 @@ void PathField::dragEnterEvent(QDragEnterEvent* event)
 
 void PathField::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (droppedPath(event->mimeData()).isEmpty())
+    if (droppedUrl(event->mimeData()).isEmpty())
         event->ignore();
     else
         event->acceptProposedAction();
@@ -43,11 +45,15 @@ void PathField::dragMoveEvent(QDragMoveEvent* event)
 
 void PathField::dropEvent(QDropEvent* event)
 {
-    const QString path = droppedPath(event->mimeData());
-    if (path.isEmpty()) {
+    const QUrl url = droppedUrl(event->mimeData());
+    if (url.isEmpty()) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    emit fileDropped(path);
+    const QString path = QDir::toNativeSeparators(LocalFile::path(url));
+    if (LocalFile::isMisread(url))
+        emit refused(LocalFile::misreadMessage(path));
+    else
+        emit fileDropped(path);
 }

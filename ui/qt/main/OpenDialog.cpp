@@ -1,5 +1,7 @@
 #include "OpenDialog.h"
 
+#include "ui/qt/common/LocalFile.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QStringList>
@@ -23,22 +25,27 @@ QString nameFilter(const QString& filter)
     return QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
 }
 
-bool take(const QString& chosen, forms::CommonDialog& dlg)
+bool take(const QString& chosen, forms::CommonDialog& dlg, QString& refusal)
 {
+    refusal.clear();
     if (chosen.isEmpty())
         return false;
-    dlg.FileName = QDir::toNativeSeparators(chosen).toStdU16String();
+    const QString path = QDir::toNativeSeparators(chosen);
+    if (LocalFile::isMisread(chosen)) {
+        refusal = LocalFile::misreadMessage(path);
+        return false;
+    }
+    dlg.FileName = path.toStdU16String();
     return true;
 }
 
-bool show(QWidget* parent, forms::CommonDialog& dlg)
+QString ask(QWidget* parent, const forms::CommonDialog& dlg)
 {
     // The patterns are in the filter's own description already.
-    return take(QFileDialog::getOpenFileName(parent, QString::fromStdU16String(dlg.DialogTitle),
-                                             QString::fromStdU16String(dlg.FileName),
-                                             nameFilter(QString::fromStdU16String(dlg.Filter)),
-                                             nullptr, QFileDialog::HideNameFilterDetails),
-                dlg);
+    return QFileDialog::getOpenFileName(parent, QString::fromStdU16String(dlg.DialogTitle),
+                                        QString::fromStdU16String(dlg.FileName),
+                                        nameFilter(QString::fromStdU16String(dlg.Filter)), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 } // namespace OpenDialog

@@ -14,7 +14,11 @@ void SystemDialogs::showMessage(QWidget* owner, const std::u16string& text)
 
 bool SystemDialogs::showOpen(QWidget* owner, forms::CommonDialog& dlg)
 {
-    return OpenDialog::show(owner, dlg);
+    QString refusal;
+    const bool chosen = OpenDialog::take(OpenDialog::ask(owner, dlg), dlg, refusal);
+    if (!refusal.isEmpty())
+        showMessage(owner, refusal.toStdU16String());
+    return chosen;
 }
 
 std::optional<std::u16string> SystemDialogs::browseForFolder(QWidget* owner,

@@ -23,6 +23,9 @@ frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs, QWidget
                     [this, name = control.name](const QString& path) {
                         form_.dropped(name, path.toStdU16String());
                     });
+        if (control.kind == forms::Kind::TextBox)
+            connect(controls_.get<PathField>(control.name), &PathField::refused, this,
+                    [this](const QString& message) { showMessage(message.toStdU16String()); });
     }
 
     // Decoding the pictures waits until the window is on its way to the screen: they are in
