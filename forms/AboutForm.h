@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace forms {
 
@@ -19,10 +20,10 @@ public:
 // window closes.
 class AboutForm {
 public:
-    static constexpr char16_t MakerPage[] = u"https://www.pelmora.example/";
-    static constexpr char16_t FfmpegPage[] = u"https://ffmpeg.org/";
-
     explicit AboutForm(AboutView& view) : view_(view) {}
+
+    // A click on the design's control of that name: runs its handler, if it has one.
+    void click(std::string_view control);
 
     void Image1_Click();
     void Label2_Click();

@@ -40,7 +40,8 @@ const Control Controls[] = {
      .kind = Kind::Image,
      .box = {48, -8, 301, 201},
      .picture = "about.bmp",
-     .toolTip = u"Click for navigation to Pelmora..."},
+     .toolTip = u"Click for navigation to Pelmora...",
+     .click = "Image1_Click"},
     {.name = "Label1",
      .kind = Kind::Label,
      .caption = creditText(),
@@ -48,9 +49,10 @@ const Control Controls[] = {
      .tabIndex = 0},
     {.name = "Label2",
      .kind = Kind::Label,
-     .caption = u"More about FFmpeg @ https://ffmpeg.org/",
+     .caption = LinkLine,
      .box = {16, 344, 377, 17},
-     .tabIndex = 1},
+     .tabIndex = 1,
+     .click = "Label2_Click"},
 };
 
 } // namespace

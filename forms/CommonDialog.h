@@ -5,9 +5,8 @@
 namespace forms {
 
 // The Open dialog's settings, which the main window sets before each use. It keeps the file
-// chosen last between uses.
+// chosen last between uses. A cancel is no error: the dialog says only whether a file was chosen.
 struct CommonDialog {
-    bool CancelError = false;
     std::u16string DialogTitle;
     // The description, "|", then the patterns, divided by ";" and a blank.
     std::u16string Filter;

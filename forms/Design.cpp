@@ -48,4 +48,9 @@ bool takesFocus(Kind kind)
     return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::OptionButton;
 }
 
+std::string_view optionGroup(const Control& option)
+{
+    return option.container;
+}
+
 } // namespace forms

@@ -32,6 +32,8 @@ struct Box {
 
     int right() const { return left + width; }
     int bottom() const { return top + height; }
+
+    bool operator==(const Box&) const = default;
 };
 
 // Colours as 0x00RRGGBB.
@@ -63,6 +65,7 @@ struct Control {
     std::string_view picture;   // the name of its picture among the resources
     bool pictureAlone = false;  // the picture centred on the face, with no caption
     std::u16string_view toolTip;
+    std::string_view click; // the name of the form's handler of a click on it; empty: none
 };
 
 struct Window {
@@ -73,7 +76,9 @@ struct Window {
     std::string_view icon;
     std::span<const Control> controls;
     Rgb background = SystemButtonFace;
-    bool toolWindow = false; // a narrow title bar and no taskbar button
+    // A tool window has a narrow title bar with a close box alone and no taskbar button, and
+    // opens where the system puts new windows; the others open in the middle of the screen.
+    bool toolWindow = false;
 
     // The control of that name; the design holds every name the front ends ask for.
     const Control& control(std::string_view controlName) const;
@@ -91,5 +96,9 @@ struct Window {
 
 // Whether a control of this kind takes the keyboard focus.
 bool takesFocus(Kind kind);
+
+// Option buttons in one container form a group, of which one at most is selected: the name of
+// that container, empty for the window itself.
+std::string_view optionGroup(const Control& option);
 
 } // namespace forms

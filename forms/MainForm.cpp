@@ -1,15 +1,46 @@
 #include "MainForm.h"
 
+#include "MainWindowDesign.h"
 #include "job/ConversionJob.h"
 #include "job/modPath.h"
 
 namespace forms {
+namespace {
+
+struct Handler {
+    std::string_view name;
+    void (MainForm::*run)();
+};
+constexpr Handler Handlers[] = {
+    {"Button38_Click", &MainForm::Button38_Click}, {"Button2_Click", &MainForm::Button2_Click},
+    {"Button3_Click", &MainForm::Button3_Click},   {"Button7_Click", &MainForm::Button7_Click},
+    {"Button4_Click", &MainForm::Button4_Click},   {"Button10_Click", &MainForm::Button10_Click},
+    {"Button6_Click", &MainForm::Button6_Click},
+};
+
+} // namespace
 
 MainForm::MainForm(MainView& view, platform::ScriptHost& host) : view_(view), host_(host) {}
 
+void MainForm::click(std::string_view control)
+{
+    const std::string_view handler = MainWindowDesign.control(control).click;
+    for (const auto& [name, run] : Handlers) {
+        if (name == handler) {
+            (this->*run)();
+            return;
+        }
+    }
+}
+
+void MainForm::dropped(std::string_view control, const std::u16string& file)
+{
+    const bool onTarget = control == fieldControl(Field::txtPath);
+    view_.setText(onTarget ? Field::txtPath : Field::Text1, file);
+}
+
 void MainForm::Button38_Click()
 {
-    dlg_.CancelError = false;
     dlg_.DialogTitle = u"Open ...";
     dlg_.Filter = u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg";
     // A cancel keeps what the field holds, typed text included.

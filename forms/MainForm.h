@@ -4,6 +4,8 @@
 #include "forms/MainView.h"
 #include "platform/Platform.h"
 
+#include <string_view>
+
 namespace forms {
 
 // The main window's behaviour: one handler per button, and the unload.
@@ -12,6 +14,13 @@ public:
     static constexpr char16_t FolderPrompt[] = u"Select Target Folder...";
 
     MainForm(MainView& view, platform::ScriptHost& host);
+
+    // A click on the design's control of that name: runs its handler, if it has one.
+    void click(std::string_view control);
+
+    // A file dropped on the design's control of that name, or on none (the empty name): a
+    // field takes it, and a drop anywhere else is meant for the source field.
+    void dropped(std::string_view control, const std::u16string& file);
 
     void Button38_Click(); // "Add"
     void Button2_Click();  // empties the source field

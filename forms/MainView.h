@@ -1,14 +1,12 @@
 #pragma once
 
 #include "forms/CommonDialog.h"
+#include "forms/MainWindowDesign.h"
 
 #include <optional>
 #include <string>
 
 namespace forms {
-
-// The two path fields of the main window.
-enum class Field { Text1, txtPath };
 
 // What the main window's behaviour asks of the front end that shows it.
 class MainView {

@@ -1,5 +1,9 @@
 #include "MainWindowDesign.h"
 
+#include "job/ConversionJob.h"
+
+#include <array>
+
 namespace forms {
 namespace {
 
@@ -22,14 +26,16 @@ constexpr Control Controls[] = {
      .box = {320, 40, 73, 17},
      .face = Face::Button,
      .tabIndex = 0,
-     .picture = "add.ico"},
+     .picture = "add.ico",
+     .click = "Button38_Click"},
     {.name = "Button2",
      .kind = Kind::Button,
      .box = {400, 40, 17, 17},
      .face = Face::Button,
      .tabIndex = 1,
      .picture = "clear.ico",
-     .pictureAlone = true},
+     .pictureAlone = true,
+     .click = "Button2_Click"},
     {.name = "Label2",
      .kind = Kind::Label,
      .caption = u"Target path/ folder for transformed file to reside:",
@@ -46,7 +52,8 @@ constexpr Control Controls[] = {
      .box = {320, 80, 97, 17},
      .face = Face::Button,
      .tabIndex = 5,
-     .picture = "target.ico"},
+     .picture = "target.ico",
+     .click = "Button3_Click"},
     {.name = "Image6", .kind = Kind::Image, .box = {88, 104, 113, 137}, .picture = "film.gif"},
     {.name = "Image7", .kind = Kind::Image, .box = {184, 104, 113, 137}, .picture = "format.gif"},
     {.name = "Button6",
@@ -55,14 +62,16 @@ constexpr Control Controls[] = {
      .box = {320, 112, 97, 17},
      .face = Face::Button,
      .tabIndex = 6,
-     .picture = "cancel.ico"},
+     .picture = "cancel.ico",
+     .click = "Button6_Click"},
     {.name = "Button10",
      .kind = Kind::Button,
      .caption = u"HELP",
      .box = {320, 136, 97, 17},
      .face = Face::Button,
      .tabIndex = 8,
-     .picture = "help.ico"},
+     .picture = "help.ico",
+     .click = "Button10_Click"},
     {.name = "Frame1",
      .kind = Kind::Frame,
      .caption = u"Format: ",
@@ -87,7 +96,8 @@ constexpr Control Controls[] = {
      .box = {320, 224, 97, 17},
      .face = Face::Button,
      .tabIndex = 7,
-     .picture = "go.ico"},
+     .picture = "go.ico",
+     .click = "Button7_Click"},
     {.name = "Line2", .kind = Kind::Line, .box = {8, 248, 400, 1}},
     // Beyond the client area: they exist, but no one sees them.
     {.name = "Button4",
@@ -95,7 +105,8 @@ constexpr Control Controls[] = {
      .caption = u"Convert it now!",
      .box = {504, 208, 169, 17},
      .face = Face::Button,
-     .tabIndex = 9},
+     .tabIndex = 9,
+     .click = "Button4_Click"},
     {.name = "Option1(0)",
      .kind = Kind::OptionButton,
      .caption = u"AVI",
@@ -116,5 +127,17 @@ const Window MainWindowDesign{.name = "frmAutoPilot",
                               .clientHeight = 266,
                               .icon = "varnelo.ico",
                               .controls = Controls};
+
+std::string_view fieldControl(Field field)
+{
+    return field == Field::Text1 ? "Text1" : "txtPath";
+}
+
+std::string_view formatOption(int index)
+{
+    static constexpr std::array<std::string_view, ConversionJob::FormatCount> Options = {
+        "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)"};
+    return Options.at(static_cast<std::size_t>(index));
+}
 
 } // namespace forms

@@ -1,5 +1,6 @@
 #include "forms/Paragraphs.h"
 
+#include <algorithm>
 #include <string>
 
 namespace forms {
@@ -29,6 +30,24 @@ std::vector<std::u16string_view> paragraphs(std::u16string_view text, std::size_
         text = next == std::u16string_view::npos ? std::u16string_view() : text.substr(next);
     }
     return list;
+}
+
+std::size_t wideRun(int labelWidth, int blankWidth)
+{
+    return static_cast<std::size_t>(std::max(0, labelWidth) / std::max(1, blankWidth) + 1);
+}
+
+std::vector<PlacedParagraph>
+layOutParagraphs(std::u16string_view text, const Box& label, int blankWidth, int lineHeight,
+                 const std::function<int(std::u16string_view paragraph)>& wrappedHeight)
+{
+    std::vector<PlacedParagraph> placed;
+    int top = label.top;
+    for (const auto paragraph : paragraphs(text, wideRun(label.width, blankWidth))) {
+        placed.push_back({paragraph, {label.left, top, label.width, label.bottom() - top}});
+        top += wrappedHeight(paragraph) + lineHeight / 2;
+    }
+    return placed;
 }
 
 } // namespace forms

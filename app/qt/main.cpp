@@ -12,7 +12,8 @@ int main(int argc, char* argv[])
     Fonts::installSubstitutions();
 
     const auto host = platform::createScriptHost();
-    frmAutoPilot window(*host);
+    SystemDialogs dialogs;
+    frmAutoPilot window(*host, dialogs);
     SessionEnd::closeWindowsOnEnd();
     window.showWith(start.source.toStdU16String());
     return QApplication::exec();

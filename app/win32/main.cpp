@@ -1,6 +1,6 @@
 #include "platform/Platform.h"
 #include "ui/win32/Dialogs.h"
-#include "ui/win32/MainWindow.h"
+#include "ui/win32/frmAutoPilot.h"
 
 #include <windows.h>
 
@@ -17,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
 
     const auto host = platform::createScriptHost();
     ui::win32::SystemDialogs dialogs;
-    ui::win32::MainWindow window(*host, dialogs);
+    ui::win32::frmAutoPilot window(*host, dialogs);
     window.show(showCommand, arguments);
 
     MSG message{};

@@ -1,4 +1,3 @@
-#include "forms/AboutForm.h"
 #include "forms/AboutWindowDesign.h"
 #include "forms/MainWindowDesign.h"
 
@@ -49,12 +48,6 @@ TEST(Design, ControlsBeyondTheClientAreaAreOffScreenAndTheRestInsideItAndTheirFr
             }
         }
     }
-}
-
-TEST(Design, TheLinkLineShowsThePageItOpens)
-{
-    EXPECT_EQ(AboutWindowDesign.control("Label2").caption,
-              std::u16string(u"More about FFmpeg @ ") + forms::AboutForm::FfmpegPage);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <optional>
+#include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -15,11 +17,14 @@ using forms::MainForm;
 using platform::ScriptDialect;
 namespace Messages = ConversionJob::Messages;
 
-struct MainFormTest : ::testing::Test {
+// The main window's behaviour over fakes of what it asks for.
+struct Fakes {
     FakeMainView view;
     FakeScriptHost host;
     MainForm form{view, host};
 };
+
+struct MainFormTest : ::testing::Test, Fakes {};
 
 TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
 {
@@ -176,6 +181,79 @@ TEST_F(MainFormTest, HelpShowsTheAboutWindowAndTheUnloadCleansUp)
     EXPECT_EQ(view.aboutClosed, 1);
 }
 
+// What a click made the main window do.
+struct Seen {
+    std::size_t opens = 0;
+    std::u16string source = u"/v/party.avi";
+    std::size_t folderPrompts = 0;
+    std::vector<std::u16string> messages{};
+    int aboutShown = 0;
+    int closes = 0;
+
+    bool operator==(const Seen&) const = default;
+};
+
+TEST(MainFormClick, EachControlReachesItsOwnHandlerAndTheOthersNone)
+{
+    struct Row {
+        const char* control;
+        Seen seen;
+    };
+    const Row rows[] = {
+        {"Button38", {.opens = 1}},
+        {"Button2", {.source = u""}},
+        {"Button3", {.folderPrompts = 1}},
+        {"Button7", {.messages = {Messages::TargetMissing}}},
+        {"Button4", {.messages = {u"no script"}}},
+        {"Button10", {.aboutShown = 1}},
+        {"Button6", {.closes = 1}},
+        {"Text1", {}},
+        {"Option1(1)", {}},
+        {"Frame1", {}},
+        {"Image6", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.control);
+        Fakes fresh;
+        const FakeMainView& view = fresh.view;
+        fresh.view.source = u"/v/party.avi";
+        fresh.form.click(row.control);
+        const Seen seen{view.openDialogs.size(), view.source,     view.folderPrompts.size(),
+                        view.messages,           view.aboutShown, view.closes};
+        EXPECT_EQ(seen, row.seen);
+    }
+}
+
+TEST(MainFormDrop, AFieldTakesTheFileAndADropElsewhereGoesToTheSource)
+{
+    struct Row {
+        const char* control;
+        std::u16string source;
+        std::u16string target;
+    };
+    const Row rows[] = {
+        {"Text1", u"C:\\v\\clip.avi", u"D:\\out\\"},
+        {"txtPath", u"C:\\before.avi", u"C:\\v\\clip.avi"},
+        {"Image6", u"C:\\v\\clip.avi", u"D:\\out\\"},
+        {"", u"C:\\v\\clip.avi", u"D:\\out\\"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.control);
+        Fakes fresh;
+        fresh.view.source = u"C:\\before.avi";
+        fresh.view.target = u"D:\\out\\";
+        fresh.form.dropped(row.control, u"C:\\v\\clip.avi");
+        EXPECT_EQ(fresh.view.source, row.source);
+        EXPECT_EQ(fresh.view.target, row.target);
+    }
+}
+
+TEST(MainFormClick, ANameOutsideTheDesignIsAFault)
+{
+    Fakes fresh;
+    EXPECT_THROW(fresh.form.click("Button99"), std::out_of_range);
+}
+
 struct FakeAboutView final : forms::AboutView {
     std::vector<std::u16string> openedUrls;
     int closes = 0;
@@ -186,19 +264,21 @@ struct FakeAboutView final : forms::AboutView {
 TEST(AboutForm, EachLinkOpensItsPageThenCloses)
 {
     struct Row {
-        void (forms::AboutForm::*click)();
-        std::u16string page;
+        const char* control;
+        std::vector<std::u16string> pages;
     };
     const Row rows[] = {
-        {&forms::AboutForm::Image1_Click, u"https://www.pelmora.example/"},
-        {&forms::AboutForm::Label2_Click, u"https://ffmpeg.org/"},
+        {"Image1", {u"https://www.pelmora.example/"}},
+        {"Label2", {u"https://ffmpeg.org/"}},
+        {"Label1", {}},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.control);
         FakeAboutView view;
         forms::AboutForm about(view);
-        (about.*row.click)();
-        EXPECT_EQ(view.openedUrls, std::vector<std::u16string>{row.page});
-        EXPECT_EQ(view.closes, 1);
+        about.click(row.control);
+        EXPECT_EQ(view.openedUrls, row.pages);
+        EXPECT_EQ(view.closes, row.pages.empty() ? 0 : 1);
     }
 }
 

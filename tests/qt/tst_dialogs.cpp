@@ -1,7 +1,13 @@
-#include "ui/qt/main/CommonDialog.h"
+#include "ui/qt/common/LocalFile.h"
 #include "ui/qt/main/FolderDialog.h"
+#include "ui/qt/main/OpenDialog.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+#include <filesystem>
 
 class tst_dialogs : public QObject {
     Q_OBJECT
@@ -23,18 +29,41 @@ private slots:
     {
         QFETCH(QString, filter);
         QFETCH(QString, expected);
-        QCOMPARE(CommonDialog::nameFilter(filter), expected);
+        QCOMPARE(OpenDialog::nameFilter(filter), expected);
     }
 
     void openDialogKeepsItsFileOnCancel()
     {
         forms::CommonDialog dialog;
-        CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
-        QVERIFY(CommonDialog::ShowOpen(nullptr, dialog));
+        QString refusal;
+        QVERIFY(OpenDialog::take(QStringLiteral("/v/party.avi"), dialog, refusal));
         QCOMPARE(dialog.FileName, u"/v/party.avi");
-        CommonDialog::setNextFileName(QString());
-        QVERIFY(!CommonDialog::ShowOpen(nullptr, dialog));
+        QVERIFY(!OpenDialog::take(QString(), dialog, refusal));
         QCOMPARE(dialog.FileName, u"/v/party.avi");
+        QVERIFY(refusal.isEmpty());
+    }
+
+    // A name the file dialog gives with U+FFFD for bytes that are not UTF-8 stands for another
+    // file, which may exist.
+    void openDialogRefusesAMisreadName()
+    {
+        QTemporaryDir folder;
+        const QByteArray there = QFile::encodeName(folder.path());
+        for (const QByteArray& name :
+             {QByteArray("/b\xe9\xff.avi"), QByteArray("/b\xef\xbf\xbd\xef\xbf\xbd.avi")})
+            std::fclose(std::fopen((there + name).constData(), "w"));
+        const QString misread = folder.path() + QStringLiteral("/b\uFFFD\uFFFD.avi");
+        forms::CommonDialog dialog;
+        dialog.FileName = u"/v/party.avi";
+        QString refusal;
+        QVERIFY(!OpenDialog::take(misread, dialog, refusal));
+        QCOMPARE(dialog.FileName, u"/v/party.avi");
+        QCOMPARE(refusal, LocalFile::misreadMessage(misread));
+        std::error_code ignored;
+        std::filesystem::remove(there.toStdString() + "/b\xe9\xff.avi", ignored);
+        QVERIFY(OpenDialog::take(misread, dialog, refusal));
+        QCOMPARE(QString::fromStdU16String(dialog.FileName), misread);
+        QVERIFY(refusal.isEmpty());
     }
 
     void folderWithoutTrailingSeparator_data()
@@ -48,14 +77,14 @@ private slots:
         QTest::newRow("root") << "/"
                               << "/";
         QTest::newRow("cancel") << ""
-                                << "";
+                                << "(none)";
     }
     void folderWithoutTrailingSeparator()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, result);
-        FolderDialog::setNextDirectory(chosen);
-        QCOMPARE(FolderDialog::getExistingDirectory(nullptr, QStringLiteral("t")), result);
+        QCOMPARE(QString::fromStdU16String(FolderDialog::folder(chosen).value_or(u"(none)")),
+                 result);
     }
 };
 

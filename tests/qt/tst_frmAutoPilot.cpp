@@ -1,17 +1,14 @@
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/common/LocalFile.h"
-#include "ui/qt/common/MessageBox.h"
 #include "ui/qt/common/SessionEnd.h"
-#include "ui/qt/main/CommonDialog.h"
-#include "ui/qt/main/FolderDialog.h"
 #include "ui/qt/main/SMButton.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
 #include "job/ConversionJob.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,18 +17,17 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
 #include <csignal>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 
 namespace {
+
+using FakeDialogs = FakeDialogsOf<Dialogs, QWidget*>;
 
 QString qstring(std::u16string_view text)
 {
@@ -49,8 +45,8 @@ class tst_frmAutoPilot : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakeScriptHost> platform;
+    std::unique_ptr<FakeDialogs> dialogs;
     std::unique_ptr<frmAutoPilot> window;
-    QStringList messages;
 
     template <typename T = QWidget> T* control(const char* name)
     {
@@ -68,22 +64,19 @@ class tst_frmAutoPilot : public QObject {
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
 
 private slots:
-    void initTestCase()
-    {
-        Fonts::installSubstitutions();
-        MessageBox::recordInto(&messages);
-    }
+    void initTestCase() { Fonts::installSubstitutions(); }
     void init()
     {
-        messages.clear();
         platform = std::make_unique<FakeScriptHost>();
-        window = std::make_unique<frmAutoPilot>(*platform);
+        dialogs = std::make_unique<FakeDialogs>();
+        window = std::make_unique<frmAutoPilot>(*platform, *dialogs);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     void cleanup()
     {
         window.reset();
+        dialogs.reset();
         platform.reset();
     }
 
@@ -93,6 +86,7 @@ private slots:
         QCOMPARE(window->size(), QSize(423, 266));
         QCOMPARE(window->minimumSize(), window->maximumSize());
         const auto flags = window->windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Window);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(flags & Qt::WindowSystemMenuHint);
         QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
@@ -231,41 +225,17 @@ private slots:
         QVERIFY(option(3)->isChecked());
     }
 
-    // A name the file dialog gives with U+FFFD for bytes that are not UTF-8 stands for another
-    // file, which may exist.
-    void theOpenDialogRefusesAMisreadName()
-    {
-        QTemporaryDir folder;
-        const QByteArray there = QFile::encodeName(folder.path());
-        for (const QByteArray& name :
-             {QByteArray("/b\xe9\xff.avi"), QByteArray("/b\xef\xbf\xbd\xef\xbf\xbd.avi")})
-            std::fclose(std::fopen((there + name).constData(), "w"));
-        const QString misread = folder.path() + QStringLiteral("/b\uFFFD\uFFFD.avi");
-        Text1()->setText(QStringLiteral("/v/party.avi"));
-        CommonDialog::setNextFileName(misread);
-        click("Button38");
-        QCOMPARE(Text1()->text(), QStringLiteral("/v/party.avi"));
-        QCOMPARE(messages, QStringList{LocalFile::misreadMessage(misread)});
-        std::error_code ignored;
-        std::filesystem::remove(there.toStdString() + "/b\xe9\xff.avi", ignored);
-        messages.clear();
-        CommonDialog::setNextFileName(misread);
-        click("Button38");
-        QCOMPARE(Text1()->text(), misread);
-        QVERIFY(messages.isEmpty());
-    }
-
     void buttonsReachTheirCommands()
     {
-        CommonDialog::setNextFileName(QStringLiteral("/v/party.avi"));
+        dialogs->nextFile = u"/v/party.avi";
         click("Button38");
         QCOMPARE(Text1()->text(), QStringLiteral("/v/party.avi"));
-        FolderDialog::setNextDirectory(QStringLiteral("/srv/out/"));
+        dialogs->nextFolder = u"/srv/out";
         click("Button3");
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
         option(1)->click();
         click("Button7");
-        QVERIFY(messages.isEmpty());
+        QVERIFY(dialogs->messages.empty());
         QCOMPARE(platform->scripts.size(), std::size_t(1));
         QCOMPARE(platform->starts, 1);
         click("Button4");
@@ -273,7 +243,11 @@ private slots:
         click("Button2");
         QCOMPARE(Text1()->text(), QString());
         click("Button7");
-        QCOMPARE(messages, QStringList{qstring(ConversionJob::Messages::SourceMissing)});
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{ConversionJob::Messages::SourceMissing});
+        // Every dialog is owned by the main window.
+        QVERIFY(std::all_of(dialogs->owners.begin(), dialogs->owners.end(),
+                            [this](QWidget* owner) { return owner == window.get(); }));
     }
 
     void enterAndSpacePressAFocusedButton()
@@ -316,13 +290,19 @@ private slots:
             {QUrl(QStringLiteral("file://server/v/c.avi")), QStringLiteral("/v/a.avi"), QString()},
         };
         for (const auto& row : rows) {
-            messages.clear();
+            dialogs->messages.clear();
             QMimeData local;
             local.setUrls({row.url});
             drop(Text1(), &local);
             QCOMPARE(Text1()->text(), row.text);
-            QCOMPARE(messages.join(QString()), row.message);
+            QCOMPARE(QString::fromStdU16String(dialogs->messages.empty() ? std::u16string()
+                                                                         : dialogs->messages[0]),
+                     row.message);
         }
+        QMimeData target;
+        target.setUrls({QUrl::fromLocalFile(QStringLiteral("/srv/out"))});
+        drop(txtPath(), &target);
+        QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out"));
         Text1()->setText(QStringLiteral("/v/my clip 100%.avi"));
         QMimeData remote;
         remote.setUrls({QUrl(QStringLiteral("https://example.com/clip.avi"))});

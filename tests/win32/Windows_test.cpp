@@ -1,13 +1,12 @@
-#include "FakeDialogs.h"
-#include "forms/AboutForm.h"
 #include "forms/AboutWindowDesign.h"
 #include "forms/MainWindowDesign.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
-#include "ui/win32/AboutWindow.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/Fonts.h"
-#include "ui/win32/MainWindow.h"
 #include "ui/win32/OpenDialog.h"
+#include "ui/win32/frmAutoPilot.h"
+#include "ui/win32/frnAbout.h"
 
 #include <windows.h>
 
@@ -25,9 +24,16 @@
 namespace {
 
 using forms::Kind;
-using ui::win32::AboutWindow;
-using ui::win32::MainWindow;
+using ui::win32::frmAutoPilot;
+using ui::win32::frnAbout;
 namespace Dpi = ui::win32::Dpi;
+// Records the web pages opened as well.
+class FakeDialogs final : public FakeDialogsOf<ui::win32::Dialogs, HWND> {
+public:
+    std::vector<std::u16string> openedUrls;
+
+    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
+};
 
 // The resolution the test run set up for the screen.
 UINT screenDpi()
@@ -309,7 +315,7 @@ protected:
 
     FakeScriptHost host;
     FakeDialogs dialogs;
-    MainWindow main{host, dialogs};
+    frmAutoPilot main{host, dialogs};
 };
 
 TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
@@ -318,6 +324,7 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
     const auto style = GetWindowLongPtrW(main.handle(), GWL_STYLE);
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
     EXPECT_NE(style & WS_SYSMENU, 0);
+    EXPECT_EQ(GetWindowLongPtrW(main.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     expectAsDesigned(forms::MainWindowDesign, main);
 
     // Each group keeps one option at most, and leaves the other group alone.
@@ -331,7 +338,7 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
 
 TEST_F(Windows, TheAboutWindowIsLaidOutAsDesigned)
 {
-    AboutWindow about(dialogs);
+    frnAbout about(dialogs);
     about.show();
     EXPECT_NE(GetWindowLongPtrW(about.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     expectAsDesigned(forms::AboutWindowDesign, about);
@@ -354,7 +361,7 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     ASSERT_NE(row, std::end(rows));
     EXPECT_EQ(clientSizeOf(main.handle()), row->mainClient);
     EXPECT_EQ(placeOf(main.control("Button38")), row->addButton);
-    AboutWindow about(dialogs);
+    frnAbout about(dialogs);
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
@@ -446,7 +453,7 @@ TEST_F(Windows, TheCommandLinesFirstFileStartsInTheSourceField)
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.arguments.begin(), row.arguments.end()));
         dialogs.messages.clear();
-        MainWindow started{host, dialogs};
+        frmAutoPilot started{host, dialogs};
         started.show(SW_SHOWNORMAL, row.arguments);
         EXPECT_EQ(started.text(forms::Field::Text1), row.source);
         EXPECT_EQ(dialogs.messages.empty() ? u"" : dialogs.messages.front(), row.message);
@@ -490,7 +497,7 @@ TEST_F(Windows, TheEndOfTheSessionCleansUpAsClosingDoes)
 
 TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
 {
-    AboutWindow about(dialogs);
+    frnAbout about(dialogs);
     about.show();
     const auto press = [&](std::string_view control, LPARAM releasedAt) {
         SendMessageW(about.control(control), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -501,7 +508,7 @@ TEST_F(Windows, AClickOnALinkIsAPressAndAReleaseInsideIt)
     EXPECT_TRUE(dialogs.openedUrls.empty());
     EXPECT_TRUE(about.isOpen());
     press("Label2", MAKELPARAM(2, 2));
-    EXPECT_EQ(dialogs.openedUrls, (std::vector<std::u16string>{forms::AboutForm::FfmpegPage}));
+    EXPECT_EQ(dialogs.openedUrls, (std::vector<std::u16string>{std::u16string(forms::FfmpegPage)}));
     EXPECT_FALSE(about.isOpen());
 }
 

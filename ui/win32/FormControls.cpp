@@ -61,12 +61,13 @@ std::vector<const forms::Control*> zOrder(const forms::Window& design)
     return order;
 }
 
-// Option buttons next to each other in one container form a group; every other control
-// starts one.
+// Option buttons next to each other in one group form the dialog manager's group; every other
+// control starts one.
 bool startsGroup(const forms::Control& control, const forms::Control* previous)
 {
     return control.kind != forms::Kind::OptionButton || !previous ||
-           previous->kind != forms::Kind::OptionButton || previous->container != control.container;
+           previous->kind != forms::Kind::OptionButton ||
+           forms::optionGroup(*previous) != forms::optionGroup(control);
 }
 
 std::wstring wide(std::u16string_view text)
@@ -243,7 +244,6 @@ void FormControls::drawPicturesBeneath(const Child& child, HDC dc) const
     }
 }
 
-// A label's paragraphs each start on a new line, half a line below the one before.
 void FormControls::drawLabel(const Child& child, HDC dc, const RECT& area) const
 {
     const HGDIOBJ oldFont = SelectObject(dc, (*fonts_)[child.control->face]);
@@ -253,17 +253,22 @@ void FormControls::drawLabel(const Child& child, HDC dc, const RECT& area) const
     GetTextMetricsW(dc, &metrics);
     SIZE blank{};
     GetTextExtentPoint32W(dc, L" ", 1, &blank);
-    const int width = area.right - area.left;
-    const auto wideRun = static_cast<std::size_t>(width / std::max(1L, blank.cx) + 1);
 
     constexpr UINT Format = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
-    RECT rest = area;
-    for (const auto paragraph : forms::paragraphs(child.control->caption, wideRun)) {
-        const std::wstring text = wide(paragraph);
-        RECT used = rest;
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &used, Format | DT_CALCRECT);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rest, Format);
-        rest.top = used.bottom + (metrics.tmHeight + metrics.tmExternalLeading) / 2;
+    const forms::Box label{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    const auto placed = forms::layOutParagraphs(
+        child.control->caption, label, blank.cx, metrics.tmHeight + metrics.tmExternalLeading,
+        [&](std::u16string_view paragraph) {
+            const std::wstring text = wide(paragraph);
+            RECT used = area;
+            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &used, Format | DT_CALCRECT);
+            return static_cast<int>(used.bottom - used.top);
+        });
+    for (const auto& paragraph : placed) {
+        const std::wstring text = wide(paragraph.text);
+        RECT box{paragraph.box.left, paragraph.box.top, paragraph.box.right(),
+                 paragraph.box.bottom()};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, Format);
     }
     SelectObject(dc, oldFont);
 }

@@ -45,8 +45,10 @@ FormWindow::~FormWindow()
     destroy();
 }
 
-void FormWindow::create(DWORD style, DWORD exStyle, bool centred)
+void FormWindow::create(DWORD extraExStyle)
 {
+    constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    const DWORD exStyle = (design_.toolWindow ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW) | extraExStyle;
     registerClass(design_, windowProc);
     const SIZE size =
         Dpi::windowSize(design_.clientWidth, design_.clientHeight, style, exStyle, Dpi::ofSystem());
@@ -62,7 +64,7 @@ void FormWindow::create(DWORD style, DWORD exStyle, bool centred)
     controls_ = std::make_unique<FormControls>(window_, design_, dpi);
     if (dpi != Dpi::ofSystem())
         layOut(dpi);
-    if (centred)
+    if (!design_.toolWindow)
         centre();
 }
 
@@ -70,6 +72,11 @@ void FormWindow::destroy()
 {
     if (window_)
         DestroyWindow(window_);
+}
+
+const forms::Control* FormWindow::controlAt(POINT point) const
+{
+    return controls_ ? controls_->find(ChildWindowFromPointEx(window_, point, CWP_ALL)) : nullptr;
 }
 
 void FormWindow::layOut(UINT dpi)

@@ -22,11 +22,15 @@ public:
     bool isOpen() const { return window_ != nullptr; }
     HWND control(std::string_view name) const { return (*controls_)[name]; }
 
+    // The design's control at that point of the client area, or null where there is none.
+    const forms::Control* controlAt(POINT point) const;
+
 protected:
     explicit FormWindow(const forms::Window& design);
 
-    // Opens the window hidden, centred on its screen or where the system puts new windows.
-    void create(DWORD style, DWORD exStyle, bool centred);
+    // Opens the window hidden: a tool window where the system puts new windows, any other
+    // centred on its screen. extraExStyle adds to the extended styles of the window's kind.
+    void create(DWORD extraExStyle = 0);
     void destroy();
 
     // What a window does with a message: the controls' commands, drawing and colours here.

@@ -2,6 +2,7 @@
 
 #include "Dpi.h"
 #include "Resources.h"
+#include "forms/ButtonFace.h"
 #include "text/WideText.h"
 
 #include <commctrl.h>
@@ -11,13 +12,17 @@
 namespace ui::win32 {
 namespace {
 
-constexpr int PictureSize = 16;
-constexpr int Padding = 3;
-
 void fill(HDC dc, const RECT& area, forms::Rgb color)
 {
     const GdiHandle<HBRUSH> brush(CreateSolidBrush(colorRef(color)));
     FillRect(dc, &area, brush.get());
+}
+
+// A box of the face's layout on the face.
+RECT rect(const RECT& face, const forms::Box& box)
+{
+    return {face.left + box.left, face.top + box.top, face.left + box.right(),
+            face.top + box.bottom()};
 }
 
 } // namespace
@@ -66,7 +71,7 @@ void SMButton::loadPicture() const
     if (control_.picture.empty())
         return;
     // The icon's own mask is not used: the key colour alone says what is transparent.
-    picture_ = Resources::iconColours(control_.picture, PictureSize);
+    picture_ = Resources::iconColours(control_.picture, forms::ButtonPictureSize);
     BITMAP bitmap{};
     if (picture_ && GetObjectW(picture_.get(), sizeof bitmap, &bitmap))
         pictureSize_ = {bitmap.bmWidth, bitmap.bmHeight};
@@ -81,51 +86,43 @@ void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
     const RECT face = item.rcItem;
     fill(dc, face, hot_ ? look.backOver : look.backColor);
 
-    // A pressed button's content sinks one pixel, its only sign of being pressed.
-    const int sink = (item.itemState & ODS_SELECTED) ? 1 : 0;
-    const int padding = Dpi::scale(Padding, dpi);
-    const int size = Dpi::scale(PictureSize, dpi);
-    int textLeft = face.left + padding + sink;
-    RECT focus{};
+    const int width = face.right - face.left;
+    const int height = face.bottom - face.top;
+    const forms::ButtonContent content{static_cast<bool>(picture_), control_.pictureAlone,
+                                       !control_.caption.empty()};
+    const forms::ButtonFace layout = forms::buttonFace(
+        width, height, content, (item.itemState & ODS_SELECTED) != 0,
+        Dpi::scale(forms::ButtonPictureSize, dpi), Dpi::scale(forms::ButtonPadding, dpi));
     if (picture_) {
-        const int left = control_.pictureAlone ? (face.left + face.right - size) / 2 + sink
-                                               : face.left + padding + sink;
-        const int top = (face.top + face.bottom - size) / 2 + sink;
+        const forms::Box& at = layout.picture;
         const HDC source = CreateCompatibleDC(dc);
         const HGDIOBJ old = SelectObject(source, picture_.get());
-        GdiTransparentBlt(dc, left, top, size, size, source, 0, 0, pictureSize_.cx, pictureSize_.cy,
-                          colorRef(look.transparentColor));
+        GdiTransparentBlt(dc, face.left + at.left, face.top + at.top, at.width, at.height, source,
+                          0, 0, pictureSize_.cx, pictureSize_.cy, colorRef(look.transparentColor));
         SelectObject(source, old);
         DeleteDC(source);
-        focus = {left, top, left + size, top + size};
-        textLeft = left + size + padding;
     }
-    if (!control_.caption.empty() && !control_.pictureAlone) {
+    forms::Box text{};
+    if (layout.caption.width > 0) {
         const std::wstring caption = WideText::toWide(std::u16string(control_.caption));
         const HGDIOBJ oldFont = SelectObject(dc, font);
         SetTextColor(dc, colorRef(look.foreColor));
         SetBkMode(dc, TRANSPARENT);
-        RECT area{textLeft, face.top + sink, face.right - padding + sink, face.bottom + sink};
+        RECT area = rect(face, layout.caption);
         constexpr UINT Format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
         DrawTextW(dc, caption.c_str(), -1, &area, Format);
-        RECT text = area;
-        DrawTextW(dc, caption.c_str(), -1, &text, Format | DT_CALCRECT);
-        const int left = area.left + (area.right - area.left - (text.right - text.left)) / 2;
-        const int top = area.top + (area.bottom - area.top - (text.bottom - text.top)) / 2;
-        focus = {left - 1, top, left + (text.right - text.left) + 1,
-                 top + (text.bottom - text.top)};
+        RECT size = area;
+        DrawTextW(dc, caption.c_str(), -1, &size, Format | DT_CALCRECT);
+        text = forms::centred(layout.caption, size.right - size.left, size.bottom - size.top);
         SelectObject(dc, oldFont);
     }
 
     const GdiHandle<HBRUSH> border(CreateSolidBrush(colorRef(look.borderColor)));
     FrameRect(dc, &face, border.get());
 
-    // Around the caption, as classic buttons do, since the face is too low for a frame inside
-    // the border.
-    if ((item.itemState & ODS_FOCUS) && !IsRectEmpty(&focus)) {
-        RECT inside = face;
-        InflateRect(&inside, -1, -1);
-        IntersectRect(&focus, &focus, &inside);
+    const forms::Box frame = forms::focusFrame(layout, width, height, text);
+    if ((item.itemState & ODS_FOCUS) && frame.width > 0) {
+        const RECT focus = rect(face, frame);
         SetTextColor(dc, colorRef(look.foreColor));
         SetBkColor(dc, colorRef(look.backColor));
         DrawFocusRect(dc, &focus);

@@ -4,14 +4,24 @@
 
 #include <QPainter>
 
+namespace {
+
+constexpr int Flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+QString qstring(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
 QStringList CreditLabel::paragraphs() const
 {
-    const int blankWidth = fontMetrics().horizontalAdvance(QLatin1Char(' '));
-    const auto wideRun = static_cast<std::size_t>(blankWidth > 0 ? width() / blankWidth + 1 : 1);
     const std::u16string whole = text().toStdU16String();
     QStringList list;
-    for (const auto paragraph : forms::paragraphs(whole, wideRun))
-        list << QString::fromUtf16(paragraph.data(), qsizetype(paragraph.size()));
+    for (const auto paragraph : forms::paragraphs(
+             whole, forms::wideRun(width(), fontMetrics().horizontalAdvance(QLatin1Char(' ')))))
+        list << qstring(paragraph);
     return list;
 }
 
@@ -19,11 +29,17 @@ void CreditLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    const int gap = fontMetrics().lineSpacing() / 2;
-    QRect area = contentsRect();
-    for (const auto& paragraph : paragraphs()) {
-        QRect used;
-        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, paragraph, &used);
-        area.setTop(used.bottom() + 1 + gap);
+    const QRect area = contentsRect();
+    const std::u16string whole = text().toStdU16String();
+    const auto placed = forms::layOutParagraphs(
+        whole, {area.left(), area.top(), area.width(), area.height()},
+        fontMetrics().horizontalAdvance(QLatin1Char(' ')), fontMetrics().lineSpacing(),
+        [&](std::u16string_view paragraph) {
+            return painter.boundingRect(area, Flags, qstring(paragraph)).height();
+        });
+    for (const auto& paragraph : placed) {
+        const forms::Box& box = paragraph.box;
+        painter.drawText(QRect(box.left, box.top, box.width, box.height), Flags,
+                         qstring(paragraph.text));
     }
 }

@@ -8,9 +8,7 @@
 #include <QMouseEvent>
 
 frnAbout::frnAbout()
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      form_(*this),
+    : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), form_(*this),
       controls_(this, forms::AboutWindowDesign,
                 [](const forms::Control& control, QWidget* parent) -> QWidget* {
                     if (control.name != "Label1")
@@ -29,13 +27,15 @@ frnAbout::frnAbout()
     white.setColor(QPalette::WindowText, palette().color(QPalette::ButtonText));
     setPalette(white);
 
-    Image1 = controls_.get<QWidget>("Image1");
-    Label2 = controls_.get<QWidget>("Label2");
     // In front of the picture where the two overlap, so no word is hidden.
     controls_.get<QWidget>("Label1")->raise();
-    for (QWidget* link : {Image1, Label2}) {
+    for (const auto& control : forms::AboutWindowDesign.controls) {
+        if (control.click.empty())
+            continue;
+        QWidget* link = controls_.get<QWidget>(control.name);
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
+        links_.insert(link, control.name);
     }
     controls_.loadPictures();
 }
@@ -52,7 +52,8 @@ void frnAbout::close()
 
 bool frnAbout::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != Image1 && watched != Label2)
+    const auto link = links_.constFind(watched);
+    if (link == links_.cend())
         return QWidget::eventFilter(watched, event);
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
@@ -67,6 +68,6 @@ bool frnAbout::eventFilter(QObject* watched, QEvent* event)
                        static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click)
-        (watched == Image1 ? form_.Image1_Click() : form_.Label2_Click());
+        form_.click(*link);
     return true;
 }

@@ -3,8 +3,11 @@
 #include "forms/AboutForm.h"
 #include "ui/qt/common/FormBuilder.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
+
+#include <string_view>
 
 // The About window: a picture, the credit to FFmpeg, and links to the maker's page and to
 // FFmpeg's. It deletes itself when closed.
@@ -22,8 +25,8 @@ protected:
 private:
     forms::AboutForm form_;
     FormBuilder controls_;
-    QWidget* Image1;
-    QWidget* Label2;
+    // The controls that take clicks, and their names in the design.
+    QHash<const QObject*, std::string_view> links_;
     // The link the mouse was pressed on: a click is a press and a release on the same one.
     QPointer<QObject> pressed_;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProxyStyle>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
 
@@ -32,6 +33,13 @@ QString FormBuilder::resource(std::string_view file)
 {
     return QStringLiteral(":/resources/") +
            QString::fromLatin1(file.data(), qsizetype(file.size()));
+}
+
+Qt::WindowFlags FormBuilder::windowFlags(const forms::Window& design)
+{
+    const Qt::WindowFlags frame =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    return frame | (design.toolWindow ? Qt::Tool : Qt::Window | Qt::WindowSystemMenuHint);
 }
 
 // The design names the pictures by the files they were drawn in; the program carries each as a
@@ -74,7 +82,7 @@ FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Spe
             widget->setToolTip(text(control.toolTip));
         if (auto* option = qobject_cast<QRadioButton*>(widget)) {
             option->setStyle(formatStyle);
-            auto*& group = groups[control.container];
+            auto*& group = groups[forms::optionGroup(control)];
             if (!group)
                 group = new QButtonGroup(window);
             group->addButton(option);
@@ -91,6 +99,9 @@ FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Spe
                              widgets_.at(std::string(chain[i]->name)));
     if (!chain.empty())
         widgets_.at(std::string(chain.front()->name))->setFocus();
+
+    if (const QScreen* screen = window->screen(); screen && !design.toolWindow)
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 QWidget* FormBuilder::make(const forms::Control& control, QWidget* parent) const

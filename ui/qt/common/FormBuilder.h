@@ -8,11 +8,13 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 class QLabel;
 
 // Builds a window's controls from its design: each named after the design, at its place, with
-// its caption, font and tooltip, in the design's tab order.
+// its caption, font and tooltip, in the design's tab order. A window that is not a tool
+// window opens in the middle of its screen.
 class FormBuilder {
 public:
     // Makes the widget of a control that needs more than its kind's usual one, or returns
@@ -21,14 +23,18 @@ public:
 
     FormBuilder(QWidget* window, const forms::Window& design, const Special& special = {});
 
-    template <typename Widget> Widget* get(const char* name) const
+    template <typename Widget> Widget* get(std::string_view name) const
     {
-        return static_cast<Widget*>(widgets_.at(name));
+        return static_cast<Widget*>(widgets_.at(std::string(name)));
     }
 
     // Decodes the pictures of the buttons and images: after the window is shown, so that it
     // maps sooner.
     void loadPictures() const;
+
+    // The kind of window the design asks for: a tool window or a main one, with a close box
+    // and no minimize or maximize box.
+    static Qt::WindowFlags windowFlags(const forms::Window& design);
 
     static QString text(std::u16string_view text);
     // The path of a picture among the resources built into the program.

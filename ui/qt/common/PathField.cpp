@@ -1,7 +1,6 @@
 #include "PathField.h"
 
 #include "LocalFile.h"
-#include "MessageBox.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -54,7 +53,7 @@ void PathField::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     const QString path = QDir::toNativeSeparators(LocalFile::path(url));
     if (LocalFile::isMisread(url))
-        MessageBox::show(window(), LocalFile::misreadMessage(path));
+        emit refused(LocalFile::misreadMessage(path));
     else
-        setText(path);
+        emit fileDropped(path);
 }

@@ -4,30 +4,18 @@
 #include <QFileDialog>
 
 namespace FolderDialog {
-namespace {
 
-std::optional<QString> nextDirectory;
-
-} // namespace
-
-QString getExistingDirectory(QWidget* parent, const QString& title)
+std::optional<std::u16string> folder(const QString& chosen)
 {
-    QString folder;
-    if (nextDirectory) {
-        folder = *nextDirectory;
-        nextDirectory.reset();
-    } else {
-        folder = QFileDialog::getExistingDirectory(parent, title);
-    }
-    if (folder.isEmpty())
-        return folder;
+    if (chosen.isEmpty())
+        return std::nullopt;
     // cleanPath drops a trailing separator but keeps the root's.
-    return QDir::toNativeSeparators(QDir::cleanPath(folder));
+    return QDir::toNativeSeparators(QDir::cleanPath(chosen)).toStdU16String();
 }
 
-void setNextDirectory(const QString& folder)
+std::optional<std::u16string> browse(QWidget* parent, const QString& title)
 {
-    nextDirectory = folder;
+    return folder(QFileDialog::getExistingDirectory(parent, title));
 }
 
 } // namespace FolderDialog

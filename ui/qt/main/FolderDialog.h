@@ -3,17 +3,18 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 class QWidget;
 
 // The folder picker where the system has no folder browser of its own.
 namespace FolderDialog {
 
-// The chosen folder in the system's separators, with no separator at its end but for the
-// root; the empty text when the user cancelled.
-QString getExistingDirectory(QWidget* parent, const QString& title);
+// The picked folder in the system's separators, with no separator at its end but for the
+// root's; nothing for a cancel.
+std::optional<std::u16string> folder(const QString& chosen);
 
-// Tests answer the next dialog in advance: a folder, or the empty text for a cancel.
-void setNextDirectory(const QString& folder);
+// Shows the picker modally.
+std::optional<std::u16string> browse(QWidget* parent, const QString& title);
 
 } // namespace FolderDialog

@@ -1,6 +1,6 @@
 #include "SMButton.h"
 
-#include "forms/Design.h"
+#include "forms/ButtonFace.h"
 
 #include <QImage>
 #include <QKeyEvent>
@@ -9,9 +9,12 @@
 namespace SMButton {
 namespace {
 
-constexpr int PictureSize = 16;
-constexpr int Padding = 3;
 constexpr auto Look = forms::SMButtonLook;
+
+QRect toRect(const forms::Box& box)
+{
+    return {box.left, box.top, box.width, box.height};
+}
 
 } // namespace
 
@@ -40,7 +43,8 @@ void Button::setPicture(const QString& iconFile)
 QSize Button::sizeHint() const
 {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    return {Padding * 3 + PictureSize + textWidth, PictureSize + 1};
+    return {forms::ButtonPadding * 3 + forms::ButtonPictureSize + textWidth,
+            forms::ButtonPictureSize + 1};
 }
 
 void Button::paintEvent(QPaintEvent*)
@@ -49,37 +53,31 @@ void Button::paintEvent(QPaintEvent*)
     const QRect face = rect();
     painter.fillRect(face, QColor::fromRgb(underMouse() ? Look.backOver : Look.backColor));
 
-    // A pressed button's content sinks one pixel, its only sign of being pressed.
-    const int sink = isDown() ? 1 : 0;
-    const int top = (height() - PictureSize) / 2 + sink;
-    int textLeft = Padding + sink;
-    QRect focusArea;
-    if (!picture_.isNull()) {
-        const int left = position_ == Centred ? (width() - PictureSize) / 2 + sink : Padding + sink;
-        painter.drawPixmap(left, top, picture_);
-        focusArea = QRect(left, top, PictureSize, PictureSize);
-        if (position_ != Centred)
-            textLeft += PictureSize + Padding;
-    }
-    if (!text().isEmpty()) {
+    const forms::ButtonFace layout = forms::buttonFace(
+        width(), height(), {!picture_.isNull(), position_ == Centred, !text().isEmpty()}, isDown());
+    if (!picture_.isNull())
+        painter.drawPixmap(layout.picture.left, layout.picture.top, picture_);
+    forms::Box text{};
+    if (layout.caption.width > 0) {
         painter.setPen(QColor::fromRgb(Look.foreColor));
-        const QRect area = face.adjusted(textLeft, sink, -Padding + sink, sink);
+        const QRect area = toRect(layout.caption);
         const int flags = Qt::AlignCenter | Qt::TextSingleLine;
-        painter.drawText(area, flags, text());
-        focusArea = painter.boundingRect(area, flags, text()).adjusted(-1, 0, 1, 0);
+        painter.drawText(area, flags, this->text());
+        const QRect used = painter.boundingRect(area, flags, this->text());
+        text = {used.left(), used.top(), used.width(), used.height()};
     }
 
     painter.setPen(QColor::fromRgb(Look.borderColor));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(face.adjusted(0, 0, -1, -1));
 
-    // Around the caption, as classic buttons do, since the face is too low for a frame
-    // inside the border.
-    if (hasFocus() && !focusArea.isNull()) {
+    const forms::Box frame = forms::focusFrame(layout, width(), height(), text);
+    if (hasFocus() && frame.width > 0) {
         QPen dots{QColor::fromRgb(Look.foreColor)};
         dots.setStyle(Qt::DotLine);
         painter.setPen(dots);
-        painter.drawRect(focusArea.intersected(face.adjusted(1, 1, -2, -2)));
+        // A rectangle's outline lies along the right and bottom edges of its last pixels.
+        painter.drawRect(toRect(frame).adjusted(0, 0, -1, -1));
     }
 }
 

@@ -1,41 +1,32 @@
 #include "frmAutoPilot.h"
 
-#include "CommonDialog.h"
-#include "FolderDialog.h"
-#include "SMButton.h"
 #include "forms/MainWindowDesign.h"
-#include "ui/qt/common/MessageBox.h"
+#include "ui/qt/common/PathField.h"
 #include "ui/qt/common/ProgramIcon.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 
-frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, FormBuilder::windowFlags(forms::MainWindowDesign)), dialogs_(dialogs),
       form_(*this, host), controls_(this, forms::MainWindowDesign)
 {
-    for (int i = 0; i < int(Option1.size()); ++i)
-        Option1[i] = controls_.get<QRadioButton>(qPrintable(QStringLiteral("Option1(%1)").arg(i)));
-
-    const std::pair<const char*, void (forms::MainForm::*)()> clicks[] = {
-        {"Button38", &forms::MainForm::Button38_Click},
-        {"Button2", &forms::MainForm::Button2_Click},
-        {"Button3", &forms::MainForm::Button3_Click},
-        {"Button7", &forms::MainForm::Button7_Click},
-        {"Button4", &forms::MainForm::Button4_Click},
-        {"Button10", &forms::MainForm::Button10_Click},
-        {"Button6", &forms::MainForm::Button6_Click},
-    };
-    for (const auto& [name, handler] : clicks)
-        connect(controls_.get<SMButton::Button>(name), &QAbstractButton::clicked, this,
-                [this, handler = handler] { (form_.*handler)(); });
-
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    for (const auto& control : forms::MainWindowDesign.controls) {
+        if (!control.click.empty())
+            connect(controls_.get<QAbstractButton>(control.name), &QAbstractButton::clicked, this,
+                    [this, name = control.name] { form_.click(name); });
+        if (control.kind == forms::Kind::TextBox)
+            connect(controls_.get<PathField>(control.name), &PathField::fileDropped, this,
+                    [this, name = control.name](const QString& path) {
+                        form_.dropped(name, path.toStdU16String());
+                    });
+        if (control.kind == forms::Kind::TextBox)
+            connect(controls_.get<PathField>(control.name), &PathField::refused, this,
+                    [this](const QString& message) { showMessage(message.toStdU16String()); });
+    }
 
     // Decoding the pictures waits until the window is on its way to the screen: they are in
     // place before its first paint, and the window shows sooner.
@@ -52,7 +43,7 @@ frmAutoPilot::~frmAutoPilot()
 
 QLineEdit* frmAutoPilot::field(forms::Field which) const
 {
-    return controls_.get<QLineEdit>(which == forms::Field::Text1 ? "Text1" : "txtPath");
+    return controls_.get<QLineEdit>(forms::fieldControl(which));
 }
 
 std::u16string frmAutoPilot::text(forms::Field which) const
@@ -67,26 +58,22 @@ void frmAutoPilot::setText(forms::Field which, const std::u16string& text)
 
 bool frmAutoPilot::isSelected(int index) const
 {
-    return Option1.at(std::size_t(index))->isChecked();
+    return controls_.get<QRadioButton>(forms::formatOption(index))->isChecked();
 }
 
 void frmAutoPilot::showMessage(const std::u16string& text)
 {
-    MessageBox::show(this, QString::fromStdU16String(text));
+    dialogs_.showMessage(this, text);
 }
 
 bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
 {
-    return CommonDialog::ShowOpen(this, dlg);
+    return dialogs_.showOpen(this, dlg);
 }
 
 std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
 {
-    const QString folder =
-        FolderDialog::getExistingDirectory(this, QString::fromStdU16String(prompt));
-    if (folder.isEmpty())
-        return std::nullopt;
-    return folder.toStdU16String();
+    return dialogs_.browseForFolder(this, prompt);
 }
 
 void frmAutoPilot::showAbout()

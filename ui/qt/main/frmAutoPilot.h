@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
 #include "platform/Platform.h"
@@ -9,17 +10,14 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
-
 class QLineEdit;
-class QRadioButton;
 
 // The main window: the source file, the target folder, the format, and the buttons that
 // convert, explain and close. What the buttons do is the form's; the window shows it.
 class frmAutoPilot : public QWidget, public forms::MainView {
     Q_OBJECT
 public:
-    explicit frmAutoPilot(platform::ScriptHost& host, QWidget* parent = nullptr);
+    frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
     // Shows the window, then takes the file the program was started with; empty for none.
@@ -44,8 +42,8 @@ protected:
 private:
     QLineEdit* field(forms::Field field) const;
 
+    Dialogs& dialogs_;
     forms::MainForm form_;
     FormBuilder controls_;
-    std::array<QRadioButton*, 4> Option1;
     QPointer<frnAbout> about_;
 };

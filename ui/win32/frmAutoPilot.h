@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AboutWindow.h"
 #include "Dialogs.h"
 #include "FormWindow.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
+#include "frnAbout.h"
 #include "platform/Platform.h"
 
 #include <shellapi.h>
@@ -14,12 +14,12 @@
 
 namespace ui::win32 {
 
-// frmAutoPilot, the program's window: it builds its controls from the design and hands every
+// The program's main window: it builds its controls from the design and hands every
 // click to the main window's behaviour. Closing it unloads the program.
-class MainWindow final : public FormWindow, public forms::MainView {
+class frmAutoPilot final : public FormWindow, public forms::MainView {
 public:
-    MainWindow(platform::ScriptHost& host, Dialogs& dialogs);
-    ~MainWindow() override;
+    frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs);
+    ~frmAutoPilot() override;
 
     // Shows the window, then takes the file the command line names first. The arguments are
     // the command line behind the program's name, as wWinMain receives them.
@@ -43,7 +43,7 @@ private:
 
     Dialogs& dialogs_;
     forms::MainForm form_;
-    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<frnAbout> about_;
     HWND focus_ = nullptr; // the control that has the focus while the window is active
 };
 

@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
 #include "text/WideText.h"
@@ -8,17 +8,6 @@
 
 namespace ui::win32 {
 namespace {
-
-struct Command {
-    std::string_view button;
-    void (forms::MainForm::*click)();
-};
-constexpr Command Commands[] = {
-    {"Button38", &forms::MainForm::Button38_Click}, {"Button2", &forms::MainForm::Button2_Click},
-    {"Button3", &forms::MainForm::Button3_Click},   {"Button7", &forms::MainForm::Button7_Click},
-    {"Button4", &forms::MainForm::Button4_Click},   {"Button10", &forms::MainForm::Button10_Click},
-    {"Button6", &forms::MainForm::Button6_Click},
-};
 
 // The first file the arguments name, as a full path the way the Open dialog gives it, or the
 // empty text when there is none. Blank arguments are not parsed: that would load shell32 at
@@ -47,28 +36,28 @@ std::u16string firstFile(const std::wstring& arguments)
 
 } // namespace
 
-MainWindow::MainWindow(platform::ScriptHost& host, Dialogs& dialogs)
+frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs)
     : FormWindow(forms::MainWindowDesign), dialogs_(dialogs), form_(*this, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
     // sets, without loading shell32 before the first drop.
-    create(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_APPWINDOW | WS_EX_ACCEPTFILES, true);
+    create(WS_EX_ACCEPTFILES);
     focus_ = control(design().tabChain().front()->name);
 }
 
-MainWindow::~MainWindow()
+frmAutoPilot::~frmAutoPilot()
 {
     destroy();
 }
 
-void MainWindow::show(int showCommand, const std::wstring& arguments)
+void frmAutoPilot::show(int showCommand, const std::wstring& arguments)
 {
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
     form_.Form_Load(firstFile(arguments));
 }
 
-void MainWindow::drop(HDROP files)
+void frmAutoPilot::drop(HDROP files)
 {
     // One video at a time: only the first file counts.
     const UINT length = DragQueryFileW(files, 0, nullptr, 0);
@@ -79,24 +68,16 @@ void MainWindow::drop(HDROP files)
     DragFinish(files);
     if (path.empty())
         return;
-    // A drop beside the fields is meant for the source.
-    forms::Field target = forms::Field::Text1;
-    for (const auto which : {forms::Field::Text1, forms::Field::txtPath}) {
-        RECT box{};
-        GetWindowRect(field(which), &box);
-        MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&box), 2);
-        if (PtInRect(&box, point))
-            target = which;
-    }
-    setText(target, WideText::fromWide(path));
+    const forms::Control* on = controlAt(point);
+    form_.dropped(on ? on->name : std::string_view(), WideText::fromWide(path));
 }
 
-HWND MainWindow::field(forms::Field field) const
+HWND frmAutoPilot::field(forms::Field field) const
 {
-    return control(field == forms::Field::Text1 ? "Text1" : "txtPath");
+    return control(forms::fieldControl(field));
 }
 
-std::u16string MainWindow::text(forms::Field which) const
+std::u16string frmAutoPilot::text(forms::Field which) const
 {
     const HWND box = field(which);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
@@ -105,65 +86,59 @@ std::u16string MainWindow::text(forms::Field which) const
     return WideText::fromWide(text);
 }
 
-void MainWindow::setText(forms::Field which, const std::u16string& text)
+void frmAutoPilot::setText(forms::Field which, const std::u16string& text)
 {
     SetWindowTextW(field(which), WideText::toWide(text).c_str());
 }
 
-bool MainWindow::isSelected(int index) const
+bool frmAutoPilot::isSelected(int index) const
 {
-    const HWND option = control("Option1(" + std::to_string(index) + ")");
+    const HWND option = control(forms::formatOption(index));
     return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void MainWindow::showMessage(const std::u16string& text)
+void frmAutoPilot::showMessage(const std::u16string& text)
 {
     dialogs_.showMessage(handle(), text);
 }
 
-bool MainWindow::showOpen(forms::CommonDialog& dlg)
+bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
 {
     return dialogs_.showOpen(handle(), dlg);
 }
 
-std::optional<std::u16string> MainWindow::browseForFolder(const std::u16string& prompt)
+std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
 {
     return dialogs_.browseForFolder(handle(), prompt);
 }
 
-void MainWindow::showAbout()
+void frmAutoPilot::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<AboutWindow>(dialogs_);
+        about_ = std::make_unique<frnAbout>(dialogs_);
     about_->show();
 }
 
-void MainWindow::closeAbout()
+void frmAutoPilot::closeAbout()
 {
     if (about_)
         about_->close();
 }
 
-void MainWindow::close()
+void frmAutoPilot::close()
 {
     SendMessageW(handle(), WM_CLOSE, 0, 0);
 }
 
-void MainWindow::onCommand(const forms::Control& control, WORD code)
+void frmAutoPilot::onCommand(const forms::Control& control, WORD code)
 {
     // An owner-drawn button reports the second of two quick presses as a double click; each
     // press is a click of its own, as on a plain button.
-    if ((code != BN_CLICKED && code != BN_DOUBLECLICKED) || control.kind != forms::Kind::Button)
-        return;
-    for (const auto& command : Commands) {
-        if (command.button == control.name) {
-            (form_.*command.click)();
-            return;
-        }
-    }
+    if (code == BN_CLICKED || code == BN_DOUBLECLICKED)
+        form_.click(control.name);
 }
 
-LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT frmAutoPilot::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     // A window that is not a dialog keeps its control's focus across activations itself.

@@ -6,12 +6,12 @@
 
 namespace ui::win32 {
 
-// frnAbout: a tool window with the program's picture, the credit to FFmpeg and its link line.
-// Clicking the picture or the link line opens a web page and closes the window.
-class AboutWindow final : public FormWindow, public forms::AboutView {
+// The About window: a tool window with the program's picture, the credit to FFmpeg and its link
+// line. Clicking the picture or the link line opens a web page and closes the window.
+class frnAbout final : public FormWindow, public forms::AboutView {
 public:
-    explicit AboutWindow(Dialogs& dialogs);
-    ~AboutWindow() override;
+    explicit frnAbout(Dialogs& dialogs);
+    ~frnAbout() override;
 
     // Shows the window in front of the others.
     void show();

@@ -1,0 +1,51 @@
+#include "OpenDialog.h"
+
+#include "ui/qt/common/LocalFile.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QStringList>
+
+namespace OpenDialog {
+
+QString nameFilter(const QString& filter)
+{
+    const QString description = filter.section(QLatin1Char('|'), 0, 0);
+    QStringList patterns;
+    for (QString pattern : filter.section(QLatin1Char('|'), 1).split(QLatin1Char(';'))) {
+        pattern = pattern.trimmed();
+        if (pattern.isEmpty())
+            continue;
+        // File names on Linux are case-sensitive, and cameras write ".AVI".
+        patterns << pattern.toLower();
+        if (pattern.toUpper() != pattern.toLower())
+            patterns << pattern.toUpper();
+    }
+    patterns.removeDuplicates();
+    return QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+}
+
+bool take(const QString& chosen, forms::CommonDialog& dlg, QString& refusal)
+{
+    refusal.clear();
+    if (chosen.isEmpty())
+        return false;
+    const QString path = QDir::toNativeSeparators(chosen);
+    if (LocalFile::isMisread(chosen)) {
+        refusal = LocalFile::misreadMessage(path);
+        return false;
+    }
+    dlg.FileName = path.toStdU16String();
+    return true;
+}
+
+QString ask(QWidget* parent, const forms::CommonDialog& dlg)
+{
+    // The patterns are in the filter's own description already.
+    return QFileDialog::getOpenFileName(parent, QString::fromStdU16String(dlg.DialogTitle),
+                                        QString::fromStdU16String(dlg.FileName),
+                                        nameFilter(QString::fromStdU16String(dlg.Filter)), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
+}
+
+} // namespace OpenDialog

@@ -1,0 +1,45 @@
+#include "frnAbout.h"
+
+#include "ClickArea.h"
+#include "forms/AboutWindowDesign.h"
+
+namespace ui::win32 {
+
+frnAbout::frnAbout(Dialogs& dialogs)
+    : FormWindow(forms::AboutWindowDesign), dialogs_(dialogs), form_(*this)
+{
+    create();
+    for (const auto& c : design().controls) {
+        if (!c.click.empty())
+            ClickArea::attach(control(c.name));
+    }
+}
+
+frnAbout::~frnAbout()
+{
+    destroy();
+}
+
+void frnAbout::show()
+{
+    ShowWindow(handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(handle());
+}
+
+void frnAbout::openUrl(const std::u16string& address)
+{
+    dialogs_.openUrl(address);
+}
+
+void frnAbout::close()
+{
+    destroy();
+}
+
+void frnAbout::onCommand(const forms::Control& control, WORD code)
+{
+    if (code == STN_CLICKED)
+        form_.click(control.name);
+}
+
+} // namespace ui::win32
