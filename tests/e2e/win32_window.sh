@@ -52,8 +52,9 @@ running() { # pattern
 find_window() { xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true; }
 shown() { [ -n "$(find_window "$@")" ]; }
 gone() { ! shown "$@"; }
+# Wine starts a program slowly on a busy machine: the limits are generous, never a pause.
 wait_window() { # search options; prints the window
-    wait_until 30 shown "$@" && find_window "$@"
+    wait_until 120 shown "$@" && find_window "$@"
 }
 click() { # x y, in the main window's client area
     xdotool mousemove --window "$window" $(($1 + left)) $(($2 + top)) click 1
@@ -62,7 +63,13 @@ press() { # window key
     xdotool windowfocus --sync "$1" key "$2"
 }
 console=(--class '^conhost\.exe$')
-converter_done() { ! running 'ffmpeg\.exe'; }
+# Only the converter writes the output: once it exists the converter has started, and once no
+# converter runs after that it has ended.
+converter_done() { [ -e "$1" ] && ! running 'ffmpeg\.exe'; }
+# Wine traces each command the console's cmd.exe runs to the messages file; after PAUSE's
+# trace, a key pressed lies in the console's input until PAUSE reads it.
+pauses() { grep -c "trace:cmd:WCMD_execute Command: 'L\"PAUSE\"'" "$messages" || true; }
+console_at_pause() { [ "$(pauses)" -ge "$1" ]; }
 console_closed() { ! running 'cmd\.exe.*VC_Temp' && gone "${console[@]}"; }
 program_ended() { ! kill -0 "$pid" 2>/dev/null; }
 
@@ -73,25 +80,29 @@ no_decoy() {
     [ ! -e "$decoy_record" ] || { echo "a decoy ffmpeg.exe ran: $(cat "$decoy_record")" >&2; return 1; }
 }
 
-# Waits for the console's conversion to end, checks what it wrote, and presses a key to close
-# the console.
+# Waits for the console's conversion to end, checks what it wrote, and once the console waits
+# for a key, sees it still open and presses one to close it.
 finish_conversion() { # output, format
+    conversions=$((conversions + 1))
     local shell
     shell=$(wait_window "${console[@]}")
-    wait_until 60 converter_done
+    wait_until 180 converter_done "$1"
     no_decoy
     check_format "$1" "$2"
-    sleep 0.5
+    wait_until 60 console_at_pause $conversions
     ! console_closed || { echo "the console closed before a key was pressed" >&2; return 1; }
     press "$shell" space
-    wait_until 20 console_closed
+    wait_until 60 console_closed
     echo "converted to $2: $1"
 }
 
 # Starts the installed program from the downloads folder and finds its window. Wine writes the
-# text of every message box the program shows to the messages file.
+# text of every message box the program shows, and the commands of its consoles, to the
+# messages file.
 start_program() {
-    (cd "$drive_c/downloads" && WINEDEBUG=trace+msgbox exec wine "$app/varnelo.exe" 2>"$messages") &
+    conversions=0
+    (cd "$drive_c/downloads" &&
+        WINEDEBUG=trace+msgbox,trace+cmd exec wine "$app/varnelo.exe" 2>"$messages") &
     pid=$!
     window=$(wait_window --name '^Varnelo! v3\.0$')
     # Where Wine draws the frame itself, the client area lies inside its border and below its
@@ -109,7 +120,7 @@ box=$(wait_window --name '^Varnelo$')
 said 'MSGBOX_OnInit L"Target path MUST be set before proceeding!"'
 [ ! -e "$drive_c/VC_Temp" ] || { echo "GO without a target wrote a script" >&2; exit 1; }
 press "$box" Return
-wait_until 10 gone --name '^Varnelo$'
+wait_until 60 gone --name '^Varnelo$'
 echo "GO without a target: refused in a message box"
 
 click 150 49 # the source field
@@ -120,7 +131,7 @@ xdotool type --delay 20 "C:\\out\\"
 click 356 48 # Add
 dialog=$(wait_window --name '^Open \.\.\.$')
 press "$dialog" Escape
-wait_until 10 gone --name '^Open \.\.\.$'
+wait_until 60 gone --name '^Open \.\.\.$'
 echo "Open dialog shown and cancelled"
 
 click 340 200 # FLV (Flash)
@@ -131,7 +142,7 @@ click 356 48 # Add
 dialog=$(wait_window --name '^Open \.\.\.$')
 xdotool windowfocus --sync "$dialog" type --delay 20 'C:\clips\picked.avi'
 press "$dialog" Return
-wait_until 10 gone --name '^Open \.\.\.$'
+wait_until 60 gone --name '^Open \.\.\.$'
 echo "picked C:\\clips\\picked.avi, beside a decoy"
 
 click 340 184 # SWF (Flash)
@@ -140,7 +151,7 @@ finish_conversion "$drive_c/out/picked.swf" swf
 
 [ -d "$drive_c/VC_Temp" ]
 click 368 120 # CANCEL
-wait_until 20 program_ended
+wait_until 60 program_ended
 [ ! -e "$drive_c/VC_Temp" ] || { echo "C:\\VC_Temp is still there: $(ls -A "$drive_c/VC_Temp")" >&2; exit 1; }
 echo "closed and cleaned up"
 
@@ -161,7 +172,7 @@ gone "${console[@]}" && ! running 'cmd\.exe' || { echo "GO without a converter o
 [ ! -e "$drive_c/out/picked.flv" ]
 no_decoy
 press "$box" Return
-wait_until 10 gone --name '^Varnelo$'
+wait_until 60 gone --name '^Varnelo$'
 echo "GO without a converter: refused in a message box, no console"
 click 368 120 # CANCEL
-wait_until 20 program_ended
+wait_until 60 program_ended

@@ -118,11 +118,11 @@ close_program() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     left=$(((WIDTH - 423) / 2))
     xdotool mousemove --window "$window" $((368 + left)) $((120 + HEIGHT - 266 - left)) click 1
-    wait_until 20 program_ended
+    wait_until 60 program_ended
 }
 
 wine start "$shortcut"
-wait_until 30 shown
+wait_until 120 shown
 close_program
 echo "started from the Start menu"
 
@@ -136,8 +136,8 @@ video='C:\clips\party clip.avi'
 wine "$program" "$video" &
 source_field() { wine "$field_text" "$title" 2>/dev/null | head -n 1; }
 shows_video() { [ "$(source_field)" = "$video" ]; }
-wait_until 30 shown
-wait_until 30 shows_video
+wait_until 120 shown
+wait_until 120 shows_video
 close_program
 wait
 echo "opened $video with Varnelo"

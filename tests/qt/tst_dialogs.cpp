@@ -66,25 +66,36 @@ private slots:
         QVERIFY(refusal.isEmpty());
     }
 
-    void folderWithoutTrailingSeparator_data()
+    // A name the folder picker gives with U+FFFD for bytes that are not UTF-8 stands for another
+    // folder, where the output would go.
+    void pickedFolder_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("refusal");
+        const QString misread = QStringLiteral("/srv/b\uFFFD\uFFFD");
         QTest::newRow("folder") << "/srv/out"
-                                << "/srv/out";
+                                << "/srv/out" << QString();
         QTest::newRow("trailing separator") << "/srv/out/"
-                                            << "/srv/out";
+                                            << "/srv/out" << QString();
         QTest::newRow("root") << "/"
-                              << "/";
+                              << "/" << QString();
         QTest::newRow("cancel") << ""
-                                << "(none)";
+                                << "(none)" << QString();
+        QTest::newRow("misread") << misread << "(none)" << LocalFile::misreadMessage(misread);
+        QTest::newRow("misread, trailing separator")
+            << misread + QLatin1Char('/') << "(none)" << LocalFile::misreadMessage(misread);
     }
-    void folderWithoutTrailingSeparator()
+    void pickedFolder()
     {
         QFETCH(QString, chosen);
         QFETCH(QString, result);
-        QCOMPARE(QString::fromStdU16String(FolderDialog::folder(chosen).value_or(u"(none)")),
-                 result);
+        QFETCH(QString, refusal);
+        QString refused = QStringLiteral("(not cleared)");
+        QCOMPARE(
+            QString::fromStdU16String(FolderDialog::folder(chosen, refused).value_or(u"(none)")),
+            result);
+        QCOMPARE(refused, refusal);
     }
 };
 

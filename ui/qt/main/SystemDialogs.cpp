@@ -24,5 +24,10 @@ bool SystemDialogs::showOpen(QWidget* owner, forms::CommonDialog& dlg)
 std::optional<std::u16string> SystemDialogs::browseForFolder(QWidget* owner,
                                                              const std::u16string& prompt)
 {
-    return FolderDialog::browse(owner, QString::fromStdU16String(prompt));
+    QString refusal;
+    auto chosen =
+        FolderDialog::folder(FolderDialog::ask(owner, QString::fromStdU16String(prompt)), refusal);
+    if (!refusal.isEmpty())
+        showMessage(owner, refusal.toStdU16String());
+    return chosen;
 }
