@@ -38,7 +38,7 @@ bool alive(unsigned long processId)
     return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
 }
 
-FolderUsers::FolderUsers(fs::path folder) : folder_(std::move(folder)) {}
+FolderUsers::FolderUsers(std::string folder) : folder_(std::move(folder)) {}
 
 std::optional<bool> FolderUsers::uses(const fs::path& file)
 {
@@ -63,7 +63,7 @@ void FolderUsers::scan()
     // Command lines name the folder as they were given, links in /proc as the system spells it.
     std::error_code ignored;
     const std::array<std::string, 2> spellings = {
-        folder_.string() + '/', fs::weakly_canonical(folder_, ignored).string() + '/'};
+        folder_ + '/', fs::weakly_canonical(fs::path(folder_), ignored).string() + '/'};
     const auto note = [this, &spellings](std::string_view path) {
         for (const auto& folder : spellings) {
             if (path.size() > folder.size() && path.substr(0, folder.size()) == folder &&

@@ -16,7 +16,9 @@ bool alive(unsigned long processId);
 // the first question, so a clean-up with nothing to decide costs nothing.
 class FolderUsers {
 public:
-    explicit FolderUsers(std::filesystem::path folder);
+    // The folder is kept as text: a path would be parsed at every start, and with it the
+    // standard library's file system code brought into memory, for a question rarely asked.
+    explicit FolderUsers(std::string folder);
 
     // Whether a process uses the file, or nothing on a system without /proc.
     std::optional<bool> uses(const std::filesystem::path& file);
@@ -24,7 +26,7 @@ public:
 private:
     void scan();
 
-    std::filesystem::path folder_;
+    std::string folder_;
     bool scanned_ = false;
     std::optional<std::set<std::string>> names_;
 };

@@ -1,6 +1,7 @@
 #include "platform/ScriptFiles.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,12 +103,30 @@ std::u16string describe(std::error_code error)
     return text(error.message());
 }
 
+// Read with the system's own calls: this list, made at every start, was the only use of the
+// standard library's file system code before the first "GO", and brought its pages in for it.
 std::vector<Path> names(const Path& folder, std::error_code& error)
 {
     std::vector<Path> list;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error))
-        list.push_back(entry->path().filename().native());
+    error.clear();
+    DIR* const directory = ::opendir(folder.c_str());
+    if (!directory) {
+        error = lastError();
+        return list;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(directory);
+        if (!entry) {
+            if (errno != 0)
+                error = lastError();
+            break;
+        }
+        const std::string_view name(entry->d_name);
+        if (name != "." && name != "..")
+            list.emplace_back(name);
+    }
+    ::closedir(directory);
     return list;
 }
 

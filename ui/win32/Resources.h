@@ -15,7 +15,8 @@ std::wstring name(std::string_view picture);
 // An icon at that size in pixels, or null.
 HICON icon(std::string_view picture, int size);
 
-// The colours of the icon's image nearest that size, without its mask, or null.
-GdiHandle<HBITMAP> iconColours(std::string_view picture, int size);
+// The colours of the icon's image nearest that size, without its mask, as a 32-bit bitmap for
+// GdiAlphaBlend: the key colour's pixels transparent, all others opaque. Null when there is none.
+GdiHandle<HBITMAP> iconPicture(std::string_view picture, int size, forms::Rgb key);
 
 } // namespace ui::win32::Resources

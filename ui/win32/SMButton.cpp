@@ -70,11 +70,23 @@ void SMButton::loadPicture() const
     pictureLoaded_ = true;
     if (control_.picture.empty())
         return;
-    // The icon's own mask is not used: the key colour alone says what is transparent.
-    picture_ = Resources::iconColours(control_.picture, forms::ButtonPictureSize);
+    // The icon's own mask is not used: the key colour alone says what is transparent, and the
+    // picture is blended with that as its alpha, which costs less than a transparent copy that
+    // makes a mask at every paint.
+    picture_ = Resources::iconPicture(control_.picture, forms::ButtonPictureSize,
+                                      forms::SMButtonLook.transparentColor);
     BITMAP bitmap{};
-    if (picture_ && GetObjectW(picture_.get(), sizeof bitmap, &bitmap))
-        pictureSize_ = {bitmap.bmWidth, bitmap.bmHeight};
+    if (!picture_ || !GetObjectW(picture_.get(), sizeof bitmap, &bitmap)) {
+        picture_.reset();
+        return;
+    }
+    pictureSize_ = {bitmap.bmWidth, bitmap.bmHeight};
+    pictureDc_.reset(CreateCompatibleDC(nullptr));
+    if (!pictureDc_) {
+        picture_.reset();
+        return;
+    }
+    SelectObject(pictureDc_.get(), picture_.get());
 }
 
 void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
@@ -95,12 +107,9 @@ void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
         Dpi::scale(forms::ButtonPictureSize, dpi), Dpi::scale(forms::ButtonPadding, dpi));
     if (picture_) {
         const forms::Box& at = layout.picture;
-        const HDC source = CreateCompatibleDC(dc);
-        const HGDIOBJ old = SelectObject(source, picture_.get());
-        GdiTransparentBlt(dc, face.left + at.left, face.top + at.top, at.width, at.height, source,
-                          0, 0, pictureSize_.cx, pictureSize_.cy, colorRef(look.transparentColor));
-        SelectObject(source, old);
-        DeleteDC(source);
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        GdiAlphaBlend(dc, face.left + at.left, face.top + at.top, at.width, at.height,
+                      pictureDc_.get(), 0, 0, pictureSize_.cx, pictureSize_.cy, blend);
     }
     forms::Box text{};
     if (layout.caption.width > 0) {

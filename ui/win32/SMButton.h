@@ -29,6 +29,9 @@ private:
     mutable bool pictureLoaded_ = false;
     mutable GdiHandle<HBITMAP> picture_;
     mutable SIZE pictureSize_{};
+    // Holds the picture for as long as the button lives, so a paint makes no context of its own;
+    // deleted before the picture, which it holds selected.
+    mutable MemoryDc pictureDc_;
     bool hot_ = false;
 };
 
