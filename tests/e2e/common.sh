@@ -25,3 +25,14 @@ check_format() { # file, format
     format=$(ffprobe -v error -show_entries format=format_name -of csv=p=0 "$1")
     [ "$format" = "$2" ] || { echo "$1 is '$format', not $2" >&2; return 1; }
 }
+
+# Whether a process of this test's Wine prefix matches the pattern: other prefixes may run on
+# the machine, and only processes of this one count.
+running() { # pattern
+    local pid
+    for pid in $(pgrep -f -- "$1"); do
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+            return 0
+    done
+    return 1
+}

@@ -40,15 +40,6 @@ cp "$decoys/ffmpeg.exe" "$drive_c/clips/ffmpeg.exe"
 make_clip "$drive_c/clips/in put's clip.avi"
 cp "$drive_c/clips/in put's clip.avi" "$drive_c/clips/picked.avi"
 
-# Other Wine prefixes may run on the machine: only processes of this one count.
-running() { # pattern
-    local pid
-    for pid in $(pgrep -f -- "$1"); do
-        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
-            return 0
-    done
-    return 1
-}
 find_window() { xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true; }
 shown() { [ -n "$(find_window "$@")" ]; }
 gone() { ! shown "$@"; }

@@ -98,15 +98,6 @@ done
 key_exists "$classes\\.avi\\OpenWithList\\other.exe"
 echo "files, shortcut and registry entries in place"
 
-# Other Wine prefixes may run on the machine: only processes of this one count.
-running() { # pattern
-    local pid
-    for pid in $(pgrep -f -- "$1"); do
-        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
-            return 0
-    done
-    return 1
-}
 title="Varnelo! v$version"
 find_window() { xdotool search --onlyvisible --name "^${title//./\\.}\$" 2>/dev/null | head -n 1 || true; }
 shown() { [ -n "$(find_window)" ]; }
