@@ -59,7 +59,7 @@ int main()
     std::vector<std::u16string> copies;
     platform::PosixScriptHost posix(folder, [&copies](const std::u16string& copy) {
         copies.push_back(copy);
-        return platform::Error();
+        return job::Error();
     });
     FakeMainView view;
     view.source = u"/home/ann/videos/holiday on the coast 2026.avi";

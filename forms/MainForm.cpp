@@ -20,7 +20,7 @@ constexpr Handler Handlers[] = {
 
 } // namespace
 
-MainForm::MainForm(MainView& view, platform::ScriptHost& host) : view_(view), host_(host) {}
+MainForm::MainForm(MainView& view, job::ScriptHost& host) : view_(view), host_(host) {}
 
 void MainForm::click(std::string_view control)
 {

@@ -2,7 +2,7 @@
 
 #include "forms/CommonDialog.h"
 #include "forms/MainView.h"
-#include "platform/Platform.h"
+#include "job/ScriptHost.h"
 
 #include <string_view>
 
@@ -13,7 +13,7 @@ class MainForm {
 public:
     static constexpr char16_t FolderPrompt[] = u"Select Target Folder...";
 
-    MainForm(MainView& view, platform::ScriptHost& host);
+    MainForm(MainView& view, job::ScriptHost& host);
 
     // A click on the design's control of that name: runs its handler, if it has one.
     void click(std::string_view control);
@@ -38,7 +38,7 @@ public:
 
 private:
     MainView& view_;
-    platform::ScriptHost& host_;
+    job::ScriptHost& host_;
     CommonDialog dlg_;
 };
 

@@ -6,7 +6,7 @@
 namespace ConversionJob {
 namespace {
 
-using platform::ScriptDialect;
+using job::ScriptDialect;
 
 constexpr std::array<const char16_t*, FormatCount> Extensions = {u".avi", u".flv", u".swf",
                                                                  u".wmv"};
@@ -60,7 +60,7 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     return script;
 }
 
-platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host)
+job::Error prepare(const Inputs& inputs, job::ScriptHost& host)
 {
     const Plan planned = plan(inputs, host.dialect(), host.isFolder(inputs.target));
     if (const auto* refusal = std::get_if<Refusal>(&planned))

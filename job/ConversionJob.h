@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "ScriptHost.h"
 
 #include <array>
 #include <string>
@@ -46,11 +46,11 @@ std::u16string extension(const std::array<bool, FormatCount>& selected);
 
 // The output path and the script for the inputs, or why they cannot be converted. Looks at the
 // text alone and at whether the target text names an existing folder.
-Plan plan(const Inputs& inputs, platform::ScriptDialect dialect, bool targetIsFolder = false);
+Plan plan(const Inputs& inputs, job::ScriptDialect dialect, bool targetIsFolder = false);
 
 // What the "GO" button does before it starts the script: plans the job, refuses a job that
 // would overwrite its source or whose converter a console would not find, and writes the script.
 // Returns the message for the user when it stopped, and then nothing is started.
-platform::Error prepare(const Inputs& inputs, platform::ScriptHost& host);
+job::Error prepare(const Inputs& inputs, job::ScriptHost& host);
 
 } // namespace ConversionJob

@@ -3,7 +3,7 @@
 namespace ScriptText {
 namespace {
 
-using platform::ScriptDialect;
+using job::ScriptDialect;
 
 bool isControl(char16_t c)
 {

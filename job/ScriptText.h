@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "ScriptHost.h"
 
 #include <optional>
 #include <string>
@@ -10,12 +10,12 @@
 namespace ScriptText {
 
 // The first character of the path that the dialect cannot pass to the converter unchanged.
-std::optional<char16_t> unsafeCharacter(platform::ScriptDialect dialect, std::u16string_view path);
+std::optional<char16_t> unsafeCharacter(job::ScriptDialect dialect, std::u16string_view path);
 
 // The whole script, each line ended as the dialect ends lines. Both paths must be free of
 // unsafe characters. Sample rate conversion is asked for when the output is SWF, which takes
 // 44.1 kHz audio but not the 48 kHz of most video.
-std::u16string compose(platform::ScriptDialect dialect, std::u16string_view source,
+std::u16string compose(job::ScriptDialect dialect, std::u16string_view source,
                        std::u16string_view output, bool swfOutput);
 
 } // namespace ScriptText

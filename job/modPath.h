@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "ScriptHost.h"
 
 #include <string>
 #include <string_view>
@@ -9,7 +9,7 @@
 // the system whose dialect it is given.
 namespace modPath {
 
-using platform::ScriptDialect;
+using job::ScriptDialect;
 
 // The separator the program writes behind a folder.
 char16_t Separator(ScriptDialect dialect);

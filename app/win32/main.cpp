@@ -1,6 +1,6 @@
 #include "platform/Platform.h"
-#include "ui/win32/Dialogs.h"
-#include "ui/win32/frmAutoPilot.h"
+#include "ui/win32/common/Dialogs.h"
+#include "ui/win32/main/frmAutoPilot.h"
 
 #include <windows.h>
 

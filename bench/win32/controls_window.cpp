@@ -5,8 +5,8 @@
 #include "PaintMark.h"
 #include "forms/MainWindowDesign.h"
 #include "text/WideText.h"
-#include "ui/win32/Dpi.h"
-#include "ui/win32/Fonts.h"
+#include "ui/win32/common/Dpi.h"
+#include "ui/win32/common/Fonts.h"
 
 #include <windows.h>
 

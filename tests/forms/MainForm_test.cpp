@@ -14,7 +14,7 @@
 namespace {
 
 using forms::MainForm;
-using platform::ScriptDialect;
+using job::ScriptDialect;
 namespace Messages = ConversionJob::Messages;
 
 // The main window's behaviour over fakes of what it asks for.

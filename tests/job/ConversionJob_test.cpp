@@ -12,7 +12,7 @@
 namespace {
 
 using namespace ConversionJob;
-using platform::ScriptDialect;
+using job::ScriptDialect;
 
 constexpr std::array<bool, FormatCount> None{};
 constexpr std::array<bool, FormatCount> Flv{false, true, false, false};
@@ -261,9 +261,9 @@ TEST(Prepare, WritesTheScriptOfAnAcceptedJob)
     FakeScriptHost fake;
     EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), std::nullopt);
     ASSERT_EQ(fake.scripts.size(), 1u);
-    EXPECT_EQ(fake.scripts[0],
-              std::get<Script>(plan({u"/v/party.avi", u"/o/", Flv}, platform::ScriptDialect::Posix))
-                  .text);
+    EXPECT_EQ(
+        fake.scripts[0],
+        std::get<Script>(plan({u"/v/party.avi", u"/o/", Flv}, job::ScriptDialect::Posix)).text);
 }
 
 TEST(Prepare, StopsBeforeWritingWhenRefused)

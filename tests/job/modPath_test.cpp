@@ -7,7 +7,7 @@
 
 namespace {
 
-using platform::ScriptDialect;
+using job::ScriptDialect;
 
 struct PathRow {
     std::u16string path;

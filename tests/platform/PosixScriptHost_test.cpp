@@ -34,7 +34,7 @@ QString qpath(const fs::path& path)
 
 struct Started {
     std::vector<fs::path> scripts;
-    platform::Error failure;
+    job::Error failure;
     platform::ConsoleStarter starter()
     {
         return [this](const std::u16string& path) {
@@ -238,7 +238,7 @@ TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
             fs::create_symlink(users, work / row.link);
         }
 
-        platform::Error error;
+        job::Error error;
         {
             std::optional<FileSizeLimit> full;
             if (row.room)
@@ -376,7 +376,7 @@ protected:
     std::string script(const std::u16string& source, const std::u16string& target)
     {
         const auto planned = ConversionJob::plan({source, target, {false, true, false, false}},
-                                                 platform::ScriptDialect::Posix);
+                                                 job::ScriptDialect::Posix);
         return QString::fromStdU16String(std::get<ConversionJob::Script>(planned).text)
             .toStdString();
     }
@@ -453,7 +453,7 @@ TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
         platform::PosixScriptHost posix(qpath(temp_.path() / "VC_Temp"), Started().starter());
         const auto missing = posix.checkConverter();
         fs::current_path(home);
-        EXPECT_EQ(missing, row.found ? platform::Error()
+        EXPECT_EQ(missing, row.found ? job::Error()
                                      : u"FFmpeg MUST be installed before proceeding! Install the "
                                        u"ffmpeg package, or put ffmpeg in a folder on PATH.");
     }
@@ -465,16 +465,15 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
 {
     const auto work = temp_.path() / "VC_Temp";
     std::vector<std::unique_ptr<QProcess>> consoles;
-    platform::PosixScriptHost posix(
-        qpath(work), [&](const std::u16string& path) -> platform::Error {
-            auto& sh = consoles.emplace_back(std::make_unique<QProcess>());
-            sh->setProcessEnvironment(environment("0", "0"));
-            sh->start(QStringLiteral("/bin/sh"),
-                      {QStringLiteral("-c"), QStringLiteral("sleep 0.3; exec /bin/sh \"$0\""),
-                       QString::fromStdU16String(path)});
-            sh->closeWriteChannel();
-            return {};
-        });
+    platform::PosixScriptHost posix(qpath(work), [&](const std::u16string& path) -> job::Error {
+        auto& sh = consoles.emplace_back(std::make_unique<QProcess>());
+        sh->setProcessEnvironment(environment("0", "0"));
+        sh->start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("sleep 0.3; exec /bin/sh \"$0\""),
+                   QString::fromStdU16String(path)});
+        sh->closeWriteChannel();
+        return {};
+    });
 
     ASSERT_EQ(ConversionJob::prepare({u"/v/first.avi", u"/o/", {false, true, false, false}}, posix),
               std::nullopt);

@@ -1,6 +1,6 @@
+#include "ui/qt/common/FolderDialog.h"
 #include "ui/qt/common/LocalFile.h"
-#include "ui/qt/main/FolderDialog.h"
-#include "ui/qt/main/OpenDialog.h"
+#include "ui/qt/common/OpenDialog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

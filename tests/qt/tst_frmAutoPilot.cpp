@@ -1,7 +1,7 @@
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/common/LocalFile.h"
+#include "ui/qt/common/SMButton.h"
 #include "ui/qt/common/SessionEnd.h"
-#include "ui/qt/main/SMButton.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "job/ScriptHost.h"
 
 #include <set>
 #include <string>
@@ -8,21 +8,21 @@
 #include <vector>
 
 // Records what the program would write and start, and answers as a test sets it up.
-class FakeScriptHost final : public platform::ScriptHost {
+class FakeScriptHost final : public job::ScriptHost {
 public:
-    platform::ScriptDialect scriptDialect = platform::ScriptDialect::Posix;
+    job::ScriptDialect scriptDialect = job::ScriptDialect::Posix;
     std::set<std::pair<std::u16string, std::u16string>> sameFiles;
     std::set<std::u16string> files;
     std::set<std::u16string> folders;
-    platform::Error converterMissing;
-    platform::Error writeFailure;
-    platform::Error startFailure;
+    job::Error converterMissing;
+    job::Error writeFailure;
+    job::Error startFailure;
 
     std::vector<std::u16string> scripts;
     int starts = 0;
     int removals = 0;
 
-    platform::ScriptDialect dialect() const override { return scriptDialect; }
+    job::ScriptDialect dialect() const override { return scriptDialect; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override
     {
         return sameFiles.count({first, second}) > 0;
@@ -32,15 +32,15 @@ public:
         return files.count(path) > 0 || folders.count(path) > 0;
     }
     bool isFolder(const std::u16string& path) const override { return folders.count(path) > 0; }
-    platform::Error checkConverter() const override { return converterMissing; }
-    platform::Error writeScript(const std::u16string& text) override
+    job::Error checkConverter() const override { return converterMissing; }
+    job::Error writeScript(const std::u16string& text) override
     {
         if (writeFailure)
             return writeFailure;
         scripts.push_back(text);
         return {};
     }
-    platform::Error startScript() override
+    job::Error startScript() override
     {
         if (scripts.empty())
             return std::u16string(u"no script");

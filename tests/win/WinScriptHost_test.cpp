@@ -76,7 +76,7 @@ protected:
     // Starts real consoles and keeps a handle of its own to each.
     WinScriptHost::ConsoleProcessStarter starter()
     {
-        return [this](const std::u16string& script, platform::Error& error) {
+        return [this](const std::u16string& script, job::Error& error) {
             HANDLE process = platform::startConsoleProcess(script, error);
             // Wine's process creation once failed here with "Internal error" in a full run and
             // never in 24 runs after it; a fault of ours fails the second start as well.
@@ -159,8 +159,8 @@ TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
                     utf8(u"C:\\out dir\\" + name.substr(0, name.size() - 4) + u".flv") + "]\n";
     }
     // A bare folder as the output, whose backslash meets the quote.
-    ASSERT_EQ(windows.writeScript(ScriptText::compose(platform::ScriptDialect::Windows,
-                                                      u"C:\\x\\abcd", u"C:\\out\\", false)),
+    ASSERT_EQ(windows.writeScript(ScriptText::compose(job::ScriptDialect::Windows, u"C:\\x\\abcd",
+                                                      u"C:\\out\\", false)),
               std::nullopt);
     ASSERT_EQ(windows.startScript(), std::nullopt);
     waitForConsoles();
@@ -179,8 +179,8 @@ TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
     for (const auto& row : rows) {
         SCOPED_TRACE(fromWide(row.status).size());
         setVariable(L"FAKE_STATUS", row.status);
-        const auto planned = ConversionJob::plan({u"C:\\a.avi", u"C:\\out\\", Flv},
-                                                 platform::ScriptDialect::Windows);
+        const auto planned =
+            ConversionJob::plan({u"C:\\a.avi", u"C:\\out\\", Flv}, job::ScriptDialect::Windows);
         // The clear is swapped for a marker file, so the condition before it is what is tested.
         auto text = std::get<ConversionJob::Script>(planned).text;
         const auto clear = text.find(u" cls\r\n");
@@ -397,7 +397,7 @@ TEST_F(Consoles, ALineTheConsoleCanReadArrivesWholeALongerOneIsRefused)
     const auto lineLength = [&](const std::u16string& target) {
         const auto text =
             std::get<ConversionJob::Script>(
-                ConversionJob::plan({source, target, Flv}, platform::ScriptDialect::Windows))
+                ConversionJob::plan({source, target, Flv}, job::ScriptDialect::Windows))
                 .text;
         const auto start = text.find(u"\r\n") + 2;
         return text.find(u"\r\n", start) - start;
@@ -538,7 +538,7 @@ TEST(PrivateFolder, OnlyAFolderOfTheUsersThatNoOneElseMayChangeIsUsed)
         DWORD attributes;
         std::wstring owner;
         std::optional<std::vector<Entry>> entries;
-        platform::Error problem;
+        job::Error problem;
     };
     const Row rows[] = {
         {"as the program makes it", Folder, user, profile, {}},
@@ -710,7 +710,7 @@ TEST_F(Consoles, GoRefusesWhenNoConsoleWouldFindTheConverter)
     fs::current_path(temp_.path());
     struct Row {
         std::wstring path;
-        platform::Error refusal;
+        job::Error refusal;
     };
     const Row rows[] = {
         {(testFolder() / "stand-in").wstring() + L";" + path_, {}},

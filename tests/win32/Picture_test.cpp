@@ -1,4 +1,4 @@
-#include "ui/win32/Picture.h"
+#include "ui/win32/common/Picture.h"
 
 #include <gtest/gtest.h>
 

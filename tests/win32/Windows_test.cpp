@@ -2,11 +2,11 @@
 #include "forms/MainWindowDesign.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
-#include "ui/win32/Dpi.h"
-#include "ui/win32/Fonts.h"
-#include "ui/win32/OpenDialog.h"
-#include "ui/win32/frmAutoPilot.h"
-#include "ui/win32/frnAbout.h"
+#include "ui/win32/about/frnAbout.h"
+#include "ui/win32/common/Dpi.h"
+#include "ui/win32/common/Fonts.h"
+#include "ui/win32/common/OpenDialog.h"
+#include "ui/win32/main/frmAutoPilot.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #include "FormBuilder.h"
 
 #include "Fonts.h"
-#include "ui/qt/common/PathField.h"
-#include "ui/qt/main/SMButton.h"
+#include "PathField.h"
+#include "SMButton.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs, QWidget* parent)
+frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, FormBuilder::windowFlags(forms::MainWindowDesign)), dialogs_(dialogs),
       form_(*this, host), controls_(this, forms::MainWindowDesign)
 {

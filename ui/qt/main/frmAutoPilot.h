@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Dialogs.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
-#include "platform/Platform.h"
+#include "job/ScriptHost.h"
 #include "ui/qt/about/frnAbout.h"
+#include "ui/qt/common/Dialogs.h"
 #include "ui/qt/common/FormBuilder.h"
 
 #include <QPointer>
@@ -17,7 +17,7 @@ class QLineEdit;
 class frmAutoPilot : public QWidget, public forms::MainView {
     Q_OBJECT
 public:
-    frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
+    frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
     // Shows the window, then takes the file the program was started with; empty for none.

@@ -36,7 +36,7 @@ std::u16string firstFile(const std::wstring& arguments)
 
 } // namespace
 
-frmAutoPilot::frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs)
+frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs)
     : FormWindow(forms::MainWindowDesign), dialogs_(dialogs), form_(*this, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles

@@ -1,7 +1,7 @@
 #include "frnAbout.h"
 
-#include "ClickArea.h"
 #include "forms/AboutWindowDesign.h"
+#include "ui/win32/common/ClickArea.h"
 
 namespace ui::win32 {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "FormWindow.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
-#include "frnAbout.h"
-#include "platform/Platform.h"
+#include "job/ScriptHost.h"
+#include "ui/win32/about/frnAbout.h"
+#include "ui/win32/common/Dialogs.h"
+#include "ui/win32/common/FormWindow.h"
 
 #include <shellapi.h>
 
@@ -18,7 +18,7 @@ namespace ui::win32 {
 // click to the main window's behaviour. Closing it unloads the program.
 class frmAutoPilot final : public FormWindow, public forms::MainView {
 public:
-    frmAutoPilot(platform::ScriptHost& host, Dialogs& dialogs);
+    frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs);
     ~frmAutoPilot() override;
 
     // Shows the window, then takes the file the command line names first. The arguments are

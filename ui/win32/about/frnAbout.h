@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "FormWindow.h"
 #include "forms/AboutForm.h"
+#include "ui/win32/common/Dialogs.h"
+#include "ui/win32/common/FormWindow.h"
 
 namespace ui::win32 {
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What the conversion job asks of the system it runs on: where its script is written and how a
+// console runs it. The platform layer implements it, one host per system.
+namespace job {
+
+// How a conversion script is written: a Windows batch file run by cmd.exe, or a POSIX shell
+// script run by /bin/sh.
+enum class ScriptDialect { Windows, Posix };
+
+// What a failed operation tells the user; empty when it succeeded.
+using Error = std::optional<std::u16string>;
+
+// Where the conversion job writes its script and how it runs it.
+class ScriptHost {
+public:
+    virtual ~ScriptHost() = default;
+
+    virtual ScriptDialect dialect() const = 0;
+
+    // Whether both paths name one existing file, however they are spelled.
+    virtual bool sameFile(const std::u16string& first, const std::u16string& second) const = 0;
+
+    // Whether the path names an existing file or folder, or a link to one.
+    virtual bool exists(const std::u16string& path) const = 0;
+
+    // Whether the path names an existing folder, or a link to one.
+    virtual bool isFolder(const std::u16string& path) const = 0;
+
+    // Why a console would not find the converter, saying where to put it; empty when it would.
+    virtual Error checkConverter() const = 0;
+
+    // Creates the work folder when needed and replaces the conversion script with the text.
+    virtual Error writeScript(const std::u16string& text) = 0;
+
+    // Starts the conversion script written last, from a copy of its own, so that a later
+    // script never changes a console that is still running.
+    virtual Error startScript() = 0;
+
+    // Deletes the script and the copies that no console uses any more, then the work folder
+    // when nothing else is in it.
+    virtual void removeScripts() = 0;
+};
+
+} // namespace job
