@@ -32,19 +32,19 @@ constexpr unsigned long WritingRun = 0;
 } // namespace
 
 ScriptRuns::ScriptRuns(Path folder, Path scriptName, unsigned long processId)
-    : folder_(std::move(folder)), scriptName_(std::move(scriptName)), processId_(processId)
+    : folder_(std::move(folder)), scriptName_(std::move(scriptName)),
+      extension_(modPath::ExtensionPart(scriptName_, ScriptFiles::Dialect)),
+      stem_(scriptName_.substr(0, scriptName_.size() - extension_.size())), processId_(processId)
 {
-    const auto dot = scriptName_.rfind('.');
-    stem_ = scriptName_.substr(0, dot);
-    extension_ = dot == Path::npos ? Path() : scriptName_.substr(dot);
 }
 
 ScriptRuns::Path ScriptRuns::copyName(unsigned long run) const
 {
     // The process id keeps the copies of two programs running at once apart.
     const Path dash(1, '-');
-    return ScriptFiles::join(folder_,
-                             stem_ + dash + digits(processId_) + dash + digits(run) + extension_);
+    return modPath::Join(folder_,
+                         stem_ + dash + digits(processId_) + dash + digits(run) + extension_,
+                         ScriptFiles::Dialect);
 }
 
 std::error_code ScriptRuns::write(std::string_view bytes)
@@ -118,7 +118,7 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
         const auto processId = number(std::string_view(ids).substr(0, dash));
         if (dash != std::string::npos && processId &&
             number(std::string_view(ids).substr(dash + 1)))
-            copies.emplace_back(ScriptFiles::join(folder_, name), *processId);
+            copies.emplace_back(modPath::Join(folder_, name, ScriptFiles::Dialect), *processId);
     }
     for (const auto& [copy, processId] : copies) {
         if ((processId == processId_ || !alive(processId)) && !inUse(copy, processId))

@@ -19,7 +19,7 @@ public:
     ScriptRuns(Path folder, Path scriptName, unsigned long processId);
 
     const Path& folder() const { return folder_; }
-    Path script() const { return ScriptFiles::join(folder_, scriptName_); }
+    Path script() const { return modPath::Join(folder_, scriptName_, ScriptFiles::Dialect); }
 
     // Replaces the last script with the bytes. They are written under a name of their own and
     // then renamed, so a failed write leaves the last good script in place.
@@ -53,8 +53,8 @@ private:
     Path folder_;
     Path scriptName_;
     // The script's name split before its extension, the dot going with the extension.
-    Path stem_;
     Path extension_;
+    Path stem_;
     unsigned long processId_;
     unsigned long nextRun_ = 1;
 };
