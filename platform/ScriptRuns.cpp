@@ -60,16 +60,18 @@ std::error_code ScriptRuns::write(std::string_view bytes)
         error = ScriptFiles::rename(temporary, script());
         if (error)
             ScriptFiles::remove(temporary);
+        else
+            written_ = bytes;
     }
     return error;
 }
 
 Error ScriptRuns::start(const ConsoleStarter& startConsole)
 {
+    if (!written_)
+        return std::u16string(u"There is no conversion script to run yet: press GO first!");
     std::error_code error;
     const auto copy = copyForRun(error);
-    if (error == std::errc::no_such_file_or_directory)
-        return std::u16string(u"There is no conversion script to run yet: press GO first!");
     if (copy.empty())
         return u"The conversion script could not be copied for its run: " +
                ScriptFiles::describe(error) + u".";
@@ -81,13 +83,13 @@ Error ScriptRuns::start(const ConsoleStarter& startConsole)
 
 ScriptRuns::Path ScriptRuns::copyForRun(std::error_code& error)
 {
-    std::string bytes;
-    error = ScriptFiles::read(script(), bytes);
-    if (error)
+    if (!written_) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
         return {};
+    }
     for (;;) {
         auto copy = copyName(nextRun_++);
-        error = ScriptFiles::create(copy, bytes);
+        error = ScriptFiles::create(copy, *written_);
         if (!error)
             return copy;
         if (error != std::errc::file_exists)
@@ -128,7 +130,10 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
 
 void ScriptRuns::removeAll(const InUse& inUse, const Alive& alive)
 {
-    ScriptFiles::remove(script());
+    // Another program, or the user, may have put a script of its own under the name since.
+    std::string bytes;
+    if (written_ && !ScriptFiles::read(script(), bytes) && bytes == *written_)
+        ScriptFiles::remove(script());
     removeUnused(inUse, alive);
     // Fails unless the folder is empty: anything else in it is not ours.
     ScriptFiles::removeFolder(folder_);

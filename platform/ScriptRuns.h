@@ -4,6 +4,8 @@
 #include "ScriptFiles.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -11,7 +13,8 @@ namespace platform {
 
 // The scripts in the work folder: the one written last, under its fixed name, and the copies
 // that consoles run. A console reads its script while it runs, so it gets a copy that no later
-// script overwrites; the copy stays until nothing runs it any more.
+// script overwrites; the copy stays until nothing runs it any more. Other programs may write
+// the fixed name too, so a copy is made from the bytes this program wrote, never from the file.
 class ScriptRuns {
 public:
     using Path = ScriptFiles::Path;
@@ -25,10 +28,10 @@ public:
     // then renamed, so a failed write leaves the last good script in place.
     std::error_code write(std::string_view bytes);
 
-    // Starts a new copy of the last script in a console.
+    // Starts a new copy of the script this program wrote last in a console.
     Error start(const ConsoleStarter& startConsole);
 
-    // A new copy of the last script, or the empty path with the error set.
+    // A new copy of the script this program wrote last, or the empty path with the error set.
     Path copyForRun(std::error_code& error);
 
     // Deletes a copy that no console got.
@@ -43,8 +46,9 @@ public:
     // ended. A copy of another running program is left to that program.
     void removeUnused(const InUse& inUse, const Alive& alive);
 
-    // Deletes the last script and the unused copies, then the folder when it is an empty
-    // folder. Files the program did not write stay, and so does the folder that holds them.
+    // Deletes the last script while it holds what this program wrote last, and the unused
+    // copies, then the folder when it is an empty folder. Files the program did not write stay,
+    // and so does the folder that holds them.
     void removeAll(const InUse& inUse, const Alive& alive);
 
 private:
@@ -57,6 +61,8 @@ private:
     Path stem_;
     unsigned long processId_;
     unsigned long nextRun_ = 1;
+    // What this program wrote last under the script's name; nothing before its first script.
+    std::optional<std::string> written_;
 };
 
 } // namespace platform
