@@ -27,6 +27,17 @@ constexpr KnownTerminal KnownTerminals[] = {
 
 const QString GenericOption = QStringLiteral("-e");
 
+// Whether the user's options end with the one that makes a terminal run the command behind
+// it, given in TERMINAL as other programs that run a command in it expect: a second one would
+// become the command.
+bool endsWithCommandOption(const QStringList& options)
+{
+    static const QStringList commandOptions = {QStringLiteral("-e"), QStringLiteral("-x"),
+                                               QStringLiteral("--"), QStringLiteral("--command"),
+                                               QStringLiteral("--execute")};
+    return !options.isEmpty() && commandOptions.contains(options.last());
+}
+
 } // namespace
 
 std::optional<QStringList> TerminalLauncher::commandOption(const QString& program)
@@ -48,7 +59,10 @@ QList<TerminalLauncher::Candidate> TerminalLauncher::candidates(const QString& t
                             : QStringList{terminalVariable};
     if (!named.isEmpty()) {
         const QString program = named.takeFirst();
-        list.append({program, named, commandOption(program).value_or(QStringList{GenericOption})});
+        list.append({program, named,
+                     endsWithCommandOption(named)
+                         ? QStringList{}
+                         : commandOption(program).value_or(QStringList{GenericOption})});
     }
     list.append({QStringLiteral("x-terminal-emulator"), {}, {GenericOption}});
     for (const auto& known : KnownTerminals) {
@@ -69,10 +83,12 @@ Error TerminalLauncher::start(const std::u16string& scriptPath)
             continue;
         }
         // A known terminal reached through a link of another name still takes its own option.
-        const QStringList arguments = candidate.options +
-                                      commandOption(QFileInfo(program).canonicalFilePath())
-                                          .value_or(candidate.commandOption) +
-                                      QStringList{QStringLiteral("/bin/sh"), script};
+        const QStringList option = endsWithCommandOption(candidate.options)
+                                       ? QStringList{}
+                                       : commandOption(QFileInfo(program).canonicalFilePath())
+                                             .value_or(candidate.commandOption);
+        const QStringList arguments =
+            candidate.options + option + QStringList{QStringLiteral("/bin/sh"), script};
         // startDetached starts the terminal in a new session, so closing the program or its
         // own terminal leaves the conversion running.
         if (QProcess::startDetached(program, arguments, QDir::currentPath()))

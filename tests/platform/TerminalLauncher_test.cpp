@@ -47,6 +47,25 @@ TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes
         {QStringLiteral("kitty --single-instance"),
          QStringLiteral("kitty"),
          {QStringLiteral("--single-instance")}},
+        {QStringLiteral("xterm -e"), QStringLiteral("xterm"), {QStringLiteral("-e")}},
+        {QStringLiteral("gnome-terminal --"),
+         QStringLiteral("gnome-terminal"),
+         {QStringLiteral("--")}},
+        {QStringLiteral("xfce4-terminal -x"),
+         QStringLiteral("xfce4-terminal"),
+         {QStringLiteral("-x")}},
+        {QStringLiteral("urxvt -hold -e"),
+         QStringLiteral("urxvt"),
+         {QStringLiteral("-hold"), QStringLiteral("-e")}},
+        {QStringLiteral("gnome-terminal --command"),
+         QStringLiteral("gnome-terminal"),
+         {QStringLiteral("--command")}},
+        {QStringLiteral("mate-terminal --execute"),
+         QStringLiteral("mate-terminal"),
+         {QStringLiteral("--execute")}},
+        {QStringLiteral("myterm -e --"),
+         QStringLiteral("myterm"),
+         {QStringLiteral("-e"), QStringLiteral("--")}},
     };
     for (const auto& row : rows) {
         const auto list = TerminalLauncher::candidates(row.variable);
@@ -127,13 +146,24 @@ TEST_F(Terminals, TheNamedTerminalComesFirst)
 {
     install("xterm");
     install("myterm");
-    qputenv("TERMINAL", "myterm --hold");
+    struct Row {
+        const char* terminal;
+        QString arguments;
+    };
+    const Row rows[] = {
+        {"myterm --hold", QStringLiteral("[--hold][-e][/bin/sh][s.sh]")},
+        {"xterm -e", QStringLiteral("[-e][/bin/sh][s.sh]")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.terminal);
+        fs::remove(record());
+        qputenv("TERMINAL", row.terminal);
 
-    EXPECT_EQ(TerminalLauncher::start(u"s.sh"), std::nullopt);
+        EXPECT_EQ(TerminalLauncher::start(u"s.sh"), std::nullopt);
 
-    const auto record = QString::fromStdString(waitForRecord());
-    EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0),
-              QStringLiteral("[--hold][-e][/bin/sh][s.sh]"));
+        const auto record = QString::fromStdString(waitForRecord());
+        EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0), row.arguments);
+    }
 }
 
 TEST_F(Terminals, AKnownTerminalUnderAnotherNameTakesItsOwnOption)
