@@ -1,6 +1,7 @@
 #include "PosixScriptHost.h"
 
 #include "PosixProcesses.h"
+#include "SearchPath.h"
 #include "TerminalLauncher.h"
 
 #include <QDir>
@@ -110,8 +111,8 @@ bool PosixScriptHost::isFolder(const std::u16string& path) const
 
 Error PosixScriptHost::checkConverter() const
 {
-    // The terminal inherits this program's PATH, and the script names the converter bare.
-    if (!QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+    // The script names the converter bare; the console looks for it as this check does.
+    if (!SearchPath::find(QStringLiteral("ffmpeg")).isEmpty())
         return {};
     return message(QStringLiteral("FFmpeg MUST be installed before proceeding! Install the "
                                   "ffmpeg package, or put ffmpeg in a folder on PATH."));

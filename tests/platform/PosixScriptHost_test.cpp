@@ -441,14 +441,23 @@ TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
     fs::create_directory(empty);
     const auto home = fs::current_path();
     struct Row {
-        fs::path path;
+        std::string path;
         fs::path current;
         bool found;
     };
-    const Row rows[] = {{bin_, empty, true}, {empty, bin_, false}};
+    // Entries that are empty, "." or relative name the current folder or one in it.
+    const Row rows[] = {
+        {bin_, empty, true},
+        {empty, bin_, false},
+        {empty.string() + "::" + empty.string(), bin_, false},
+        {":" + empty.string(), bin_, false},
+        {".:" + empty.string(), bin_, false},
+        {"bin", temp_.path(), false},
+        {"bin:" + bin_.string(), empty, true},
+    };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.current);
-        const ScopedVariable path("PATH", row.path.string());
+        SCOPED_TRACE(row.path);
+        const ScopedVariable path("PATH", row.path);
         fs::current_path(row.current);
         platform::PosixScriptHost posix(qpath(temp_.path() / "VC_Temp"), Started().starter());
         const auto missing = posix.checkConverter();

@@ -100,13 +100,13 @@ protected:
             qputenv("TERMINAL", terminal_);
     }
 
-    // A terminal that records its arguments, working folder and session, then exits.
+    // A terminal that records its arguments, working folder, session and PATH, then exits.
     void install(const char* name)
     {
         const auto file = temp_.path() / name;
         writeFile(file, "#!/bin/sh\n"
                         "{ for a; do printf '[%s]' \"$a\"; done; echo; pwd;\n"
-                        "  /usr/bin/awk '{print $6}' /proc/$$/stat; } > \"" +
+                        "  /usr/bin/awk '{print $6}' /proc/$$/stat; echo \"$PATH\"; } > \"" +
                             record().string() +
                             ".tmp\"\n"
                             "/bin/mv \"" +
@@ -128,18 +128,31 @@ protected:
     QByteArray terminal_;
 };
 
-TEST_F(Terminals, StartsTheFirstInstalledTerminalDetached)
+// Started from a folder that holds a terminal of its own, with PATH entries that lead there.
+TEST_F(Terminals, StartsTheFirstInstalledTerminalDetachedInTheScriptsFolder)
 {
     install("xterm");
     install("konsole");
+    fs::create_directories(temp_.path() / "start" / "terms");
+    install("start/gnome-terminal");
+    install("start/terms/gnome-terminal");
+    const auto work = temp_.path() / "work folder";
+    fs::create_directory(work);
+    const QString script = QString::fromStdString((work / "my script.sh").string());
+    qputenv("PATH", ":.:terms:" + QByteArray::fromStdString(temp_.path().string()) + "::");
+    const auto home = fs::current_path();
+    fs::current_path(temp_.path() / "start");
 
-    EXPECT_EQ(TerminalLauncher::start(u"/tmp/my script.sh"), std::nullopt);
+    const auto error = TerminalLauncher::start(script.toStdU16String());
 
+    fs::current_path(home);
+    EXPECT_EQ(error, std::nullopt);
     const auto lines = QString::fromStdString(waitForRecord()).split(QLatin1Char('\n'));
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0], QStringLiteral("[-e][/bin/sh][/tmp/my script.sh]"));
-    EXPECT_EQ(lines[1], QDir::currentPath());
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("[-e][/bin/sh][%1]").arg(script));
+    EXPECT_EQ(lines[1], QString::fromStdString(work.string()));
     EXPECT_NE(lines[2].toLongLong(), static_cast<long long>(::getsid(0)));
+    EXPECT_EQ(lines[3], QString::fromStdString(temp_.path().string()));
 }
 
 TEST_F(Terminals, TheNamedTerminalComesFirst)
