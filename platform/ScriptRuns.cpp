@@ -123,7 +123,7 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
             copies.emplace_back(modPath::Join(folder_, name, ScriptFiles::Dialect), *processId);
     }
     for (const auto& [copy, processId] : copies) {
-        if ((processId == processId_ || !alive(processId)) && !inUse(copy, processId))
+        if ((processId == processId_ || !alive(processId, copy)) && !inUse(copy, processId))
             ScriptFiles::remove(copy);
     }
 }

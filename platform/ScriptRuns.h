@@ -37,8 +37,8 @@ public:
     // Deletes a copy that no console got.
     void discard(const Path& copy);
 
-    // Whether a process runs the program of the id.
-    using Alive = std::function<bool(unsigned long processId)>;
+    // Whether the program of the id that made the copy runs.
+    using Alive = std::function<bool(unsigned long processId, const Path& copy)>;
     // Whether a console runs, or may yet run, the copy made by the program of the id.
     using InUse = std::function<bool(const Path& copy, unsigned long processId)>;
 

@@ -49,7 +49,8 @@ ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
 {
     return [users = PosixProcesses::FolderUsers(folder)](const ScriptRuns::Path& copy,
                                                          unsigned long processId) mutable {
-        return young(copy) || users.uses(copy).value_or(PosixProcesses::alive(processId));
+        return young(copy) ||
+               users.uses(copy).value_or(PosixProcesses::writerAlive(processId, copy));
     };
 }
 
@@ -69,7 +70,7 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
     // Copies that consoles still used when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!checkFolder())
-        runs_.removeUnused(copyUsers(runs_.folder()), &PosixProcesses::alive);
+        runs_.removeUnused(copyUsers(runs_.folder()), &PosixProcesses::writerAlive);
 }
 
 QString PosixScriptHost::defaultWorkFolder()
@@ -177,7 +178,7 @@ void PosixScriptHost::removeScripts()
 {
     if (checkFolder())
         return;
-    runs_.removeAll(copyUsers(runs_.folder()), &PosixProcesses::alive);
+    runs_.removeAll(copyUsers(runs_.folder()), &PosixProcesses::writerAlive);
 }
 
 } // namespace platform

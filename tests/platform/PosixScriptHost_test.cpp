@@ -1,6 +1,7 @@
 #include "platform/posix/PosixScriptHost.h"
 
 #include "job/ConversionJob.h"
+#include "platform/posix/PosixProcesses.h"
 #include "platform/posix/TerminalLauncher.h"
 #include "tests/support/TempFolder.h"
 
@@ -333,6 +334,40 @@ TEST(PosixScriptHost, SameFileHoweverItIsSpelled)
     EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "soft.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "other.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "missing.flv")));
+}
+
+// An ended process's id is given to a later one: only a process that started before a copy was
+// written can be the program that wrote it, and a copy is kept for its program while it runs.
+TEST(PosixProcesses, OnlyAProcessThatStartedBeforeACopyWasWrittenCanBeItsWriter)
+{
+    TempFolder temp;
+    const auto copy = temp.path() / "temp-1-1.sh";
+    writeFile(copy, "x");
+    QProcess running;
+    running.start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(running.waitForStarted());
+    QProcess ended;
+    ended.start(QStringLiteral("/bin/true"));
+    ASSERT_TRUE(ended.waitForStarted());
+    const auto endedId = static_cast<unsigned long>(ended.processId());
+    ASSERT_TRUE(ended.waitForFinished());
+    struct Row {
+        unsigned long processId;
+        std::chrono::seconds age; // of the copy
+        bool writer;
+    };
+    const Row rows[] = {
+        {static_cast<unsigned long>(running.processId()), std::chrono::seconds(0), true},
+        {static_cast<unsigned long>(running.processId()), std::chrono::hours(1), false},
+        {endedId, std::chrono::seconds(0), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.age.count());
+        fs::last_write_time(copy, fs::file_time_type::clock::now() - row.age);
+        EXPECT_EQ(platform::PosixProcesses::writerAlive(row.processId, copy), row.writer);
+    }
+    running.kill();
+    running.waitForFinished();
 }
 
 // Runs real scripts under /bin/sh with a stand-in converter that records its arguments.

@@ -127,7 +127,7 @@ TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
 
         runs.removeAll([&](const fs::path& copy,
                            unsigned long) { return row.inUse.count(copy.filename().string()) > 0; },
-                       [](unsigned long id) { return id == 5 || id == 7; });
+                       [](unsigned long id, const fs::path&) { return id == 5 || id == 7; });
 
         std::set<std::string> left;
         if (fs::exists(work)) {
@@ -145,7 +145,7 @@ TEST(ScriptRuns, CleanUpLeavesAnythingButAFolderInItsPlace)
     const auto file = temp.path() / "VC_Temp";
     auto runs = runsIn(file, "temp.sh", 5);
     const auto anyCopy = [](const fs::path&, unsigned long) { return false; };
-    const auto noProgram = [](unsigned long) { return false; };
+    const auto noProgram = [](unsigned long, const fs::path&) { return false; };
     runs.removeAll(anyCopy, noProgram);
     EXPECT_FALSE(fs::exists(file));
     writeFile(file, "a file of the user's");
