@@ -147,7 +147,12 @@ Error PosixScriptHost::makePrivateFolder() const
     int made = ::mkdir(path.constData(), 0700);
     // The cache folder that the work folder may lie in need not exist yet.
     if (made != 0 && errno == ENOENT) {
-        ::mkdir(QFile::encodeName(QFileInfo(folder_).path()).constData(), 0700);
+        const QString parent = QFileInfo(folder_).path();
+        if (::mkdir(QFile::encodeName(parent).constData(), 0700) != 0 && errno != EEXIST)
+            return message(
+                QStringLiteral("The folder %1, which holds the work folder, could not be "
+                               "created: %2.")
+                    .arg(parent, QString::fromLocal8Bit(std::strerror(errno))));
         made = ::mkdir(path.constData(), 0700);
     }
     if (made != 0 && errno != EEXIST)

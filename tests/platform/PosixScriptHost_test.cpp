@@ -168,6 +168,11 @@ TEST(PosixScriptHost, WithoutARuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAt
     platform::PosixScriptHost posix(qpath(temp.path() / ".cache" / "VC_Temp"), Started().starter());
     EXPECT_EQ(posix.writeScript(u"x"), std::nullopt);
     EXPECT_EQ(readFile(temp.path() / ".cache" / "VC_Temp" / "temp.sh"), "x");
+    // A cache folder that cannot be made is named, with its own error.
+    platform::PosixScriptHost unmade(QStringLiteral("/proc/varnelo/VC_Temp"), Started().starter());
+    EXPECT_EQ(unmade.writeScript(u"x"),
+              u"The folder /proc/varnelo, which holds the work folder, could not be created: No "
+              u"such file or directory.");
 }
 
 // Lets no file grow beyond the size while it lives, as a full disk would.

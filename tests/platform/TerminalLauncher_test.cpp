@@ -191,18 +191,24 @@ TEST_F(Terminals, AKnownTerminalUnderAnotherNameTakesItsOwnOption)
               QStringLiteral("[/bin/sh][s.sh]"));
 }
 
-TEST_F(Terminals, SaysWhatItTriedWhenNoneIsInstalled)
+TEST_F(Terminals, SaysWhatItTriedWhenNoneCanBeStarted)
 {
     qputenv("TERMINAL", "missing-term");
+    writeFile(temp_.path() / "konsole", "#!/no/such/shell\n");
+    fs::permissions(temp_.path() / "konsole", fs::perms::owner_all);
 
     const auto error = TerminalLauncher::start(u"s.sh");
 
     ASSERT_TRUE(error.has_value());
     const auto text = QString::fromStdU16String(*error);
     EXPECT_TRUE(text.startsWith(QStringLiteral("No terminal window could be opened")));
-    for (const auto* name : {"missing-term (not installed)", "x-terminal-emulator (not installed)",
-                             "gnome-terminal (not installed)", "xterm (not installed)"})
-        EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+    const std::string konsole = temp_.path() / "konsole";
+    const std::string tried[] = {
+        "missing-term (not installed)",       "x-terminal-emulator (not installed)",
+        "gnome-terminal (not installed)",     "xterm (not installed)",
+        konsole + " (could not be started: ", "No such file or directory)"};
+    for (const auto& part : tried)
+        EXPECT_TRUE(text.contains(QString::fromStdString(part))) << part;
 }
 
 } // namespace
