@@ -2,7 +2,10 @@
 
 #include "job/modPath.h"
 
+#include <QFile>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace platform::SearchPath {
 
@@ -18,7 +21,12 @@ QStringList folders(const QString& path)
 
 QStringList folders()
 {
-    return folders(qEnvironmentVariable("PATH"));
+    if (qEnvironmentVariableIsSet("PATH"))
+        return folders(qEnvironmentVariable("PATH"));
+    // Without PATH, a shell looks where the system keeps its standard programs.
+    QByteArray standard(static_cast<qsizetype>(::confstr(_CS_PATH, nullptr, 0)), '\0');
+    ::confstr(_CS_PATH, standard.data(), static_cast<std::size_t>(standard.size()));
+    return folders(QFile::decodeName(standard.constData()));
 }
 
 QString find(const QString& name)

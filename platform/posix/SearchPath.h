@@ -12,7 +12,7 @@ namespace platform::SearchPath {
 // The absolute folders of the PATH text, in order.
 QStringList folders(const QString& path);
 
-// The folders of the program's own PATH.
+// The folders of the program's own PATH, or of the system's standard one when it has none.
 QStringList folders();
 
 // The program that a name given to a console runs: the name itself when it is an absolute path

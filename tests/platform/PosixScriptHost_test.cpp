@@ -481,7 +481,7 @@ TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
     fs::create_directory(empty);
     const auto home = fs::current_path();
     struct Row {
-        std::string path;
+        std::optional<std::string> path;
         fs::path current;
         bool found;
     };
@@ -494,9 +494,10 @@ TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
         {".:" + empty.string(), bin_, false},
         {"bin", temp_.path(), false},
         {"bin:" + bin_.string(), empty, true},
+        {std::nullopt, empty, fs::exists("/usr/bin/ffmpeg")},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.path);
+        SCOPED_TRACE(row.path.value_or("(no PATH)"));
         const ScopedVariable path("PATH", row.path);
         fs::current_path(row.current);
         platform::PosixScriptHost posix(qpath(temp_.path() / "VC_Temp"), Started().starter());
