@@ -8,8 +8,9 @@
 #include <unistd.h>
 
 namespace platform::SearchPath {
+namespace {
 
-QStringList folders(const QString& path)
+QStringList absoluteFolders(const QString& path)
 {
     QStringList absolute;
     for (const auto& folder : path.split(QLatin1Char(':'))) {
@@ -19,14 +20,16 @@ QStringList folders(const QString& path)
     return absolute;
 }
 
+} // namespace
+
 QStringList folders()
 {
     if (qEnvironmentVariableIsSet("PATH"))
-        return folders(qEnvironmentVariable("PATH"));
+        return absoluteFolders(qEnvironmentVariable("PATH"));
     // Without PATH, a shell looks where the system keeps its standard programs.
     QByteArray standard(static_cast<qsizetype>(::confstr(_CS_PATH, nullptr, 0)), '\0');
     ::confstr(_CS_PATH, standard.data(), static_cast<std::size_t>(standard.size()));
-    return folders(QFile::decodeName(standard.constData()));
+    return absoluteFolders(QFile::decodeName(standard.constData()));
 }
 
 QString find(const QString& name)

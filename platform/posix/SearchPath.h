@@ -9,9 +9,6 @@
 // for both.
 namespace platform::SearchPath {
 
-// The absolute folders of the PATH text, in order.
-QStringList folders(const QString& path);
-
 // The folders of the program's own PATH, or of the system's standard one when it has none.
 QStringList folders();
 
