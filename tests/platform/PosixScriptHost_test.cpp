@@ -490,7 +490,6 @@ TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
         {bin_, empty, true},
         {empty, bin_, false},
         {empty.string() + "::" + empty.string(), bin_, false},
-        {":" + empty.string(), bin_, false},
         {".:" + empty.string(), bin_, false},
         {"bin", temp_.path(), false},
         {"bin:" + bin_.string(), empty, true},

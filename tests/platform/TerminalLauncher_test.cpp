@@ -54,18 +54,12 @@ TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes
         {QStringLiteral("xfce4-terminal -x"),
          QStringLiteral("xfce4-terminal"),
          {QStringLiteral("-x")}},
-        {QStringLiteral("urxvt -hold -e"),
-         QStringLiteral("urxvt"),
-         {QStringLiteral("-hold"), QStringLiteral("-e")}},
         {QStringLiteral("gnome-terminal --command"),
          QStringLiteral("gnome-terminal"),
          {QStringLiteral("--command")}},
         {QStringLiteral("mate-terminal --execute"),
          QStringLiteral("mate-terminal"),
          {QStringLiteral("--execute")}},
-        {QStringLiteral("myterm -e --"),
-         QStringLiteral("myterm"),
-         {QStringLiteral("-e"), QStringLiteral("--")}},
     };
     for (const auto& row : rows) {
         const auto list = TerminalLauncher::candidates(row.variable);
