@@ -163,6 +163,7 @@ TEST_F(MainFormTest, StartFailuresAreShown)
 
     view.source = u"/v/party.avi";
     view.target = u"/o/";
+    view.selected[ConversionJob::Flv] = true;
     host.startFailure = u"No terminal window could be opened";
     form.Button7_Click();
     EXPECT_EQ(view.messages.back(), u"No terminal window could be opened");

@@ -233,6 +233,11 @@ private slots:
         dialogs->nextFolder = u"/srv/out";
         click("Button3");
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
+        click("Button7");
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{ConversionJob::Messages::FormatMissing});
+        QVERIFY(platform->scripts.empty());
+        dialogs->messages.clear();
         option(1)->click();
         click("Button7");
         QVERIFY(dialogs->messages.empty());
