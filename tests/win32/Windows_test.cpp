@@ -397,8 +397,8 @@ TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)
     click("Button38");
     EXPECT_EQ(textOf(main.control("Text1")), *dialogs.nextFile);
     // The string's own terminator is the second NUL that ends the list.
-    constexpr wchar_t filter[] = L"All (*.avi)\0*.avi; *.flv\0";
-    EXPECT_EQ(ui::win32::OpenDialog::filter(u"All (*.avi)|*.avi; *.flv"),
+    constexpr wchar_t filter[] = L"All (*.avi)\0*.avi; *.flv\0Any (*.*)\0*.*\0";
+    EXPECT_EQ(ui::win32::OpenDialog::filter(u"All (*.avi)|*.avi; *.flv|Any (*.*)|*.*"),
               std::wstring(filter, std::size(filter) - 1));
 }
 
