@@ -27,13 +27,7 @@ using forms::Kind;
 using ui::win32::frmAutoPilot;
 using ui::win32::frnAbout;
 namespace Dpi = ui::win32::Dpi;
-// Records the web pages opened as well.
-class FakeDialogs final : public FakeDialogsOf<ui::win32::Dialogs, HWND> {
-public:
-    std::vector<std::u16string> openedUrls;
-
-    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
-};
+using FakeDialogs = FakeDialogsOf<ui::win32::Dialogs, HWND>;
 
 // The resolution the test run set up for the screen.
 UINT screenDpi()

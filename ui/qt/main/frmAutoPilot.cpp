@@ -79,7 +79,7 @@ std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string
 void frmAutoPilot::showAbout()
 {
     if (!about_)
-        about_ = new frnAbout();
+        about_ = new frnAbout(dialogs_);
     about_->show();
     about_->raise();
     about_->activateWindow();
