@@ -255,6 +255,21 @@ private slots:
                             [this](QWidget* owner) { return owner == window.get(); }));
     }
 
+    void aFailingCommandIsToldAndTheWindowGoesOn()
+    {
+        Text1()->setText(QStringLiteral("/v/party.avi"));
+        txtPath()->setText(QStringLiteral("/o/"));
+        option(1)->click();
+        platform->writeThrows = true;
+        click("Button7");
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{u"That could not be done: the disk went away"});
+        platform->writeThrows = false;
+        click("Button7");
+        QCOMPARE(platform->starts, 1);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
+    }
+
     void enterAndSpacePressAFocusedButton()
     {
         for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {

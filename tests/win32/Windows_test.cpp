@@ -382,6 +382,22 @@ TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnterThenNoFormat
     EXPECT_TRUE(host.scripts.empty());
 }
 
+TEST_F(Windows, AFailingCommandIsToldAndTheWindowGoesOn)
+{
+    main.show(SW_SHOWNORMAL);
+    main.setText(forms::Field::Text1, u"C:\\clips\\party.avi");
+    main.setText(forms::Field::txtPath, u"C:\\out\\");
+    click("Option1(1)");
+    host.writeThrows = true;
+    click("Button7");
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::u16string>{u"That could not be done: the disk went away"});
+    host.writeThrows = false;
+    click("Button7");
+    EXPECT_EQ(host.starts, 1);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
 TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)
 {
     SetWindowTextW(main.control("Text1"), L"typed");

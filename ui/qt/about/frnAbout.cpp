@@ -2,6 +2,7 @@
 
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
+#include "ui/qt/common/Guarded.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -68,6 +69,6 @@ bool frnAbout::eventFilter(QObject* watched, QEvent* event)
                        static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click)
-        form_.click(*link);
+        guarded(dialogs_, this, [&] { form_.click(*link); });
     return true;
 }
