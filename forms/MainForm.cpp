@@ -42,7 +42,7 @@ void MainForm::dropped(std::string_view control, const std::u16string& file)
 void MainForm::Button38_Click()
 {
     dlg_.DialogTitle = u"Open ...";
-    dlg_.Filter = u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg";
+    dlg_.Filter = OpenFilter;
     // A cancel keeps what the field holds, typed text included.
     if (view_.showOpen(dlg_))
         view_.setText(Field::Text1, dlg_.FileName);

@@ -12,6 +12,14 @@ namespace forms {
 class MainForm {
 public:
     static constexpr char16_t FolderPrompt[] = u"Select Target Folder...";
+    // The designed entry first; the videos ffmpeg reads besides, and any file, after it.
+    static constexpr char16_t OpenFilter[] =
+        u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg"
+        u"|Other videos (*.mp4; *.m4v; *.mkv; *.mov; *.webm; *.ts; *.m2ts; *.mts; *.3gp; *.ogv; "
+        u"*.vob; *.asf; *.divx; *.rm; *.rmvb)"
+        u"|*.mp4; *.m4v; *.mkv; *.mov; *.webm; *.ts; *.m2ts; *.mts; *.3gp; *.ogv; *.vob; *.asf; "
+        u"*.divx; *.rm; *.rmvb"
+        u"|All files (*.*)|*.*";
 
     MainForm(MainView& view, job::ScriptHost& host);
 

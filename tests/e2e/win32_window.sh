@@ -4,9 +4,10 @@
 # ffmpeg.exe, as a shortcut with another working folder would start it: GO without a target is
 # refused in a message box; "Add" opens the Open dialog and Escape leaves the source as typed;
 # FLV: GO opens a console where the converter beside the program converts, and a key closes it;
-# "Add" picks a video in a folder with another decoy, and SWF converts it, again with the
-# converter beside the program; no decoy ever runs; CANCEL ends the program and removes
-# C:\VC_Temp. Without a converter, GO says so in a message box and opens no console.
+# "Add" picks an .mkv video in a folder with another decoy, and SWF converts it, again with the
+# converter beside the program, as FLV then converts an .mp4 typed into the emptied source field;
+# no decoy ever runs; CANCEL ends the program and removes C:\VC_Temp. Without a converter, GO
+# says so in a message box and opens no console.
 # Usage: win32_window.sh VARNELO_EXE CONVERTER_FOLDER DECOY_FOLDER, on a display of its own,
 # with WINEPREFIX set to the prefix for runs with a display. Each folder holds an ffmpeg.exe; they
 # are named by folder so that no process but a converter has ffmpeg.exe on its command line.
@@ -38,7 +39,8 @@ cp "$converter/ffmpeg.exe" "$app/ffmpeg.exe"
 cp "$decoys/ffmpeg.exe" "$drive_c/downloads/ffmpeg.exe"
 cp "$decoys/ffmpeg.exe" "$drive_c/clips/ffmpeg.exe"
 make_clip "$drive_c/clips/in put's clip.avi"
-cp "$drive_c/clips/in put's clip.avi" "$drive_c/clips/picked.avi"
+make_clip "$drive_c/clips/picked.mkv"
+make_clip "$drive_c/clips/film.mp4"
 
 find_window() { xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true; }
 shown() { [ -n "$(find_window "$@")" ]; }
@@ -131,14 +133,21 @@ finish_conversion "$drive_c/out/in put's clip.flv" flv
 
 click 356 48 # Add
 dialog=$(wait_window --name '^Open \.\.\.$')
-xdotool windowfocus --sync "$dialog" type --delay 20 'C:\clips\picked.avi'
+xdotool windowfocus --sync "$dialog" type --delay 20 'C:\clips\picked.mkv'
 press "$dialog" Return
 wait_until 60 gone --name '^Open \.\.\.$'
-echo "picked C:\\clips\\picked.avi, beside a decoy"
+echo "picked C:\\clips\\picked.mkv, beside a decoy"
 
 click 340 184 # SWF (Flash)
 click 368 232 # GO
 finish_conversion "$drive_c/out/picked.swf" swf
+
+click 408 48 # the picture button that clears the source field
+click 150 49 # the source field
+xdotool type --delay 20 "C:\\clips\\film.mp4"
+click 340 200 # FLV (Flash)
+click 368 232 # GO
+finish_conversion "$drive_c/out/film.flv" flv
 
 [ -d "$drive_c/VC_Temp" ]
 click 368 120 # CANCEL
@@ -150,7 +159,7 @@ echo "closed and cleaned up"
 rm "$app/ffmpeg.exe"
 start_program
 click 150 49 # the source field
-xdotool type --delay 20 "C:\\clips\\picked.avi"
+xdotool type --delay 20 "C:\\clips\\picked.mkv"
 click 150 89 # the target field
 xdotool type --delay 20 "C:\\out\\"
 click 340 200 # FLV (Flash)

@@ -37,7 +37,7 @@ std::u16string firstFile(const std::wstring& arguments)
 } // namespace
 
 frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs)
-    : FormWindow(forms::MainWindowDesign), dialogs_(dialogs), form_(*this, host)
+    : FormWindow(forms::MainWindowDesign, dialogs), form_(*this, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
     // sets, without loading shell32 before the first drop.
@@ -99,23 +99,23 @@ bool frmAutoPilot::isSelected(int index) const
 
 void frmAutoPilot::showMessage(const std::u16string& text)
 {
-    dialogs_.showMessage(handle(), text);
+    dialogs().showMessage(handle(), text);
 }
 
 bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
 {
-    return dialogs_.showOpen(handle(), dlg);
+    return dialogs().showOpen(handle(), dlg);
 }
 
 std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
 {
-    return dialogs_.browseForFolder(handle(), prompt);
+    return dialogs().browseForFolder(handle(), prompt);
 }
 
 void frmAutoPilot::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<frnAbout>(dialogs_);
+        about_ = std::make_unique<frnAbout>(dialogs());
     about_->show();
 }
 
