@@ -32,7 +32,8 @@ HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
                         CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, environment.data(),
                         folder.c_str(), &startup, &process)) {
         error = u"The console window could not be started (" + WideText::fromWide(interpreter) +
-                u"): " + WideText::systemMessage(GetLastError()) + u".";
+                u", working in " + WideText::fromWide(folder) + u"): " +
+                WideText::systemMessage(GetLastError()) + u".";
         return nullptr;
     }
     CloseHandle(process.hThread);
