@@ -104,13 +104,13 @@ bool WinScriptHost::isFolder(const std::u16string& path) const
 
 Error WinScriptHost::checkConverter() const
 {
-    const auto program = fromWide(ConverterPath::programFile());
-    const auto folder = modPath::FolderPart(program, ScriptDialect::Windows);
-    if (ConverterPath::find(toWide(folder)))
+    // The folder the console starts in and searches first.
+    const auto folder = ConverterPath::programFolder();
+    if (ConverterPath::find(folder))
         return {};
     return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
-           modPath::FileNamePart(program, ScriptDialect::Windows) + u", in " + folder +
-           u", or in a folder on PATH.";
+           modPath::FileNamePart(fromWide(ConverterPath::programFile()), ScriptDialect::Windows) +
+           u", in " + fromWide(folder) + u", or in a folder on PATH.";
 }
 
 Error WinScriptHost::useFolder()
