@@ -1,6 +1,7 @@
 #include "modPath.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace modPath {
 namespace {
@@ -41,6 +42,24 @@ std::u16string WithSeparator(std::u16string folder, ScriptDialect dialect)
     if (!folder.empty() && !EndsFolder(folder.back(), dialect))
         folder += Separator(dialect);
     return folder;
+}
+
+std::u16string Join(std::u16string folder, std::u16string_view name, ScriptDialect dialect)
+{
+    return WithSeparator(std::move(folder), dialect).append(name);
+}
+
+bool IsAbsolute(std::u16string_view path, ScriptDialect dialect)
+{
+    const auto separator = [path, dialect](std::size_t at) {
+        return at < path.size() && path[at] != u':' && EndsFolder(path[at], dialect);
+    };
+    if (dialect == ScriptDialect::Posix)
+        return separator(0);
+    const bool drive =
+        path.size() >= 2 && path[1] == u':' &&
+        ((path[0] >= u'A' && path[0] <= u'Z') || (path[0] >= u'a' && path[0] <= u'z'));
+    return (separator(0) && separator(1)) || (drive && separator(2));
 }
 
 std::u16string FolderPart(std::u16string_view path, ScriptDialect dialect)

@@ -23,6 +23,14 @@ bool EndsFolder(char16_t c, ScriptDialect dialect);
 // is empty.
 std::u16string WithSeparator(std::u16string folder, ScriptDialect dialect);
 
+// The name in the folder, with one separator between them.
+std::u16string Join(std::u16string folder, std::u16string_view name, ScriptDialect dialect);
+
+// Whether the path means the same whatever folder is current: on Windows one from a drive's
+// root ("C:\", "C:/") or a share ("\\server\share"), not "\folder" or "C:folder", which
+// hang on the current drive or its current folder; on POSIX one from the root.
+bool IsAbsolute(std::u16string_view path, ScriptDialect dialect);
+
 // The blank-trimmed path up to and including its last folder end, or the empty text when it
 // holds none.
 std::u16string FolderPart(std::u16string_view path, ScriptDialect dialect);

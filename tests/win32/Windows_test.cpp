@@ -462,6 +462,17 @@ TEST_F(Windows, TheCommandLinesFirstFileStartsInTheSourceField)
         {L"C:/clips/party.avi", u"C:\\clips\\party.avi", u""},
         {L"party.avi", here + u"\\party.avi", u""},
         {L"C:\\clips\\gone.avi", u"", u"The source file C:\\clips\\gone.avi does not exist."},
+        {L"file:///C:/clips/party.avi", u"C:\\clips\\party.avi", u""},
+        {L"FILE://localhost/C:/clips%20dir/../clips/party.avi", u"C:\\clips\\party.avi", u""},
+        {L"http://example.com/party.avi", u"",
+         u"The source MUST be a file on this computer, and http://example.com/party.avi is not."},
+        {L"file://otherhost/clips/party.avi", u"",
+         u"The source MUST be a file on this computer, and file://otherhost/clips/party.avi is "
+         u"not."},
+        // The system's conversion would cut the name at the NUL and name another file.
+        {L"file:///C:/clips/party.avi%00.txt", u"",
+         u"The source MUST be a file on this computer, and file:///C:/clips/party.avi%00.txt is "
+         u"not."},
         {L"  ", u"", u""},
         {L"", u"", u""},
     };
