@@ -40,9 +40,9 @@ template <PathText String> String WithSeparator(String folder, ScriptDialect dia
 template <PathText String>
 String Join(const String& folder, const std::type_identity_t<String>& name, ScriptDialect dialect);
 
-// Whether the path means the same whatever folder is current: on POSIX one from the root; on
-// Windows one from a drive's root ("C:\") or a share ("\\server"), not from the current drive's
-// root ("\clips") nor in a drive's current folder ("C:clips").
+// Whether the path means the same whatever folder is current: on Windows one from a drive's
+// root ("C:\", "C:/") or a share ("\\server\share"), not "\folder" or "C:folder", which
+// hang on the current drive or its current folder; on POSIX one from the root.
 template <PathText String> bool IsAbsolute(const String& path, ScriptDialect dialect);
 
 // The blank-trimmed path up to and including its last folder end, or the empty text when it

@@ -4,6 +4,7 @@
 #include "ConverterPath.h"
 #include "PrivateFolder.h"
 #include "WinProcesses.h"
+#include "job/modPath.h"
 #include "text/WideText.h"
 
 #include <algorithm>
@@ -65,8 +66,9 @@ std::vector<std::wstring> WinScriptHost::defaultWorkFolders()
     std::wstring local(GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0), L'\0');
     local.resize(
         GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), static_cast<DWORD>(local.size())));
-    if (ConverterPath::isAbsolute(local))
-        folders.push_back(ConverterPath::join(local, L"VC_Temp"));
+    const auto folder = fromWide(local);
+    if (modPath::IsAbsolute(folder, ScriptDialect::Windows))
+        folders.push_back(toWide(modPath::Join(folder, u"VC_Temp", ScriptDialect::Windows)));
     return folders;
 }
 
@@ -107,13 +109,13 @@ bool WinScriptHost::isFolder(const std::u16string& path) const
 
 Error WinScriptHost::checkConverter() const
 {
-    const auto program = ConverterPath::programFile();
-    const auto folder = ConverterPath::folderOf(program);
+    // The folder the console starts in and searches first.
+    const auto folder = ConverterPath::programFolder();
     if (ConverterPath::find(folder))
         return {};
     return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
-           fromWide(ConverterPath::fileNameOf(program)) + u", in " + fromWide(folder) +
-           u", or in a folder on PATH.";
+           modPath::FileNamePart(fromWide(ConverterPath::programFile()), ScriptDialect::Windows) +
+           u", in " + fromWide(folder) + u", or in a folder on PATH.";
 }
 
 Error WinScriptHost::useFolder()

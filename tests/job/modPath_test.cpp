@@ -107,23 +107,28 @@ TEST(PathHelpers, ExtensionsSeparatorsAndAbsolutePathsPerDialect)
         {ScriptDialect::Windows, u"C:", u"", u"C:", false},
         {ScriptDialect::Windows, u"", u"", u"", false},
         {ScriptDialect::Windows, u"\\\\server\\share", u"", u"\\\\server\\share\\", true},
+        {ScriptDialect::Windows, u"//server/share", u"", u"//server/share\\", true},
         {ScriptDialect::Windows, u"\\clips", u"", u"\\clips\\", false},
+        {ScriptDialect::Windows, u"1:\\clips", u"", u"1:\\clips\\", false},
+        {ScriptDialect::Windows, u"::\\clips", u"", u"::\\clips\\", false},
         {ScriptDialect::Posix, u"/", u"", u"/", true},
         {ScriptDialect::Posix, u"/v/.hidden", u"", u"/v/.hidden/", true},
         {ScriptDialect::Posix, u"/v/a.b\\c", u".b\\c", u"/v/a.b\\c/", true},
         {ScriptDialect::Posix, u"C:", u"", u"C:/", false},
         {ScriptDialect::Posix, u".", u"", u"./", false},
-        {ScriptDialect::Posix, u"", u"", u"", false},
+        {ScriptDialect::Posix, u"v/a", u"", u"v/a/", false},
+        {ScriptDialect::Posix, u"\\v", u"", u"\\v/", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.path));
         EXPECT_EQ(modPath::ExtensionPart(row.path, row.dialect), row.extension);
         EXPECT_EQ(modPath::WithSeparator(row.path, row.dialect), row.withSeparator);
+        EXPECT_EQ(modPath::Join(row.path, u"x", row.dialect), row.withSeparator + u"x");
         EXPECT_EQ(modPath::IsAbsolute(row.path, row.dialect), row.absolute);
         const auto path = systemPath(row.path);
         EXPECT_EQ(modPath::ExtensionPart(path, row.dialect), systemPath(row.extension));
-        EXPECT_EQ(modPath::Join(path, systemPath(u"temp.sh"), row.dialect),
-                  systemPath(row.withSeparator + u"temp.sh"));
+        EXPECT_EQ(modPath::Join(path, systemPath(u"x"), row.dialect),
+                  systemPath(row.withSeparator + u"x"));
         EXPECT_EQ(modPath::IsAbsolute(path, row.dialect), row.absolute);
     }
 }

@@ -233,6 +233,11 @@ private slots:
         dialogs->nextFolder = u"/srv/out";
         click("Button3");
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
+        click("Button7");
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{ConversionJob::Messages::FormatMissing});
+        QVERIFY(platform->scripts.empty());
+        dialogs->messages.clear();
         option(1)->click();
         click("Button7");
         QVERIFY(dialogs->messages.empty());
@@ -248,6 +253,21 @@ private slots:
         // Every dialog is owned by the main window.
         QVERIFY(std::all_of(dialogs->owners.begin(), dialogs->owners.end(),
                             [this](QWidget* owner) { return owner == window.get(); }));
+    }
+
+    void aFailingCommandIsToldAndTheWindowGoesOn()
+    {
+        Text1()->setText(QStringLiteral("/v/party.avi"));
+        txtPath()->setText(QStringLiteral("/o/"));
+        option(1)->click();
+        platform->writeThrows = true;
+        click("Button7");
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{u"That could not be done: the disk went away"});
+        platform->writeThrows = false;
+        click("Button7");
+        QCOMPARE(platform->starts, 1);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
     }
 
     void enterAndSpacePressAFocusedButton()

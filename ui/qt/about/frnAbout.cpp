@@ -2,16 +2,17 @@
 
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
+#include "ui/qt/common/Guarded.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
 
-frnAbout::frnAbout()
-    : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), form_(*this),
+frnAbout::frnAbout(Dialogs& dialogs)
+    : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), dialogs_(dialogs),
+      form_(*this),
       controls_(this, forms::AboutWindowDesign,
                 [](const forms::Control& control, QWidget* parent) -> QWidget* {
-                    if (control.name != "Label1")
+                    if (!control.paragraphs)
                         return nullptr;
                     auto* label = new CreditLabel(FormBuilder::text(control.caption), parent);
                     label->setWordWrap(true);
@@ -42,7 +43,7 @@ frnAbout::frnAbout()
 
 void frnAbout::openUrl(const std::u16string& address)
 {
-    QDesktopServices::openUrl(QUrl(QString::fromStdU16String(address)));
+    dialogs_.openUrl(address);
 }
 
 void frnAbout::close()
@@ -68,6 +69,6 @@ bool frnAbout::eventFilter(QObject* watched, QEvent* event)
                        static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click)
-        form_.click(*link);
+        guarded(dialogs_, this, [&] { form_.click(*link); });
     return true;
 }

@@ -22,7 +22,6 @@ public:
 private:
     void onCommand(const forms::Control& control, WORD code) override;
 
-    Dialogs& dialogs_;
     forms::AboutForm form_;
 };
 
