@@ -38,6 +38,11 @@ bool identify(const std::u16string& path, FileIdentity& identity)
     return known;
 }
 
+bool programRuns(unsigned long processId, const ScriptRuns::Path&)
+{
+    return WinProcesses::alive(processId);
+}
+
 // The first folder that is private already or missing yet, else the first.
 std::wstring likelyFolder(const std::vector<std::wstring>& folders)
 {
@@ -75,7 +80,7 @@ WinScriptHost::WinScriptHost(std::vector<std::wstring> workFolders,
     // Copies that consoles still ran when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!PrivateFolder::check(folder_))
-        runs_.removeUnused(copyUsers(), &WinProcesses::alive);
+        runs_.removeUnused(copyUsers(), &programRuns);
 }
 
 WinScriptHost::~WinScriptHost()
@@ -173,7 +178,7 @@ Error WinScriptHost::startScript()
 void WinScriptHost::removeScripts()
 {
     if (!PrivateFolder::check(folder_))
-        runs_.removeAll(copyUsers(), &WinProcesses::alive);
+        runs_.removeAll(copyUsers(), &programRuns);
 }
 
 ScriptRuns::InUse WinScriptHost::copyUsers()

@@ -56,15 +56,20 @@ program_ended $pid
 [ ! -e "$work" ] || { echo "the work folder is still there: $(ls -A "$work")" >&2; exit 1; }
 echo "closed and cleaned up"
 
-# Asked to end by the system, the program closes as the user closes it, and cleans up.
+# Asked to end by the system, the program closes as the user closes it, and cleans up: the
+# copy an ended program left goes, a script of the user's under the script's name stays.
 for signal in TERM HUP; do
     "$program" &
     pid=$!
     wait_until 60 main_window >/dev/null
     mkdir -m 700 "$work"
     echo "exit" >"$work/temp.sh"
+    echo "exit" >"$work/temp-999999999-1.sh"
+    touch -d '1 hour ago' "$work/temp-999999999-1.sh"
     kill -s $signal $pid
     program_ended $pid
-    [ ! -e "$work" ] || { echo "SIG$signal left the work folder: $(ls -A "$work")" >&2; exit 1; }
+    left=$(ls -A "$work")
+    [ "$left" = temp.sh ] || { echo "SIG$signal left the work folder with: $left" >&2; exit 1; }
+    rm -r "$work"
     echo "SIG$signal closed and cleaned up"
 done

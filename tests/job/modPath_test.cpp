@@ -83,6 +83,12 @@ INSTANTIATE_TEST_SUITE_P(BothDialects, PathHelpers,
                              return tested.param == ScriptDialect::Windows ? "Windows" : "Posix";
                          });
 
+// The system's own path strings take the same answers as the program's texts.
+modPath::SystemPath systemPath(const std::u16string& text)
+{
+    return {text.begin(), text.end()};
+}
+
 TEST(PathHelpers, ExtensionsSeparatorsAndAbsolutePathsPerDialect)
 {
     struct Row {
@@ -109,6 +115,7 @@ TEST(PathHelpers, ExtensionsSeparatorsAndAbsolutePathsPerDialect)
         {ScriptDialect::Posix, u"/v/.hidden", u"", u"/v/.hidden/", true},
         {ScriptDialect::Posix, u"/v/a.b\\c", u".b\\c", u"/v/a.b\\c/", true},
         {ScriptDialect::Posix, u"C:", u"", u"C:/", false},
+        {ScriptDialect::Posix, u".", u"", u"./", false},
         {ScriptDialect::Posix, u"v/a", u"", u"v/a/", false},
         {ScriptDialect::Posix, u"\\v", u"", u"\\v/", false},
     };
@@ -118,6 +125,11 @@ TEST(PathHelpers, ExtensionsSeparatorsAndAbsolutePathsPerDialect)
         EXPECT_EQ(modPath::WithSeparator(row.path, row.dialect), row.withSeparator);
         EXPECT_EQ(modPath::Join(row.path, u"x", row.dialect), row.withSeparator + u"x");
         EXPECT_EQ(modPath::IsAbsolute(row.path, row.dialect), row.absolute);
+        const auto path = systemPath(row.path);
+        EXPECT_EQ(modPath::ExtensionPart(path, row.dialect), systemPath(row.extension));
+        EXPECT_EQ(modPath::Join(path, systemPath(u"x"), row.dialect),
+                  systemPath(row.withSeparator + u"x"));
+        EXPECT_EQ(modPath::IsAbsolute(path, row.dialect), row.absolute);
     }
 }
 
