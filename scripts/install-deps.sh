@@ -9,6 +9,7 @@ run_packages=(
     qt6-base-dev qt6-qpa-plugins
     fonts-liberation2
     ffmpeg xterm
+    dpkg-dev
 )
 test_packages=(
     googletest libgtest-dev clang-format git
@@ -18,7 +19,7 @@ test_packages=(
     nsis imagemagick
     npm
 )
-deb_packages=(dpkg-dev file)
+deb_packages=(file)
 win_packages=(g++-mingw-w64-x86-64 nsis)
 
 packages=("${run_packages[@]}")

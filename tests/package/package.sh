@@ -21,7 +21,10 @@ trap 'if installed; then dpkg -r varnelo >/dev/null; fi; rm -rf "$scratch"' EXIT
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
 deb=$scratch/varnelo_$version-1_amd64.deb
 [ -f "$deb" ] || { echo "no $(basename "$deb") among: $(ls "$scratch")" >&2; exit 1; }
-lintian --fail-on error "$deb"
+# An error fails the package, and so does any of lintian's hardening notes.
+notes=$(lintian --fail-on error --display-info "$deb") || { echo "$notes" >&2; exit 1; }
+echo "$notes"
+! grep ' hardening-' <<<"$notes" >&2 || { echo "built without Debian's hardening" >&2; exit 1; }
 
 dpkg -i "$deb"
 [ "$(command -v varnelo)" = /usr/bin/varnelo ]
