@@ -53,7 +53,8 @@ expect() { # what, got, wanted
 classes='HKCU\Software\Classes'
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnelo'
 application="$classes\\Applications\\varnelo.exe"
-types=(.avi .flv .wmv .mpg .mpeg)
+types=(.avi .flv .wmv .mpg .mpeg .mp4 .m4v .mkv .mov .webm .ts .m2ts .mts .3gp .ogv .vob .asf .divx
+    .rm .rmvb)
 
 # Another program is .avi's default and on its "Open with" list; both stay.
 wine reg add "$classes\\.avi" /ve /d OtherPlayer.avi /f >/dev/null
