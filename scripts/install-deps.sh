@@ -20,7 +20,8 @@ test_packages=(
     npm
 )
 deb_packages=(file)
-win_packages=(g++-mingw-w64-x86-64 nsis)
+# Wine runs a converter the installer is to carry, to read what it is built of.
+win_packages=(g++-mingw-w64-x86-64 nsis wine wine64)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in

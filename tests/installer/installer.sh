@@ -22,10 +22,11 @@ rm -rf "$WINEPREFIX"
 "$scripts/wine-prefix.sh" display
 
 # The earlier version carries no converter; this one does.
+converter_source=https://www.pelmora.example/varnelo/ffmpeg-N-92722-gf22fcd4483-source.tar.xz
 pack() { # version, converter
     cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$scratch/$1" \
         -D CPACK_PACKAGE_VERSION="$1" -D CPACK_PACKAGE_FILE_NAME="Varnelo-$1-win64" \
-        -D VARNELO_FFMPEG_EXE="$2" >/dev/null
+        -D VARNELO_FFMPEG_EXE="$2" -D VARNELO_FFMPEG_SOURCE="$converter_source" >/dev/null
     echo "$scratch/$1/Varnelo-$1-win64.exe"
 }
 earlier=$(pack 2.9 "")
@@ -70,7 +71,11 @@ echo "installed $(basename "$installer") over $(basename "$earlier")"
 for file in varnelo.exe Uninstall.exe ffmpeg.exe ffmpeg-readme.txt ffmpeg-GPL-3.txt; do
     [ -f "$(unix "$folder\\$file")" ] || { echo "$folder\\$file is missing" >&2; exit 1; }
 done
-grep -q "FFmpeg N-92722-gf22fcd4483" "$(unix "$folder\\ffmpeg-readme.txt")"
+for line in "FFmpeg N-92722-gf22fcd4483" "$converter_source" "libavutil 56.24.101" \
+    "libavdevice 58.6.101" "libpostproc 55.4.100" "--enable-libx264"; do
+    grep -qF -- "$line" "$(unix "$folder\\ffmpeg-readme.txt")" ||
+        { echo "ffmpeg-readme.txt does not name $line" >&2; exit 1; }
+done
 [ -f "$(unix "$shortcut")" ] || { echo "no shortcut $shortcut" >&2; exit 1; }
 
 # key | name | value
