@@ -5,7 +5,8 @@
 #            Windows under Wine, then Linux again under the sanitizers). CI runs this one.
 # make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
 # make win-installer: build the Windows installer, build-mingw/Varnelo-<version>-win64.exe;
-#            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it.
+#            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it, and FFMPEG_SOURCE=URL
+#            says where its complete corresponding source is.
 
 .PHONY: run deb win-installer check test build format-check test-linux test-windows test-asan bench bench-windows clean
 
@@ -25,7 +26,7 @@ deb:
 # The converter is given anew each time: without FFMPEG_EXE the installer carries none.
 win-installer:
 	scripts/install-deps.sh win
-	cmake --preset mingw -D VARNELO_FFMPEG_EXE="$(FFMPEG_EXE)"
+	cmake --preset mingw -D VARNELO_FFMPEG_EXE="$(FFMPEG_EXE)" -D VARNELO_FFMPEG_SOURCE="$(FFMPEG_SOURCE)"
 	cmake --build --preset mingw --target varnelo
 	cpack --preset win-installer
 
