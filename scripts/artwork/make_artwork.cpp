@@ -413,8 +413,11 @@ int main(int argc, char** argv)
         programIcon.append(programPicture(size));
     if (!IconFile::writeSizes(programIcon, out.filePath("program.ico")))
         fail("program.ico");
-    if (!IconFile::write(toRgb(aboutIcon(), Qt::white), 24, qRgb(255, 255, 255),
-                         out.filePath("about.ico")))
+    // The About window's icon; the Linux program shows the same pixels from about-icon.png.
+    const QImage about = toRgb(aboutIcon(), Qt::white);
+    if (!IconFile::write(about, 24, qRgb(255, 255, 255), out.filePath("about.ico")))
         fail("about.ico");
+    if (!about.save(out.filePath("about-icon.png")))
+        fail("about-icon.png");
     return 0;
 }

@@ -20,7 +20,7 @@ frnAbout::frnAbout()
                 })
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(FormBuilder::resource(forms::AboutWindowDesign.icon)));
+    setWindowIcon(FormBuilder::windowIcon(forms::AboutWindowDesign));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, QColor::fromRgb(forms::AboutWindowDesign.background));
