@@ -3,7 +3,6 @@
 #include "PngFile.h"
 
 #include <QGroupBox>
-#include <QPixmap>
 #include <QStyleOption>
 #include <qdrawutil.h>
 
@@ -26,12 +25,14 @@ void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    static const QPixmap frame = QPixmap::fromImage(PngFile::read(
-        QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png")));
+    if (groupFrame_.isNull())
+        groupFrame_ = QPixmap::fromImage(PngFile::read(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png")));
     // Where Fusion puts it: below the caption's line, as tall as the text or a check box, and
     // 3 pixels more.
     const int top = std::max(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
                              option->fontMetrics.height()) +
                     3;
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6), frame);
+    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
+                      groupFrame_);
 }

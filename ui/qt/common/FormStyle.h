@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QProxyStyle>
 
 // The application's style for the form's option buttons and frames, with two changes:
@@ -14,4 +15,7 @@ public:
                     const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+
+private:
+    mutable QPixmap groupFrame_; // read when first drawn
 };
