@@ -16,7 +16,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils procps
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream
-    nsis imagemagick
+    nsis imagemagick icoutils
     npm
 )
 deb_packages=(file)

@@ -6,10 +6,6 @@
 
 #include <commctrl.h>
 
-#ifdef VARNELO_PAINT_MARK
-#include "bench/win32/PaintMark.h"
-#endif
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
@@ -21,12 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
     window.show(showCommand, arguments);
 
     MSG message{};
-    for (;;) {
-#ifdef VARNELO_PAINT_MARK
-        PaintMark::whenIdle(window.handle());
-#endif
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
-            break;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // The dialog manager moves the focus with Tab and the arrows, and presses a focused
         // button with Enter.
         if (IsDialogMessageW(window.handle(), &message))

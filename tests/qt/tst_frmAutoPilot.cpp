@@ -9,6 +9,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
@@ -179,6 +181,22 @@ private slots:
             QCOMPARE(image->pixmap().deviceIndependentSize().toSize(), image->size());
             QVERIFY(!image->hasScaledContents());
         }
+    }
+
+    // Qt loads every installed image-format plugin to read a picture by its file name alone, as
+    // Fusion reads its frame's: the windows read none so, and their frame looks as Fusion's.
+    void noImageFormatPluginLoaded()
+    {
+        click("Button10");
+        window->aboutWindow()->grab();
+        auto* frame = control<QGroupBox>("Frame1");
+        const QImage drawn = frame->grab().toImage();
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains("/imageformats/"), "an image-format plugin is loaded");
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        frame->setStyle(fusion.get());
+        QCOMPARE(drawn, frame->grab().toImage());
     }
 
     void startsEmptyWithNoFormatAndFocusOnAdd()

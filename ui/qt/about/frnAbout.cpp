@@ -21,7 +21,7 @@ frnAbout::frnAbout(Dialogs& dialogs)
                 })
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(FormBuilder::resource(forms::AboutWindowDesign.icon)));
+    setWindowIcon(FormBuilder::windowIcon(forms::AboutWindowDesign));
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, QColor::fromRgb(forms::AboutWindowDesign.background));
