@@ -553,8 +553,10 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
 // process naming the copy in between.
 TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
 {
+    // Each stand-in holds on until the test releases it, after the program has closed.
+    const std::string released = "while [ ! -e \"$RELEASE\" ]; do sleep 0.01; done";
     writeFile(bin_ / "slowterm",
-              "#!/bin/sh\nsleep 1\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
+              "#!/bin/sh\n" + released + "\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
     writeFile(bin_ / "serverterm", "#!/bin/sh\nfor a; do :; done\nprintf %s \"$a\" > \"$QUEUE\"\n");
     for (const char* name : {"slowterm", "serverterm"})
         fs::permissions(bin_ / name, fs::perms::owner_all);
@@ -571,6 +573,8 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
     const ScopedVariable path("PATH", qpath(bin_).toStdString() + ":/usr/bin:/bin");
     const ScopedVariable record("FAKE_RECORD", record_.string());
     const ScopedVariable queue("QUEUE", (temp_.path() / "queue").string());
+    const ScopedVariable release("RELEASE", (temp_.path() / "release").string());
+    const ScopedVariable opened("OPENED", (temp_.path() / "opened").string());
     const auto copy = [](int run) {
         return "temp-" + std::to_string(::getpid()) + "-" + std::to_string(run) + ".sh";
     };
@@ -578,17 +582,20 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
         SCOPED_TRACE(row.name);
         const ScopedVariable terminal("TERMINAL", row.terminal);
         fs::remove(record_);
-        fs::remove(temp_.path() / "queue");
+        for (const char* file : {"queue", "release", "opened"})
+            fs::remove(temp_.path() / file);
         const auto folder = temp_.path() / row.name;
         fs::create_directories(folder / "real");
         if (row.throughALink)
             fs::create_directory_symlink(folder / "real", folder / "link");
         const auto work = folder / (row.throughALink ? "link" : "real") / "VC_Temp";
         QProcess server;
-        server.start(QStringLiteral("/bin/sh"),
-                     {QStringLiteral("-c"),
-                      QStringLiteral("while [ ! -s \"$QUEUE\" ]; do sleep 0.05; done; sleep 1; "
-                                     "exec /bin/sh \"$(cat \"$QUEUE\")\" </dev/null >/dev/null")});
+        server.start(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"),
+             QString::fromStdString("while [ ! -s \"$QUEUE\" ]; do sleep 0.01; done; " + released +
+                                    "; exec /bin/sh \"$(cat \"$QUEUE\")\" </dev/null "
+                                    ">/dev/null")});
         QProcess holder;
         {
             platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
@@ -604,22 +611,25 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
             env.insert(QStringLiteral("F"), qpath(work / copy(9)));
             holder.setProcessEnvironment(env);
             holder.start(QStringLiteral("/bin/sh"),
-                         {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1")});
+                         {QStringLiteral("-c"),
+                          QString::fromStdString("exec 3<\"$F\"; : >\"$OPENED\"; " + released)});
             ASSERT_TRUE(holder.waitForStarted());
-            QThread::msleep(100);
+            for (int i = 0; i < 1000 && !fs::exists(temp_.path() / "opened"); ++i)
+                QThread::msleep(10);
 
             posix.removeScripts();
 
             EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1), copy(9)}));
         }
+        writeFile(temp_.path() / "release", "");
         holder.waitForFinished();
-        for (int i = 0; i < 200 && !fs::exists(record_); ++i)
-            QThread::msleep(50);
+        for (int i = 0; i < 1000 && !fs::exists(record_); ++i)
+            QThread::msleep(10);
         EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
         // The console removed its copy; started again once nothing holds the other, the
         // program removes it and its folder.
-        for (int i = 0; i < 100 && fs::exists(work); ++i) {
-            QThread::msleep(50);
+        for (int i = 0; i < 500 && fs::exists(work); ++i) {
+            QThread::msleep(10);
             platform::PosixScriptHost(qpath(work), &platform::TerminalLauncher::start)
                 .removeScripts();
         }
