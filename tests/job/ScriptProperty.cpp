@@ -31,15 +31,14 @@ constexpr std::u16string_view Injections[] = {
     u"&calc&", u"\"&calc&\"", u"^&calc", u")&calc&(", u"\"^&calc\"", u"\\\"&calc&\\\"",
     u"\" & calc & \"", u"\"&touch stray", u"%PATH%", u"%~dp0", u"%0", u"%1", u"%*", u"!PATH!",
     u"%%", u"%=", u"%COMSPEC%", u"^", u"%\"%"};
-// Letters that the consoles' old code pages hold.
-constexpr std::u16string_view Latin[] = {u"\u00e9", u"\u00fc", u"\u00df", u"\u00a3",
-                                         u"\u00f1", u"\u03a9", u"\u00ff", u"\u00a0"};
-// Letters they may lack: other alphabets, a character beyond 16 bits, invisible ones, and
-// characters whose look-alike in an old code page is a control character or a quote.
-constexpr std::u16string_view Beyond[] = {
-    u"\u20ac", u"\u044f", u"\u4e2d", u"\U0001F600", u"\ufeff", u"\u2028", u"\u202e",
-    u"\u0085", u"\u263a", u"\u25d9", u"\u266a",     u"\u2192", u"\u2190", u"\u2302",
-    u"\uff02", u"\uff05", u"\uff06", u"\u201c",     u"\u2018", u"\u02c6"};
+// Letters of other alphabets, a character beyond 16 bits, invisible ones, characters whose
+// look-alike in an old code page is a control character or a quote, and Japanese ones whose
+// second byte in their code page is a backslash or a bar.
+constexpr std::u16string_view Foreign[] = {
+    u"\u00e9", u"\u00fc", u"\u00df", u"\u00a3", u"\u00f1", u"\u03a9",     u"\u00ff", u"\u00a0",
+    u"\u30bd", u"\u30dd", u"\u20ac", u"\u044f", u"\u4e2d", u"\U0001F600", u"\ufeff", u"\u2028",
+    u"\u202e", u"\u0085", u"\u263a", u"\u25d9", u"\u266a", u"\u2192",     u"\u2190", u"\u2302",
+    u"\uff02", u"\uff05", u"\uff06", u"\u201c", u"\u2018", u"\u02c6"};
 constexpr std::u16string_view Extensions[] = {u"",     u".avi",    u".AVI", u".mpeg", u".flv",
                                               u".swf", u".tar.gz", u".",    u".f v"};
 
@@ -50,12 +49,18 @@ bool mustBeRefused(char16_t c, ScriptDialect dialect)
     return c < 0x20 || c == 0x7f || (dialect == ScriptDialect::Windows && c == u'"');
 }
 
+// Foreign letters, those the system's console carries first.
+struct Letters {
+    std::vector<std::u16string_view> carried;
+    std::vector<std::u16string_view> others;
+};
+
 // Makes the names of one case. Only a wild case's names hold what the job or the host must
 // refuse, so that most cases reach the converter.
 class Names {
 public:
-    Names(std::uint64_t seed, ScriptDialect dialect)
-        : rng_(seed), dialect_(dialect), wild_(chance(30))
+    Names(std::uint64_t seed, ScriptDialect dialect, const Letters& foreign)
+        : rng_(seed), dialect_(dialect), foreign_(foreign), wild_(chance(30))
     {
     }
 
@@ -115,10 +120,11 @@ private:
                 std::replace(special.begin(), special.end(), u'"', u'\'');
             return special;
         }
-        if (roll < 78 || (roll < 85 && !wild_))
-            return std::u16string(oneOf(Latin));
-        if (roll < 85)
-            return std::u16string(oneOf(Beyond));
+        if (roll < 85) {
+            const bool other = roll >= 78 && wild_ && !foreign_.others.empty();
+            const auto& letters = other ? foreign_.others : foreign_.carried;
+            return letters.empty() ? u"\u00e9" : std::u16string(letters[below(letters.size())]);
+        }
         if (roll < 87 && wild_)
             return std::u16string(1, static_cast<char16_t>(chance(90) ? below(0x20) : 0x7f));
         // A lone half of a surrogate pair: a name Windows allows that no code page holds.
@@ -149,6 +155,7 @@ private:
 
     std::mt19937_64 rng_;
     ScriptDialect dialect_;
+    const Letters& foreign_;
     bool wild_;
 };
 
@@ -202,9 +209,30 @@ bool isJobsMessage(const std::u16string& message, ScriptDialect dialect)
     return false;
 }
 
+// The case one seed makes.
+Case generate(std::uint64_t seed, ScriptDialect dialect, const Letters& foreign)
+{
+    Names names(seed, dialect, foreign);
+    Case made;
+    auto& [source, target, selected] = made.inputs;
+    source = names.chance(3) ? u"" : names.path(false);
+    const auto roll = names.below(100);
+    if (roll < 4)
+        target = u"";
+    else if (roll < 14)
+        target = modPath::FolderPart(source, dialect);
+    else if (roll < 19)
+        target = u"-" + names.text(2);
+    else
+        target = names.path(true);
+    for (auto& format : selected)
+        format = names.chance(40);
+    made.targetIsFolder = names.chance(20);
+    return made;
+}
+
 // Why the case breaks the property, or the empty text; counts what became of it.
-std::string verdict(const Case& tried, ScriptDialect dialect, const Runner& run,
-                    const std::function<bool(const std::u16string&)>& hostRefusal,
+std::string verdict(const Case& tried, ScriptDialect dialect, const Runner& run, const Host& host,
                     std::map<std::u16string, std::size_t>& tally)
 {
     const auto& [source, target, selected] = tried.inputs;
@@ -226,7 +254,7 @@ std::string verdict(const Case& tried, ScriptDialect dialect, const Runner& run,
     const Outcome outcome = run(script.text);
     if (outcome.refusal) {
         ++tally[*outcome.refusal];
-        return hostRefusal(*outcome.refusal) ? "" : "the host refused: " + shown(*outcome.refusal);
+        return host.refuses(*outcome.refusal) ? "" : "the host refused: " + shown(*outcome.refusal);
     }
     ++tally[u"(reached the converter)"];
     std::vector<std::string> expected{"-i", utf8(source)};
@@ -256,29 +284,7 @@ std::string verdict(const Case& tried, ScriptDialect dialect, const Runner& run,
 
 } // namespace
 
-Case generate(std::uint64_t seed, ScriptDialect dialect)
-{
-    Names names(seed, dialect);
-    Case made;
-    auto& [source, target, selected] = made.inputs;
-    source = names.chance(3) ? u"" : names.path(false);
-    const auto roll = names.below(100);
-    if (roll < 4)
-        target = u"";
-    else if (roll < 14)
-        target = modPath::FolderPart(source, dialect);
-    else if (roll < 19)
-        target = u"-" + names.text(2);
-    else
-        target = names.path(true);
-    for (auto& format : selected)
-        format = names.chance(40);
-    made.targetIsFolder = names.chance(20);
-    return made;
-}
-
-void check(ScriptDialect dialect, std::size_t defaultCases, const Runner& run,
-           const std::function<bool(const std::u16string&)>& hostRefusal)
+void check(ScriptDialect dialect, std::size_t defaultCases, const Runner& run, const Host& host)
 {
     const auto fresh = static_cast<std::uint64_t>(
         std::chrono::system_clock::now().time_since_epoch().count() ^ std::random_device{}());
@@ -286,11 +292,14 @@ void check(ScriptDialect dialect, std::size_t defaultCases, const Runner& run,
     const auto cases = variable("VARNELO_PROPERTY_CASES", defaultCases);
     std::cout << "seed " << seed << ", " << cases << " cases" << std::endl;
 
+    Letters foreign;
+    for (const auto letter : Foreign)
+        (host.carries(letter) ? foreign.carried : foreign.others).push_back(letter);
     std::map<std::u16string, std::size_t> tally;
     std::size_t failures = 0;
     for (std::uint64_t index = 0; index < cases && failures < 5; ++index) {
-        const Case tried = generate(seed + index, dialect);
-        const auto broken = verdict(tried, dialect, run, hostRefusal, tally);
+        const Case tried = generate(seed + index, dialect, foreign);
+        const auto broken = verdict(tried, dialect, run, host, tally);
         if (broken.empty())
             continue;
         ++failures;

@@ -19,9 +19,6 @@ struct Case {
     bool targetIsFolder = false;
 };
 
-// The case one seed makes for the dialect.
-Case generate(std::uint64_t seed, job::ScriptDialect dialect);
-
 // What became of a script on the system.
 struct Outcome {
     // The host's refusal of the script, when it would not run it.
@@ -35,11 +32,18 @@ struct Outcome {
 // Writes the script as the system's host would and runs it through the real interpreter.
 using Runner = std::function<Outcome(const std::u16string& script)>;
 
+// What the system adds to the job's rules.
+struct Host {
+    // Whether a refusal of a script is one of the host's own.
+    std::function<bool(const std::u16string&)> refuses;
+    // Whether the console carries the letter; most names hold only such letters.
+    std::function<bool(std::u16string_view)> carries;
+};
+
 // Generates the cases (VARNELO_PROPERTY_CASES of them, else the default count, from the seed
-// VARNELO_PROPERTY_SEED or a fresh one), runs each planned script and checks the property. The
-// host may refuse a script only with a message it accepts.
+// VARNELO_PROPERTY_SEED or a fresh one), runs each planned script and checks the property.
 void check(job::ScriptDialect dialect, std::size_t defaultCases, const Runner& run,
-           const std::function<bool(const std::u16string&)>& hostRefusal);
+           const Host& host);
 
 // The stand-in converter's record: for each run, the argument count and then each argument,
 // every one ended by a NUL byte.

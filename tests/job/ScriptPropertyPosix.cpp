@@ -80,8 +80,9 @@ TEST(ScriptProperty, EveryNameIsRefusedOrReachesTheConverterWholeThroughSh)
             fs::remove(left);
         return outcome;
     };
-    ScriptProperty::check(job::ScriptDialect::Posix, 2000, run,
-                          [](const std::u16string&) { return false; });
+    ScriptProperty::check(
+        job::ScriptDialect::Posix, 2000, run,
+        {[](const std::u16string&) { return false; }, [](std::u16string_view) { return true; }});
 }
 
 } // namespace

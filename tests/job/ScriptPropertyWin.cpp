@@ -100,13 +100,16 @@ TEST(ScriptProperty, EveryNameIsRefusedOrReachesTheConverterWholeThroughCmd)
             fs::remove(left);
         return outcome;
     };
-    const auto hostRefusal = [](const std::u16string& message) {
+    const auto refuses = [](const std::u16string& message) {
         return message.starts_with(
                    u"Paths MUST use only characters of the console's code page (") ||
                message == u"Source and target paths together MUST fit in a console line of 8191 "
                           u"characters!";
     };
-    ScriptProperty::check(job::ScriptDialect::Windows, 300, run, hostRefusal);
+    const auto carries = [](std::u16string_view letter) {
+        return WideText::toCodePage(std::u16string(letter), GetOEMCP()).has_value();
+    };
+    ScriptProperty::check(job::ScriptDialect::Windows, 300, run, {refuses, carries});
     SetEnvironmentVariableW(L"PATH", path);
 }
 
