@@ -16,6 +16,11 @@ namespace {
 
 using job::ScriptDialect;
 
+struct Case {
+    ConversionJob::Inputs inputs;
+    bool targetIsFolder = false;
+};
+
 // What the interpreters give a meaning to, alone and in fragments that would run a planted
 // program or write a file wherever a quote broke.
 constexpr std::u16string_view Specials[] = {

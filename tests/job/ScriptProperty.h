@@ -14,11 +14,6 @@
 // generator, the same on every system, so that a failing case can be replayed from its seed.
 namespace ScriptProperty {
 
-struct Case {
-    ConversionJob::Inputs inputs;
-    bool targetIsFolder = false;
-};
-
 // What became of a script on the system.
 struct Outcome {
     // The host's refusal of the script, when it would not run it.

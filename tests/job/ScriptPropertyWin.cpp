@@ -49,8 +49,7 @@ WinScriptHost::ConsoleProcessStarter waitingConsole(const fs::path& folder, cons
             return nullptr;
         }
         CloseHandle(process.hThread);
-        if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0)
-            error = u"cmd.exe did not end within a minute";
+        WaitForSingleObject(process.hProcess, INFINITE);
         return process.hProcess;
     };
 }
