@@ -7,8 +7,11 @@
 # make win-installer: build the Windows installer, build-mingw/Varnelo-<version>-win64.exe;
 #            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it, and FFMPEG_SOURCE=URL
 #            says where its complete corresponding source is.
+# make property: the conversion script's safety tried on CASES generated names (100000 unless
+#            given) through the real /bin/sh, from SEED when given; property-windows does the same
+#            through cmd.exe under Wine (3000 names unless given).
 
-.PHONY: run deb win-installer check test build format-check test-linux test-windows test-asan bench bench-windows clean
+.PHONY: run deb win-installer check test build format-check test-linux test-windows test-asan bench bench-windows property property-windows clean
 
 # The program alone, in build-run/: the tests' build in build/ stays as it is.
 run:
@@ -65,6 +68,20 @@ test-asan:
 	cmake --preset asan
 	cmake --build --preset asan
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset asan
+
+property:
+	cmake --preset default
+	cmake --build --preset default --target job_property
+	VARNELO_PROPERTY_CASES=$(or $(CASES),100000) VARNELO_PROPERTY_SEED=$(SEED) \
+		build/tests/job/job_property
+
+property-windows: export WINEPREFIX = $(CURDIR)/build-mingw/wineprefix
+property-windows:
+	cmake --preset mingw
+	cmake --build --preset mingw --target job_property
+	VARNELO_PROPERTY_CASES=$(or $(CASES),3000) VARNELO_PROPERTY_SEED=$(SEED) \
+		scripts/wine-run.sh build-mingw/tests/job/job_property.exe; \
+		status=$$?; scripts/wine-prefix.sh stop; exit $$status
 
 bench: build
 	bench/run.sh
