@@ -206,7 +206,7 @@ bool isJobsMessage(const std::u16string& message, ScriptDialect dialect)
 {
     namespace M = ConversionJob::Messages;
     for (const char16_t* known :
-         {M::TargetMissing, M::SourceMissing, M::NameMissing, M::OverwritesSource,
+         {M::TargetMissing, M::SourceMissing, M::FormatMissing, M::NameMissing, M::OverwritesSource,
           dialect == ScriptDialect::Windows ? M::UnsafeWindows : M::UnsafePosix}) {
         if (message == known)
             return true;
