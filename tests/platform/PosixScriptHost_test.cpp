@@ -61,6 +61,14 @@ TEST(PosixScriptHost, WritesTheScriptInAPrivateFolder)
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 }
 
+// Makes a work folder of the user's with that mode in the test's folder.
+template <mode_t Mode> fs::path folderWithMode(const fs::path& temp, const fs::path&)
+{
+    ::mkdir((temp / "VC_Temp").c_str(), 0700);
+    ::chmod((temp / "VC_Temp").c_str(), Mode);
+    return temp / "VC_Temp";
+}
+
 TEST(PosixScriptHost, RefusesAWorkFolderThatIsNotPrivate)
 {
     struct Row {
@@ -71,13 +79,13 @@ TEST(PosixScriptHost, RefusesAWorkFolderThatIsNotPrivate)
     };
     const std::u16string notPrivate = u"not a private folder";
     const Row rows[] = {
-        {"open to others",
-         [](const fs::path& temp, const fs::path&) {
-             ::mkdir((temp / "VC_Temp").c_str(), 0700);
-             ::chmod((temp / "VC_Temp").c_str(), 0755);
-             return temp / "VC_Temp";
-         },
-         notPrivate},
+        // Any right of the group's or of others' counts, each on its own.
+        {"open to all", folderWithMode<0755>, notPrivate},
+        {"open to others", folderWithMode<0705>, notPrivate},
+        {"searchable by others", folderWithMode<0701>, notPrivate},
+        {"readable by the group", folderWithMode<0750>, notPrivate},
+        {"writable by the group", folderWithMode<0770>, notPrivate},
+        {"searchable by the group", folderWithMode<0710>, notPrivate},
         {"a link to another folder",
          [](const fs::path& temp, const fs::path& elsewhere) {
              fs::create_directory_symlink(elsewhere, temp / "VC_Temp");
