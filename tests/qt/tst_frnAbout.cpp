@@ -4,6 +4,7 @@
 
 #include "forms/AboutWindowDesign.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
@@ -126,6 +127,51 @@ private slots:
         QTest::mouseClick(label(qPrintable(name)), Qt::LeftButton);
         QCOMPARE(browser.openedUrls, std::vector<std::u16string>{address.toStdU16String()});
         QTRY_VERIFY(about.isNull());
+    }
+
+    void escapeClosesTheWindow()
+    {
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(about.isNull());
+        QVERIFY(browser.openedUrls.empty());
+    }
+
+    // The system's button text, as a palette has it, and the colour the texts are drawn in on
+    // the design's white.
+    void theTextsStandOutFromTheWhiteInAnyPalette_data()
+    {
+        QTest::addColumn<QColor>("buttonText");
+        QTest::addColumn<QColor>("drawn");
+        QTest::newRow("light") << QColor(Qt::black) << QColor(Qt::black);
+        QTest::newRow("dark") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("navy text") << QColor(0, 0, 128) << QColor(0, 0, 128);
+    }
+    void theTextsStandOutFromTheWhiteInAnyPalette()
+    {
+        QFETCH(QColor, buttonText);
+        QFETCH(QColor, drawn);
+        const QPalette before = QApplication::palette();
+        QPalette palette = before;
+        palette.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+        palette.setColor(QPalette::WindowText, buttonText);
+        palette.setColor(QPalette::ButtonText, buttonText);
+        QApplication::setPalette(palette);
+        delete about;
+        about = new frnAbout();
+        QApplication::setPalette(before);
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        for (const char* name : {"Label1", "Label2"}) {
+            const QImage drawing = label(name)->grab().toImage();
+            bool found = false;
+            for (int y = 0; y < drawing.height() && !found; ++y) {
+                for (int x = 0; x < drawing.width() && !found; ++x)
+                    found = drawing.pixelColor(x, y) == drawn;
+            }
+            QVERIFY2(found, name);
+        }
     }
 
     void onlyAPressAndReleaseOnTheSameLinkClicks()

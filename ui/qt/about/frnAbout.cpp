@@ -2,10 +2,12 @@
 
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
+#include "forms/TextColor.h"
 
 #include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 frnAbout::frnAbout()
     : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), form_(*this),
@@ -22,10 +24,14 @@ frnAbout::frnAbout()
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(FormBuilder::resource(forms::AboutWindowDesign.icon)));
     setAutoFillBackground(true);
+    const forms::Rgb background = forms::AboutWindowDesign.background;
     QPalette white = palette();
-    white.setColor(QPalette::Window, QColor::fromRgb(forms::AboutWindowDesign.background));
-    white.setColor(QPalette::WindowText, palette().color(QPalette::ButtonText));
+    white.setColor(QPalette::Window, QColor::fromRgb(background));
+    const QRgb buttonText = palette().color(QPalette::ButtonText).rgb() & 0xFFFFFF;
+    white.setColor(QPalette::WindowText,
+                   QColor::fromRgb(forms::textColorOn(background, buttonText)));
     setPalette(white);
+    new QShortcut(QKeySequence::Cancel, this, this, [this] { close(); });
 
     // In front of the picture where the two overlap, so no word is hidden.
     controls_.get<QWidget>("Label1")->raise();
