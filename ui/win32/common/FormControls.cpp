@@ -76,6 +76,19 @@ bool startsGroup(const forms::Control& control, const forms::Control* previous)
            forms::optionGroup(*previous) != forms::optionGroup(control);
 }
 
+// Where the control lies on a screen of that resolution. A field's label lies just above the
+// field in z-order, where Windows' accessibility looks for the field's name, and would cover
+// the field's border where the design lets the two overlap: it stops where the field starts.
+RECT placeOf(const forms::Window& design, const forms::Control& control, UINT dpi)
+{
+    RECT box = Dpi::scale(design.placeInWindow(control), dpi);
+    for (const auto& field : design.controls) {
+        if (field.label == control.name)
+            box.bottom = std::min(box.bottom, Dpi::scale(design.placeInWindow(field), dpi).top);
+    }
+    return box;
+}
+
 std::wstring wide(std::u16string_view text)
 {
     return WideText::toWide(std::u16string(text));
@@ -103,7 +116,7 @@ FormControls::FormControls(HWND parent, const forms::Window& design, UINT dpi)
         if (startsGroup(*control, previous))
             style |= WS_GROUP;
         const auto index = static_cast<int>(control - design.controls.data());
-        const RECT box = Dpi::scale(design.placeInWindow(*control), dpi);
+        const RECT box = placeOf(design, *control, dpi);
         // A field's text is what it holds: its label names it.
         const std::u16string_view text = control->kind == forms::Kind::TextBox
                                              ? std::u16string_view()
@@ -172,7 +185,7 @@ const forms::Control* FormControls::find(HWND child) const
 
 RECT FormControls::placed(const Child& child) const
 {
-    return Dpi::scale(design_.placeInWindow(*child.control), dpi_);
+    return placeOf(design_, *child.control, dpi_);
 }
 
 void FormControls::layOut(UINT dpi)
