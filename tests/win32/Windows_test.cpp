@@ -168,18 +168,7 @@ std::u16string toolTipOf(HWND control)
 
 // What assistive technology reads of the control through the system's accessibility: its name,
 // and whether it is there for the user to see.
-struct Accessible {
-    std::u16string name;
-    bool invisible;
-    bool operator==(const Accessible&) const = default;
-    friend void PrintTo(const Accessible& read, std::ostream* out)
-    {
-        *out << std::string(read.name.begin(), read.name.end())
-             << (read.invisible ? " (invisible)" : "");
-    }
-};
-
-Accessible accessibleOf(HWND control)
+std::pair<std::u16string, bool> accessibleOf(HWND control)
 {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
@@ -190,13 +179,13 @@ Accessible accessibleOf(HWND control)
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
-    Accessible read{};
+    std::pair<std::u16string, bool> read;
     if (object->get_accName(self, &name) == S_OK && name)
-        read.name.assign(name, name + SysStringLen(name));
+        read.first.assign(name, name + SysStringLen(name));
     SysFreeString(name);
     VARIANT state{};
-    if (object->get_accState(self, &state) == S_OK && state.vt == VT_I4)
-        read.invisible = (state.lVal & STATE_SYSTEM_INVISIBLE) != 0;
+    read.second = object->get_accState(self, &state) == S_OK && state.vt == VT_I4 &&
+                  (state.lVal & STATE_SYSTEM_INVISIBLE);
     object->Release();
     return read;
 }
@@ -250,7 +239,7 @@ void expectAsDesigned(const forms::Window& design, const ui::win32::FormWindow& 
         EXPECT_EQ(IsWindowVisible(child) != 0, !offScreen);
         // Wine reads no more than 1023 characters of a name.
         const std::u16string name(design.accessibleName(control).substr(0, 1023));
-        EXPECT_EQ(accessibleOf(child), (Accessible{name, offScreen}));
+        EXPECT_EQ(accessibleOf(child), std::make_pair(name, offScreen));
         // Windows names a field by the label just before it.
         if (!control.label.empty()) {
             EXPECT_EQ(GetWindow(child, GW_HWNDPREV), window.control(control.label));
@@ -411,41 +400,21 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
 // button; the push buttons show their focus all the same.
 TEST_F(Windows, AFocusedButtonShowsItsFrameWhereTheSystemHidesKeyboardCues)
 {
-    constexpr int width = 73;
-    constexpr int height = 17;
-    const HWND window = CreateWindowExW(0, WC_BUTTONW, L"", WS_CHILD | BS_OWNERDRAW, 0, 0, width,
-                                        height, main.handle(), nullptr, nullptr, nullptr);
+    const RECT box{0, 0, 73, 17};
+    const HWND window =
+        CreateWindowExW(0, WC_BUTTONW, L"", WS_CHILD | BS_OWNERDRAW, 0, 0, box.right, box.bottom,
+                        main.handle(), nullptr, nullptr, nullptr);
     const ui::win32::SMButton button(window, forms::MainWindowDesign.control("Button38"));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, CreateBitmap(box.right, box.bottom, 1, 32, nullptr));
     const auto face = [&](UINT state) {
-        const HDC screen = GetDC(window);
-        const HDC dc = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-        const HGDIOBJ old = SelectObject(dc, bitmap);
-        const DRAWITEMSTRUCT item{
-            ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, window, dc, {0, 0, width, height}, 0};
+        const DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, window, dc, box, 0};
         button.draw(item, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), Dpi::Designed);
-        const auto pixels = pixelsIn(dc, width, height);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        ReleaseDC(window, screen);
-        return pixels;
+        return pixelsIn(dc, box.right, box.bottom);
     };
-    struct Row {
-        const char* name;
-        UINT state;
-        bool framed;
-    };
-    const Row rows[] = {
-        {"focused", ODS_FOCUS, true},
-        {"focused, cues hidden", ODS_FOCUS | ODS_NOFOCUSRECT, true},
-        {"not focused, cues hidden", ODS_NOFOCUSRECT, false},
-    };
-    const auto plain = face(0);
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(face(row.state) != plain, row.framed);
-    }
+    EXPECT_NE(face(ODS_FOCUS | ODS_NOFOCUSRECT), face(0));
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
     DestroyWindow(window);
 }
 
