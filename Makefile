@@ -5,9 +5,13 @@
 #            Windows under Wine, then Linux again under the sanitizers). CI runs this one.
 # make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
 # make win-installer: build the Windows installer, build-mingw/Varnelo-<version>-win64.exe;
-#            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it.
+#            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it, and FFMPEG_SOURCE=URL
+#            says where its complete corresponding source is.
+# make property: the conversion script's safety tried on CASES generated names (100000 unless
+#            given) through the real /bin/sh, from SEED when given; property-windows does the same
+#            through cmd.exe under Wine (3000 names unless given).
 
-.PHONY: run deb win-installer check test build format-check test-linux test-windows test-asan bench bench-windows clean
+.PHONY: run deb win-installer check test build format-check test-linux test-windows test-asan bench bench-windows property property-windows clean
 
 # The program alone, in build-run/: the tests' build in build/ stays as it is.
 run:
@@ -25,7 +29,7 @@ deb:
 # The converter is given anew each time: without FFMPEG_EXE the installer carries none.
 win-installer:
 	scripts/install-deps.sh win
-	cmake --preset mingw -D VARNELO_FFMPEG_EXE="$(FFMPEG_EXE)"
+	cmake --preset mingw -D VARNELO_FFMPEG_EXE="$(FFMPEG_EXE)" -D VARNELO_FFMPEG_SOURCE="$(FFMPEG_SOURCE)"
 	cmake --build --preset mingw --target varnelo
 	cpack --preset win-installer
 
@@ -33,7 +37,10 @@ build:
 	cmake --preset default
 	cmake --build --preset default
 
-check: build
+# Only the programs the quick tests run are built: no benchmark, end-to-end driver or package.
+check:
+	cmake --preset default
+	cmake --build --preset default --target quick_tests
 	ctest --preset check
 
 test:
@@ -61,6 +68,20 @@ test-asan:
 	cmake --preset asan
 	cmake --build --preset asan
 	xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset asan
+
+property:
+	cmake --preset default
+	cmake --build --preset default --target job_property
+	VARNELO_PROPERTY_CASES=$(or $(CASES),100000) VARNELO_PROPERTY_SEED=$(SEED) \
+		build/tests/job/job_property
+
+property-windows: export WINEPREFIX = $(CURDIR)/build-mingw/wineprefix
+property-windows:
+	cmake --preset mingw
+	cmake --build --preset mingw --target job_property
+	VARNELO_PROPERTY_CASES=$(or $(CASES),3000) VARNELO_PROPERTY_SEED=$(SEED) \
+		scripts/wine-run.sh build-mingw/tests/job/job_property.exe; \
+		status=$$?; scripts/wine-prefix.sh stop; exit $$status
 
 bench: build
 	bench/run.sh

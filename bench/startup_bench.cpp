@@ -8,9 +8,10 @@
 // Each round starts with another window, so that the machine's ups and downs, and what one
 // start leaves in the caches for the next, fall on every window alike; a first round, not
 // counted, fills the caches (and under Wine starts the session they all share). A round in
-// which a window does not show or says nothing within 20 s is left out and measured again.
-// The figures are the median and the 25th and 75th percentiles of the rounds, and the same of
-// each round's ratio of the program's figure to a floor's.
+// which a window does not show or says nothing within 20 s is measured again; the summary
+// counts that start as failed, says what went wrong, and the run ends with status 1. The
+// figures are the median and the 25th and 75th percentiles of the rounds, and the same of each
+// round's ratio of the program's figure to a floor's.
 // Usage: startup_bench ROUNDS TITLE PROGRAM [ARGS] [-- TITLE FLOOR [ARGS] ...]
 #include <X11/Xlib.h>
 
@@ -27,6 +28,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -45,6 +47,7 @@ struct Subject {
     std::string title;
     std::vector<char*> command;
     std::array<std::vector<double>, Figures> rounds;
+    std::map<std::string, int> failures; // by what went wrong
 };
 
 double millisSince(Clock::time_point start)
@@ -85,10 +88,11 @@ double peakMegabytes(pid_t process)
     return 0;
 }
 
-// A start that goes wrong spoils its round, which is measured again.
-bool failed(const Subject& subject, const char* what)
+// A start that goes wrong spoils its round, which is measured again; the summary counts it.
+bool failed(Subject& subject, const char* what)
 {
-    std::fprintf(stderr, "%s: %s; the round is left out\n", subject.title.c_str(), what);
+    std::fprintf(stderr, "%s: %s; the round is measured again\n", subject.title.c_str(), what);
+    ++subject.failures[what];
     return false;
 }
 
@@ -111,7 +115,7 @@ bool measure(Display* display, Subject& subject, std::array<double, Figures>& fi
     figures = {-1, -1, 0, 0};
     std::string said;
     const char* problem = nullptr;
-    while (!problem && (figures[Mapped] < 0 || figures[Painted] < 0)) {
+    for (;;) {
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
@@ -119,6 +123,10 @@ bool measure(Display* display, Subject& subject, std::array<double, Figures>& fi
                 named(display, event.xmap.window, subject.title))
                 figures[Mapped] = millisSince(start);
         }
+        // The mark may come before the map is read: both may be in by now, and a wait for more
+        // would wait for nothing.
+        if (figures[Mapped] >= 0 && figures[Painted] >= 0)
+            break;
         pollfd waits[] = {{ConnectionNumber(display), POLLIN, 0}, {output[0], POLLIN, 0}};
         if (poll(waits, 2, 20000) == 0) {
             problem = figures[Mapped] < 0 ? "no window mapped within 20 s"
@@ -129,7 +137,7 @@ bool measure(Display* display, Subject& subject, std::array<double, Figures>& fi
             char bytes[64];
             const ssize_t read = ::read(output[0], bytes, sizeof bytes);
             if (read <= 0) {
-                problem = "ended without saying it had painted";
+                problem = "ended before its window was mapped and painted";
                 break;
             }
             said.append(bytes, std::size_t(read));
@@ -180,7 +188,7 @@ int main(int argc, char** argv)
     const int rounds = std::atoi(argv[1]);
     std::vector<Subject> subjects;
     for (int i = 2; i < argc; ++i) {
-        Subject subject{argv[i], {}, {}};
+        Subject subject{argv[i], {}, {}, {}};
         while (++i < argc && std::strcmp(argv[i], "--") != 0)
             subject.command.push_back(argv[i]);
         subject.command.push_back(nullptr);
@@ -216,13 +224,25 @@ int main(int argc, char** argv)
         }
     }
     XCloseDisplay(display);
+    // A start that failed is a finding of its own, whatever the figures say.
+    auto reportFailures = [&] {
+        if (spoilt == 0)
+            return 0;
+        std::printf("FAILED starts\n");
+        for (const auto& subject : subjects) {
+            for (const auto& [what, times] : subject.failures)
+                std::printf("  %-28s %d x %s\n", subject.title.c_str(), times, what.c_str());
+        }
+        return 1;
+    };
     if (done < rounds) {
         std::fprintf(stderr, "too many rounds went wrong\n");
+        reportFailures();
         return 1;
     }
 
-    std::printf("%d rounds, order rotated each round, %d more left out for a start that went "
-                "wrong; median [25th-75th percentile]\n",
+    std::printf("%d rounds, order rotated each round, %d more left out for a start that failed; "
+                "median [25th-75th percentile]\n",
                 rounds, spoilt);
     for (int f = 0; f < Figures; ++f) {
         std::printf("%s\n", FigureNames[std::size_t(f)]);
@@ -239,5 +259,5 @@ int main(int argc, char** argv)
                         spread(ratios, 3).c_str());
         }
     }
-    return 0;
+    return reportFailures();
 }

@@ -18,4 +18,8 @@ if(MINGW)
     # A section per function and per variable, so that the Windows program's --gc-sections
     # drops what it never uses.
     target_compile_options(varnelo_common INTERFACE -ffunction-sections -fdata-sections)
+    # The standard library's checks of indexes and preconditions: under Wine no sanitizer
+    # watches the tests, and in the program a broken precondition ends it instead of
+    # corrupting what it writes.
+    target_compile_definitions(varnelo_common INTERFACE _GLIBCXX_ASSERTIONS)
 endif()

@@ -3,14 +3,28 @@
 #include "AboutWindowDesign.h"
 
 namespace forms {
+namespace {
+
+struct Handler {
+    std::string_view name;
+    void (AboutForm::*run)();
+};
+constexpr Handler Handlers[] = {
+    {"Image1_Click", &AboutForm::Image1_Click},
+    {"Label2_Click", &AboutForm::Label2_Click},
+};
+
+} // namespace
 
 void AboutForm::click(std::string_view control)
 {
     const std::string_view handler = AboutWindowDesign.control(control).click;
-    if (handler == "Image1_Click")
-        Image1_Click();
-    else if (handler == "Label2_Click")
-        Label2_Click();
+    for (const auto& [name, run] : Handlers) {
+        if (name == handler) {
+            (this->*run)();
+            return;
+        }
+    }
 }
 
 void AboutForm::Image1_Click()

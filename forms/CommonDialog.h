@@ -8,7 +8,8 @@ namespace forms {
 // chosen last between uses. A cancel is no error: the dialog says only whether a file was chosen.
 struct CommonDialog {
     std::u16string DialogTitle;
-    // The description, "|", then the patterns, divided by ";" and a blank.
+    // Its entries, divided by "|": each a description, "|", then its patterns, divided by ";"
+    // and a blank.
     std::u16string Filter;
     std::u16string FileName;
 };

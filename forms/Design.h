@@ -66,6 +66,9 @@ struct Control {
     bool pictureAlone = false;  // the picture centred on the face, with no caption
     std::u16string_view toolTip;
     std::string_view click; // the name of the form's handler of a click on it; empty: none
+    // A label whose runs of blanks wider than itself set paragraphs apart, each laid out on
+    // lines of its own.
+    bool paragraphs = false;
     std::string_view label; // a field's: the label beside it that says what it holds
 };
 

@@ -4,6 +4,8 @@
 #include "job/ConversionJob.h"
 #include "job/modPath.h"
 
+#include <algorithm>
+
 namespace forms {
 namespace {
 
@@ -17,6 +19,16 @@ constexpr Handler Handlers[] = {
     {"Button4_Click", &MainForm::Button4_Click},   {"Button10_Click", &MainForm::Button10_Click},
     {"Button6_Click", &MainForm::Button6_Click},
 };
+
+std::u16string folderRefused(const std::u16string& folder)
+{
+    return u"The source MUST be a video file, and " + folder + u" is a folder.";
+}
+
+bool isLetter(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
 
 } // namespace
 
@@ -35,14 +47,29 @@ void MainForm::click(std::string_view control)
 
 void MainForm::dropped(std::string_view control, const std::u16string& file)
 {
-    const bool onTarget = control == fieldControl(Field::txtPath);
-    view_.setText(onTarget ? Field::txtPath : Field::Text1, file);
+    // A folder is what the target field holds, never a source.
+    if (control == fieldControl(Field::txtPath))
+        view_.setText(Field::txtPath, file);
+    else if (host_.isFolder(file))
+        view_.showMessage(folderRefused(file));
+    else
+        view_.setText(Field::Text1, file);
+}
+
+bool MainForm::isAddress(std::u16string_view text)
+{
+    const auto colon = text.find(u':');
+    if (colon == std::u16string_view::npos || colon < 2 || !isLetter(text.front()))
+        return false;
+    return std::all_of(text.begin(), text.begin() + colon, [](char16_t c) {
+        return isLetter(c) || (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+    });
 }
 
 void MainForm::Button38_Click()
 {
     dlg_.DialogTitle = u"Open ...";
-    dlg_.Filter = u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg";
+    dlg_.Filter = OpenFilter;
     // A cancel keeps what the field holds, typed text included.
     if (view_.showOpen(dlg_))
         view_.setText(Field::Text1, dlg_.FileName);
@@ -97,8 +124,10 @@ void MainForm::Form_Load(const std::u16string& file)
 {
     if (file.empty())
         return;
-    if (host_.isFolder(file))
-        view_.showMessage(u"The source MUST be a video file, and " + file + u" is a folder.");
+    if (isAddress(file))
+        view_.showMessage(u"The source MUST be a file on this computer, and " + file + u" is not.");
+    else if (host_.isFolder(file))
+        view_.showMessage(folderRefused(file));
     else if (!host_.exists(file))
         view_.showMessage(u"The source file " + file + u" does not exist.");
     else

@@ -40,10 +40,13 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     const std::u16string name = modPath::FileNamePart(inputs.source, dialect);
     if (name.empty())
         return Refusal{Messages::NameMissing};
+    // The converter picks the output's format by its extension: without one it cannot write.
+    const std::u16string ext = extension(inputs.selected);
+    if (ext.empty())
+        return Refusal{Messages::FormatMissing};
     // The cut is always at a dot, so no character is ever split.
     const auto nameEnd = name.size() - modPath::ExtensionPart(name, dialect).size();
 
-    const std::u16string ext = extension(inputs.selected);
     Script script;
     script.outputPath = target + name.substr(0, nameEnd) + ext;
 

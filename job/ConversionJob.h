@@ -34,6 +34,7 @@ namespace Messages {
 inline constexpr char16_t TargetMissing[] = u"Target path MUST be set before proceeding!";
 inline constexpr char16_t SourceMissing[] = u"Source file MUST be set before proceeding!";
 inline constexpr char16_t NameMissing[] = u"Source file MUST have a name before its extension!";
+inline constexpr char16_t FormatMissing[] = u"Output format MUST be chosen before proceeding!";
 inline constexpr char16_t OverwritesSource[] =
     u"The converted file MUST NOT take the place of the source file!";
 inline constexpr char16_t UnsafeWindows[] =

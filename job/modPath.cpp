@@ -5,12 +5,14 @@
 namespace modPath {
 namespace {
 
-std::u16string_view trimBlanks(std::u16string_view text)
+template <class Char> constexpr Char Blank = static_cast<Char>(' ');
+
+template <class Char> std::basic_string_view<Char> trimBlanks(std::basic_string_view<Char> text)
 {
-    const auto first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos)
+    const auto first = text.find_first_not_of(Blank<Char>);
+    if (first == text.npos)
         return {};
-    const auto last = text.find_last_not_of(u' ');
+    const auto last = text.find_last_not_of(Blank<Char>);
     return text.substr(first, last - first + 1);
 }
 
@@ -24,6 +26,26 @@ std::u16string_view folderEnds(ScriptDialect dialect)
     return dialect == ScriptDialect::Windows ? u"\\/:" : u"/";
 }
 
+// Compared in the text's own code units, so that no wider unit is cut down to an ASCII one.
+template <class Char> bool isFolderEnd(Char c, ScriptDialect dialect)
+{
+    const auto ends = folderEnds(dialect);
+    return std::any_of(ends.begin(), ends.end(),
+                       [c](char16_t end) { return c == static_cast<Char>(end); });
+}
+
+template <class Char> bool isSeparator(Char c, ScriptDialect dialect)
+{
+    return c == static_cast<Char>('/') ||
+           (dialect == ScriptDialect::Windows && c == static_cast<Char>('\\'));
+}
+
+template <class Char> bool isAsciiLetter(Char c)
+{
+    return (c >= static_cast<Char>('A') && c <= static_cast<Char>('Z')) ||
+           (c >= static_cast<Char>('a') && c <= static_cast<Char>('z'));
+}
+
 } // namespace
 
 char16_t Separator(ScriptDialect dialect)
@@ -33,34 +55,53 @@ char16_t Separator(ScriptDialect dialect)
 
 bool EndsFolder(char16_t c, ScriptDialect dialect)
 {
-    return folderEnds(dialect).find(c) != std::u16string_view::npos;
+    return isFolderEnd(c, dialect);
 }
 
-std::u16string WithSeparator(std::u16string folder, ScriptDialect dialect)
+template <PathText String> String WithSeparator(String folder, ScriptDialect dialect)
 {
-    if (!folder.empty() && !EndsFolder(folder.back(), dialect))
-        folder += Separator(dialect);
+    if (!folder.empty() && !isFolderEnd(folder.back(), dialect))
+        folder += static_cast<typename String::value_type>(Separator(dialect));
     return folder;
 }
 
-std::u16string FolderPart(std::u16string_view path, ScriptDialect dialect)
+template <PathText String>
+String Join(const String& folder, const std::type_identity_t<String>& name, ScriptDialect dialect)
 {
-    const auto trimmed = trimBlanks(path);
-    const auto last = trimmed.find_last_of(folderEnds(dialect));
-    if (last == std::u16string_view::npos)
-        return {};
-    return std::u16string(trimmed.substr(0, last + 1));
+    return WithSeparator(folder, dialect) + name;
 }
 
-std::u16string FileNamePart(std::u16string_view path, ScriptDialect dialect)
+template <PathText String> bool IsAbsolute(const String& path, ScriptDialect dialect)
+{
+    if (dialect == ScriptDialect::Posix)
+        return !path.empty() && isSeparator(path.front(), dialect);
+    if (path.size() >= 2 && isSeparator(path[0], dialect) && isSeparator(path[1], dialect))
+        return true;
+    return path.size() >= 3 && isAsciiLetter(path[0]) &&
+           path[1] == static_cast<typename String::value_type>(':') &&
+           isSeparator(path[2], dialect);
+}
+
+template <PathText String> String FolderPart(const String& path, ScriptDialect dialect)
+{
+    using Char = typename String::value_type;
+    const auto trimmed = trimBlanks(std::basic_string_view<Char>(path));
+    for (auto end = trimmed.size(); end > 0; --end) {
+        if (isFolderEnd(trimmed[end - 1], dialect))
+            return String(trimmed.substr(0, end));
+    }
+    return {};
+}
+
+template <PathText String> String FileNamePart(const String& path, ScriptDialect dialect)
 {
     const auto folder = FolderPart(path, dialect);
     if (folder.empty())
-        return std::u16string(path);
+        return path;
     // The folder part was taken from the trimmed path, so the cut starts behind the leading
     // blanks; cutting from the untrimmed start would leave the folder's last characters behind.
-    const auto leadingBlanks = path.find_first_not_of(u' ');
-    return std::u16string(path.substr(leadingBlanks + folder.size()));
+    const auto leadingBlanks = path.find_first_not_of(Blank<typename String::value_type>);
+    return path.substr(leadingBlanks + folder.size());
 }
 
 bool SamePathText(std::u16string_view a, std::u16string_view b, ScriptDialect dialect)
@@ -71,14 +112,28 @@ bool SamePathText(std::u16string_view a, std::u16string_view b, ScriptDialect di
                       [](char16_t x, char16_t y) { return foldAsciiCase(x) == foldAsciiCase(y); });
 }
 
-std::u16string ExtensionPart(std::u16string_view path, ScriptDialect dialect)
+template <PathText String> String ExtensionPart(const String& path, ScriptDialect dialect)
 {
     const auto name = FileNamePart(path, dialect);
     // A name's leading dot belongs to the name: ".hidden" has no extension.
-    const auto dot = name.rfind(u'.');
-    if (dot == std::u16string::npos || dot == 0)
+    const auto dot = name.rfind(static_cast<typename String::value_type>('.'));
+    if (dot == String::npos || dot == 0)
         return {};
     return name.substr(dot);
 }
+
+// The program's texts, and the system's paths that the platform keeps as they are.
+template std::u16string WithSeparator(std::u16string, ScriptDialect);
+template std::u16string Join(const std::u16string&, const std::u16string&, ScriptDialect);
+template bool IsAbsolute(const std::u16string&, ScriptDialect);
+template std::u16string FolderPart(const std::u16string&, ScriptDialect);
+template std::u16string FileNamePart(const std::u16string&, ScriptDialect);
+template std::u16string ExtensionPart(const std::u16string&, ScriptDialect);
+template SystemPath WithSeparator(SystemPath, ScriptDialect);
+template SystemPath Join(const SystemPath&, const SystemPath&, ScriptDialect);
+template bool IsAbsolute(const SystemPath&, ScriptDialect);
+template SystemPath FolderPart(const SystemPath&, ScriptDialect);
+template SystemPath FileNamePart(const SystemPath&, ScriptDialect);
+template SystemPath ExtensionPart(const SystemPath&, ScriptDialect);
 
 } // namespace modPath

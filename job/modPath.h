@@ -2,14 +2,27 @@
 
 #include "ScriptHost.h"
 
+#include <concepts>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // Text functions on file paths; they never touch the file system. Each knows the path rules of
 // the system whose dialect it is given.
 namespace modPath {
 
 using job::ScriptDialect;
+
+// A path in the system's own characters (std::string on POSIX, std::wstring on Windows), as the
+// platform keeps the paths it hands to the system unconverted. Only the type is taken from the
+// standard library's path: its code would bring locales and character conversions along.
+using SystemPath = std::filesystem::path::string_type;
+
+// The texts the functions on whole paths work on: the program's own and the system's. Every
+// character they look for is ASCII, a code unit of its own in both.
+template <class String>
+concept PathText = std::same_as<String, std::u16string> || std::same_as<String, SystemPath>;
 
 // The separator the program writes behind a folder.
 char16_t Separator(ScriptDialect dialect);
@@ -21,21 +34,30 @@ bool EndsFolder(char16_t c, ScriptDialect dialect);
 
 // The folder with a separator behind it, unless it ends a folder already (a drive's root) or
 // is empty.
-std::u16string WithSeparator(std::u16string folder, ScriptDialect dialect);
+template <PathText String> String WithSeparator(String folder, ScriptDialect dialect);
+
+// The path of the name in the folder: the folder as WithSeparator gives it, then the name.
+template <PathText String>
+String Join(const String& folder, const std::type_identity_t<String>& name, ScriptDialect dialect);
+
+// Whether the path means the same whatever folder is current: on Windows one from a drive's
+// root ("C:\", "C:/") or a share ("\\server\share"), not "\folder" or "C:folder", which
+// hang on the current drive or its current folder; on POSIX one from the root.
+template <PathText String> bool IsAbsolute(const String& path, ScriptDialect dialect);
 
 // The blank-trimmed path up to and including its last folder end, or the empty text when it
 // holds none.
-std::u16string FolderPart(std::u16string_view path, ScriptDialect dialect);
+template <PathText String> String FolderPart(const String& path, ScriptDialect dialect);
 
 // The path behind its folder part. Trailing blanks stay; leading blanks are skipped when there
 // is a folder part, and a path with no folder end comes back whole.
-std::u16string FileNamePart(std::u16string_view path, ScriptDialect dialect);
+template <PathText String> String FileNamePart(const String& path, ScriptDialect dialect);
 
 // Whether the two texts spell one path: on Windows, ASCII letters match in either case.
 bool SamePathText(std::u16string_view a, std::u16string_view b, ScriptDialect dialect);
 
 // The extension of the path's file name from its last dot, or the empty text when the name has
 // no dot but its first character.
-std::u16string ExtensionPart(std::u16string_view path, ScriptDialect dialect);
+template <PathText String> String ExtensionPart(const String& path, ScriptDialect dialect);
 
 } // namespace modPath

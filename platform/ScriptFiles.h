@@ -1,6 +1,7 @@
 #pragma once
 
-#include <filesystem>
+#include "job/modPath.h"
+
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -13,12 +14,10 @@ namespace platform::ScriptFiles {
 // A path in the system's own characters. The standard library's path type is not used: its
 // code on Windows brings the library's locales and character conversions into the program, a
 // third of its size.
-using Path = std::filesystem::path::string_type;
+using Path = modPath::SystemPath;
 
-inline Path join(const Path& folder, const Path& name)
-{
-    return folder + std::filesystem::path::preferred_separator + name;
-}
+// The path rules of the system's own paths.
+extern const job::ScriptDialect Dialect;
 
 // A path as text, for messages and for the consoles that run the scripts.
 std::u16string text(const Path& path);

@@ -32,19 +32,19 @@ constexpr unsigned long WritingRun = 0;
 } // namespace
 
 ScriptRuns::ScriptRuns(Path folder, Path scriptName, unsigned long processId)
-    : folder_(std::move(folder)), scriptName_(std::move(scriptName)), processId_(processId)
+    : folder_(std::move(folder)), scriptName_(std::move(scriptName)),
+      extension_(modPath::ExtensionPart(scriptName_, ScriptFiles::Dialect)),
+      stem_(scriptName_.substr(0, scriptName_.size() - extension_.size())), processId_(processId)
 {
-    const auto dot = scriptName_.rfind('.');
-    stem_ = scriptName_.substr(0, dot);
-    extension_ = dot == Path::npos ? Path() : scriptName_.substr(dot);
 }
 
 ScriptRuns::Path ScriptRuns::copyName(unsigned long run) const
 {
     // The process id keeps the copies of two programs running at once apart.
     const Path dash(1, '-');
-    return ScriptFiles::join(folder_,
-                             stem_ + dash + digits(processId_) + dash + digits(run) + extension_);
+    return modPath::Join(folder_,
+                         stem_ + dash + digits(processId_) + dash + digits(run) + extension_,
+                         ScriptFiles::Dialect);
 }
 
 std::error_code ScriptRuns::write(std::string_view bytes)
@@ -60,16 +60,18 @@ std::error_code ScriptRuns::write(std::string_view bytes)
         error = ScriptFiles::rename(temporary, script());
         if (error)
             ScriptFiles::remove(temporary);
+        else
+            written_ = bytes;
     }
     return error;
 }
 
 Error ScriptRuns::start(const ConsoleStarter& startConsole)
 {
+    if (!written_)
+        return std::u16string(u"There is no conversion script to run yet: press GO first!");
     std::error_code error;
     const auto copy = copyForRun(error);
-    if (error == std::errc::no_such_file_or_directory)
-        return std::u16string(u"There is no conversion script to run yet: press GO first!");
     if (copy.empty())
         return u"The conversion script could not be copied for its run: " +
                ScriptFiles::describe(error) + u".";
@@ -81,13 +83,13 @@ Error ScriptRuns::start(const ConsoleStarter& startConsole)
 
 ScriptRuns::Path ScriptRuns::copyForRun(std::error_code& error)
 {
-    std::string bytes;
-    error = ScriptFiles::read(script(), bytes);
-    if (error)
+    if (!written_) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
         return {};
+    }
     for (;;) {
         auto copy = copyName(nextRun_++);
-        error = ScriptFiles::create(copy, bytes);
+        error = ScriptFiles::create(copy, *written_);
         if (!error)
             return copy;
         if (error != std::errc::file_exists)
@@ -118,17 +120,20 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
         const auto processId = number(std::string_view(ids).substr(0, dash));
         if (dash != std::string::npos && processId &&
             number(std::string_view(ids).substr(dash + 1)))
-            copies.emplace_back(ScriptFiles::join(folder_, name), *processId);
+            copies.emplace_back(modPath::Join(folder_, name, ScriptFiles::Dialect), *processId);
     }
     for (const auto& [copy, processId] : copies) {
-        if ((processId == processId_ || !alive(processId)) && !inUse(copy, processId))
+        if ((processId == processId_ || !alive(processId, copy)) && !inUse(copy, processId))
             ScriptFiles::remove(copy);
     }
 }
 
 void ScriptRuns::removeAll(const InUse& inUse, const Alive& alive)
 {
-    ScriptFiles::remove(script());
+    // Another program, or the user, may have put a script of its own under the name since.
+    std::string bytes;
+    if (written_ && !ScriptFiles::read(script(), bytes) && bytes == *written_)
+        ScriptFiles::remove(script());
     removeUnused(inUse, alive);
     // Fails unless the folder is empty: anything else in it is not ours.
     ScriptFiles::removeFolder(folder_);

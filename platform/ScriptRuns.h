@@ -4,6 +4,8 @@
 #include "ScriptFiles.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -11,7 +13,8 @@ namespace platform {
 
 // The scripts in the work folder: the one written last, under its fixed name, and the copies
 // that consoles run. A console reads its script while it runs, so it gets a copy that no later
-// script overwrites; the copy stays until nothing runs it any more.
+// script overwrites; the copy stays until nothing runs it any more. Other programs may write
+// the fixed name too, so a copy is made from the bytes this program wrote, never from the file.
 class ScriptRuns {
 public:
     using Path = ScriptFiles::Path;
@@ -19,23 +22,23 @@ public:
     ScriptRuns(Path folder, Path scriptName, unsigned long processId);
 
     const Path& folder() const { return folder_; }
-    Path script() const { return ScriptFiles::join(folder_, scriptName_); }
+    Path script() const { return modPath::Join(folder_, scriptName_, ScriptFiles::Dialect); }
 
     // Replaces the last script with the bytes. They are written under a name of their own and
     // then renamed, so a failed write leaves the last good script in place.
     std::error_code write(std::string_view bytes);
 
-    // Starts a new copy of the last script in a console.
+    // Starts a new copy of the script this program wrote last in a console.
     Error start(const ConsoleStarter& startConsole);
 
-    // A new copy of the last script, or the empty path with the error set.
+    // A new copy of the script this program wrote last, or the empty path with the error set.
     Path copyForRun(std::error_code& error);
 
     // Deletes a copy that no console got.
     void discard(const Path& copy);
 
-    // Whether a process runs the program of the id.
-    using Alive = std::function<bool(unsigned long processId)>;
+    // Whether the program of the id that made the copy runs.
+    using Alive = std::function<bool(unsigned long processId, const Path& copy)>;
     // Whether a console runs, or may yet run, the copy made by the program of the id.
     using InUse = std::function<bool(const Path& copy, unsigned long processId)>;
 
@@ -43,8 +46,9 @@ public:
     // ended. A copy of another running program is left to that program.
     void removeUnused(const InUse& inUse, const Alive& alive);
 
-    // Deletes the last script and the unused copies, then the folder when it is an empty
-    // folder. Files the program did not write stay, and so does the folder that holds them.
+    // Deletes the last script while it holds what this program wrote last, and the unused
+    // copies, then the folder when it is an empty folder. Files the program did not write stay,
+    // and so does the folder that holds them.
     void removeAll(const InUse& inUse, const Alive& alive);
 
 private:
@@ -53,10 +57,12 @@ private:
     Path folder_;
     Path scriptName_;
     // The script's name split before its extension, the dot going with the extension.
-    Path stem_;
     Path extension_;
+    Path stem_;
     unsigned long processId_;
     unsigned long nextRun_ = 1;
+    // What this program wrote last under the script's name; nothing before its first script.
+    std::optional<std::string> written_;
 };
 
 } // namespace platform

@@ -9,6 +9,7 @@ run_packages=(
     qt6-base-dev qt6-qpa-plugins
     fonts-liberation2
     ffmpeg xterm
+    dpkg-dev
 )
 test_packages=(
     googletest libgtest-dev clang-format git
@@ -16,11 +17,12 @@ test_packages=(
     at-spi2-core python3-pyatspi dbus-daemon
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream
-    nsis imagemagick
+    nsis imagemagick icoutils
     npm
 )
-deb_packages=(dpkg-dev file)
-win_packages=(g++-mingw-w64-x86-64 nsis)
+deb_packages=(file)
+# Wine runs a converter the installer is to carry, to read what it is built of.
+win_packages=(g++-mingw-w64-x86-64 nsis wine wine64)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in

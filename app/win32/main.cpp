@@ -1,3 +1,4 @@
+#include "forms/Failure.h"
 #include "platform/Platform.h"
 #include "ui/win32/common/Dialogs.h"
 #include "ui/win32/main/frmAutoPilot.h"
@@ -6,27 +7,16 @@
 
 #include <commctrl.h>
 
-#ifdef VARNELO_PAINT_MARK
-#include "bench/win32/PaintMark.h"
-#endif
+namespace {
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
+int run(ui::win32::Dialogs& dialogs, const wchar_t* arguments, int showCommand)
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-
     const auto host = platform::createScriptHost();
-    ui::win32::SystemDialogs dialogs;
     ui::win32::frmAutoPilot window(*host, dialogs);
     window.show(showCommand, arguments);
 
     MSG message{};
-    for (;;) {
-#ifdef VARNELO_PAINT_MARK
-        PaintMark::whenIdle(window.handle());
-#endif
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
-            break;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // The dialog manager moves the focus with Tab and the arrows, and presses a focused
         // button with Enter.
         if (IsDialogMessageW(window.handle(), &message))
@@ -35,4 +25,24 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    ui::win32::SystemDialogs dialogs;
+    // Only a window that could not be made fails here (the window procedures catch their own):
+    // the user is told why, rather than the program vanishing.
+    try {
+        return run(dialogs, arguments, showCommand);
+    } catch (...) {
+        const auto detail = forms::failureDetail(std::current_exception());
+        dialogs.showMessage(nullptr,
+                            forms::failureMessage(std::u16string(detail.begin(), detail.end())));
+        return 1;
+    }
 }

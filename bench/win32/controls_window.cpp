@@ -2,7 +2,6 @@
 // with its manifest and icon, and without the pictures: the controls it draws itself show their
 // captions in the plainest way. What the program's window costs before its own drawing and
 // behaviour.
-#include "PaintMark.h"
 #include "forms/MainWindowDesign.h"
 #include "text/WideText.h"
 #include "ui/win32/common/Dpi.h"
@@ -114,10 +113,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     ShowWindow(window, show);
 
     MSG message;
-    for (;;) {
-        PaintMark::whenIdle(window);
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
-            break;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (IsDialogMessageW(window, &message))
             continue;
         TranslateMessage(&message);

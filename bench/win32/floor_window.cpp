@@ -2,8 +2,6 @@
 // size showing one line of static text. Built twice: bare, and with the program's manifest and
 // icon (FLOOR_WITH_ICON), which bring the common controls' newer library and the icon loading
 // that every start of the program pays for too.
-#include "PaintMark.h"
-
 #include <windows.h>
 
 #include <utility>
@@ -54,10 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     ShowWindow(window, show);
 
     MSG message;
-    for (;;) {
-        PaintMark::whenIdle(window);
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
-            break;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -35,3 +35,23 @@ function(varnelo_converter_source version source)
         set(${source} "https://ffmpeg.org/download.html, version ${version}" PARENT_SCOPE)
     endif()
 endfunction()
+
+# What `ffmpeg -version` prints of its build: the VERSION ("N-92722-gf22fcd4483", empty when
+# PRINTED is not FFmpeg's), the CONFIGURATION it was made with, and FFmpeg's own LIBRARIES in
+# it, each with the version it was built with ("libavutil 56.24.101").
+function(varnelo_converter_build printed version configuration libraries)
+    set(printed "\n${printed}")
+    string(REGEX MATCH "\nffmpeg version ([^ \n]+)" found "${printed}")
+    set(${version} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+    string(REGEX MATCH "\nconfiguration: *([^\n]*)" found "${printed}")
+    string(STRIP "${CMAKE_MATCH_1}" found)
+    set(${configuration} "${found}" PARENT_SCOPE)
+    set(pattern "\n(lib[a-z0-9_]+) +([0-9]+)\\. *([0-9]+)\\. *([0-9]+) ")
+    string(REGEX MATCHALL "${pattern}" lines "${printed}")
+    set(found)
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "${pattern}" "\\1 \\2.\\3.\\4" line "${line}")
+        list(APPEND found "${line}")
+    endforeach()
+    set(${libraries} "${found}" PARENT_SCOPE)
+endfunction()

@@ -1,12 +1,15 @@
 #include "PosixProcesses.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -28,14 +31,66 @@ std::string readAll(int folder, const char* name)
     return text;
 }
 
-} // namespace
-
 bool alive(unsigned long processId)
 {
     // Ids 0 and beyond the largest would name a process group or every process to kill().
     if (processId == 0 || processId > static_cast<unsigned long>(INT_MAX))
         return false;
     return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno == EPERM;
+}
+
+// The number that starts at the position, up to the next blank or line end.
+std::optional<unsigned long long> numberAt(std::string_view text, std::size_t start)
+{
+    text.remove_prefix(std::min(start, text.size()));
+    text = text.substr(0, text.find_first_of(" \n"));
+    unsigned long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// When the process started, in seconds since the epoch: its start in clock ticks after the
+// boot, from its stat's 22nd field, and the boot's time from the system's stat.
+std::optional<double> startTime(unsigned long processId)
+{
+    const std::string stat =
+        readAll(AT_FDCWD, ("/proc/" + std::to_string(processId) + "/stat").c_str());
+    // The second field, the command's name in parentheses, may hold blanks and parentheses.
+    std::size_t field = stat.rfind(')');
+    for (int before = 2; before < 22 && field != std::string::npos; ++before)
+        field = stat.find(' ', field + 1);
+    const std::string system = readAll(AT_FDCWD, "/proc/stat");
+    const auto line = system.find("\nbtime ");
+    const long perSecond = ::sysconf(_SC_CLK_TCK);
+    if (field == std::string::npos || line == std::string::npos || perSecond <= 0)
+        return std::nullopt;
+    const auto ticks = numberAt(stat, field + 1);
+    const auto boot = numberAt(system, line + 7);
+    if (!ticks || !boot)
+        return std::nullopt;
+    return static_cast<double>(*boot) +
+           static_cast<double>(*ticks) / static_cast<double>(perSecond);
+}
+
+// The boot's time is kept in whole seconds, and the clock may have been set since.
+constexpr double ClockSlackSeconds = 2;
+
+} // namespace
+
+bool writerAlive(unsigned long processId, const std::string& file)
+{
+    if (!alive(processId))
+        return false;
+    struct stat info {};
+    const auto started = startTime(processId);
+    // Without /proc or the file, nothing tells another process from the writer.
+    if (!started || ::lstat(file.c_str(), &info) != 0)
+        return true;
+    const double written =
+        static_cast<double>(info.st_mtim.tv_sec) + static_cast<double>(info.st_mtim.tv_nsec) / 1e9;
+    return *started <= written + ClockSlackSeconds;
 }
 
 FolderUsers::FolderUsers(std::string folder) : folder_(std::move(folder)) {}

@@ -8,8 +8,9 @@
 // What the system's process table tells about the processes that run the scripts.
 namespace platform::PosixProcesses {
 
-// Whether a process with the id exists.
-bool alive(unsigned long processId);
+// Whether the process that wrote the file still runs. A process with its id that started after
+// the file was last written is another one, which took the id over once the writer had ended.
+bool writerAlive(unsigned long processId, const std::string& file);
 
 // The files of one folder that running processes name on their command lines or hold open. A
 // terminal names its script from its start, before its shell opens it. /proc is read once, at

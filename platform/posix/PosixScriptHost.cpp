@@ -1,6 +1,7 @@
 #include "PosixScriptHost.h"
 
 #include "PosixProcesses.h"
+#include "SearchPath.h"
 #include "TerminalLauncher.h"
 
 #include <QDir>
@@ -48,7 +49,8 @@ ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
 {
     return [users = PosixProcesses::FolderUsers(folder)](const ScriptRuns::Path& copy,
                                                          unsigned long processId) mutable {
-        return young(copy) || users.uses(copy).value_or(PosixProcesses::alive(processId));
+        return young(copy) ||
+               users.uses(copy).value_or(PosixProcesses::writerAlive(processId, copy));
     };
 }
 
@@ -68,7 +70,7 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
     // Copies that consoles still used when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!checkFolder())
-        runs_.removeUnused(copyUsers(runs_.folder()), &PosixProcesses::alive);
+        runs_.removeUnused(copyUsers(runs_.folder()), &PosixProcesses::writerAlive);
 }
 
 QString PosixScriptHost::defaultWorkFolder()
@@ -110,8 +112,8 @@ bool PosixScriptHost::isFolder(const std::u16string& path) const
 
 Error PosixScriptHost::checkConverter() const
 {
-    // The terminal inherits this program's PATH, and the script names the converter bare.
-    if (!QStandardPaths::findExecutable(QStringLiteral("ffmpeg")).isEmpty())
+    // The script names the converter bare; the console looks for it as this check does.
+    if (!SearchPath::find(QStringLiteral("ffmpeg")).isEmpty())
         return {};
     return message(QStringLiteral("FFmpeg MUST be installed before proceeding! Install the "
                                   "ffmpeg package, or put ffmpeg in a folder on PATH."));
@@ -145,7 +147,12 @@ Error PosixScriptHost::makePrivateFolder() const
     int made = ::mkdir(path.constData(), 0700);
     // The cache folder that the work folder may lie in need not exist yet.
     if (made != 0 && errno == ENOENT) {
-        ::mkdir(QFile::encodeName(QFileInfo(folder_).path()).constData(), 0700);
+        const QString parent = QFileInfo(folder_).path();
+        if (::mkdir(QFile::encodeName(parent).constData(), 0700) != 0 && errno != EEXIST)
+            return message(
+                QStringLiteral("The folder %1, which holds the work folder, could not be "
+                               "created: %2.")
+                    .arg(parent, QString::fromLocal8Bit(std::strerror(errno))));
         made = ::mkdir(path.constData(), 0700);
     }
     if (made != 0 && errno != EEXIST)
@@ -176,7 +183,7 @@ void PosixScriptHost::removeScripts()
 {
     if (checkFolder())
         return;
-    runs_.removeAll(copyUsers(runs_.folder()), &PosixProcesses::alive);
+    runs_.removeAll(copyUsers(runs_.folder()), &PosixProcesses::writerAlive);
 }
 
 } // namespace platform

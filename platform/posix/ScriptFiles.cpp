@@ -3,10 +3,14 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::ScriptFiles {
+
+const job::ScriptDialect Dialect = job::ScriptDialect::Posix;
+
 namespace {
 
 std::error_code lastError()

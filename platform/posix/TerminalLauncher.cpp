@@ -1,9 +1,10 @@
 #include "TerminalLauncher.h"
 
-#include <QDir>
+#include "SearchPath.h"
+#include "job/modPath.h"
+
 #include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 
 namespace platform {
 namespace {
@@ -27,6 +28,17 @@ constexpr KnownTerminal KnownTerminals[] = {
 
 const QString GenericOption = QStringLiteral("-e");
 
+// Whether the user's options end with the one that makes a terminal run the command behind
+// it, given in TERMINAL as other programs that run a command in it expect: a second one would
+// become the command.
+bool endsWithCommandOption(const QStringList& options)
+{
+    static const QStringList commandOptions = {QStringLiteral("-e"), QStringLiteral("-x"),
+                                               QStringLiteral("--"), QStringLiteral("--command"),
+                                               QStringLiteral("--execute")};
+    return !options.isEmpty() && commandOptions.contains(options.last());
+}
+
 } // namespace
 
 std::optional<QStringList> TerminalLauncher::commandOption(const QString& program)
@@ -43,12 +55,15 @@ QList<TerminalLauncher::Candidate> TerminalLauncher::candidates(const QString& t
 {
     QList<Candidate> list;
     // A program's path may hold blanks: a value that names an existing program is that program.
-    QStringList named = QStandardPaths::findExecutable(terminalVariable).isEmpty()
+    QStringList named = SearchPath::find(terminalVariable).isEmpty()
                             ? QProcess::splitCommand(terminalVariable)
                             : QStringList{terminalVariable};
     if (!named.isEmpty()) {
         const QString program = named.takeFirst();
-        list.append({program, named, commandOption(program).value_or(QStringList{GenericOption})});
+        list.append({program, named,
+                     endsWithCommandOption(named)
+                         ? QStringList{}
+                         : commandOption(program).value_or(QStringList{GenericOption})});
     }
     list.append({QStringLiteral("x-terminal-emulator"), {}, {GenericOption}});
     for (const auto& known : KnownTerminals) {
@@ -61,23 +76,37 @@ QList<TerminalLauncher::Candidate> TerminalLauncher::candidates(const QString& t
 Error TerminalLauncher::start(const std::u16string& scriptPath)
 {
     const QString script = QString::fromStdU16String(scriptPath);
+    // The console starts in the script's folder, the private work folder, and looks for the
+    // converter only where the check before GO looked: wherever the program was started from,
+    // its files play no part, and a folder the user cannot enter stops nothing.
+    QProcess console;
+    console.setWorkingDirectory(
+        QString::fromStdU16String(modPath::FolderPart(scriptPath, job::ScriptDialect::Posix)));
+    auto environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), SearchPath::folders().join(QLatin1Char(':')));
+    console.setProcessEnvironment(environment);
     QStringList tried;
     for (const auto& candidate : candidates(qEnvironmentVariable("TERMINAL"))) {
-        const QString program = QStandardPaths::findExecutable(candidate.program);
+        const QString program = SearchPath::find(candidate.program);
         if (program.isEmpty()) {
             tried << QStringLiteral("%1 (not installed)").arg(candidate.program);
             continue;
         }
         // A known terminal reached through a link of another name still takes its own option.
-        const QStringList arguments = candidate.options +
-                                      commandOption(QFileInfo(program).canonicalFilePath())
-                                          .value_or(candidate.commandOption) +
-                                      QStringList{QStringLiteral("/bin/sh"), script};
+        const QStringList option = endsWithCommandOption(candidate.options)
+                                       ? QStringList{}
+                                       : commandOption(QFileInfo(program).canonicalFilePath())
+                                             .value_or(candidate.commandOption);
+        const QStringList arguments =
+            candidate.options + option + QStringList{QStringLiteral("/bin/sh"), script};
         // startDetached starts the terminal in a new session, so closing the program or its
         // own terminal leaves the conversion running.
-        if (QProcess::startDetached(program, arguments, QDir::currentPath()))
+        console.setProgram(program);
+        console.setArguments(arguments);
+        if (console.startDetached())
             return {};
-        tried << QStringLiteral("%1 (could not be started)").arg(program);
+        tried
+            << QStringLiteral("%1 (could not be started: %2)").arg(program, console.errorString());
     }
     return QStringLiteral("No terminal window could be opened to run the conversion. Tried: %1. "
                           "Install xterm, or name your terminal in the TERMINAL environment "

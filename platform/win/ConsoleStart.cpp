@@ -14,13 +14,14 @@ HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
     std::wstring commandLine =
         L"cmd.exe /D /V:OFF /S /C \"\"" + WideText::toWide(scriptPath) + L"\"\"";
 
-    // The script names the converter bare: the console finds the one beside the program, then
-    // one on PATH, and starts in the private folder of its script, never in one the user browsed.
+    // The script names the converter bare. The console starts in the program's folder, where
+    // the converter is looked for first anyway: a cmd.exe that searches its current folder
+    // before PATH then finds what the check found, never a file in the work folder or in one
+    // the user browsed.
     wchar_t* own = GetEnvironmentStringsW();
-    std::wstring environment = ConverterPath::consoleEnvironment(
-        own, ConverterPath::folderOf(ConverterPath::programFile()));
+    const std::wstring folder = ConverterPath::programFolder();
+    std::wstring environment = ConverterPath::consoleEnvironment(own, folder);
     FreeEnvironmentStringsW(own);
-    const auto folder = ConverterPath::folderOf(WideText::toWide(scriptPath));
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -31,7 +32,8 @@ HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
                         CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, environment.data(),
                         folder.c_str(), &startup, &process)) {
         error = u"The console window could not be started (" + WideText::fromWide(interpreter) +
-                u"): " + WideText::systemMessage(GetLastError()) + u".";
+                u", working in " + WideText::fromWide(folder) + u"): " +
+                WideText::systemMessage(GetLastError()) + u".";
         return nullptr;
     }
     CloseHandle(process.hThread);

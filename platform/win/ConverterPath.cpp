@@ -1,10 +1,12 @@
 #include "ConverterPath.h"
 
+#include "job/modPath.h"
+#include "text/WideText.h"
+
 #include <windows.h>
 
 #include <algorithm>
 #include <cwchar>
-#include <cwctype>
 #include <string_view>
 
 namespace platform::ConverterPath {
@@ -32,47 +34,7 @@ std::wstring variable(const wchar_t* name)
     return value;
 }
 
-bool isSeparator(wchar_t c)
-{
-    return c == L'\\' || c == L'/';
-}
-
-std::size_t lastSeparator(const std::wstring& path)
-{
-    return path.find_last_of(L"\\/");
-}
-
 } // namespace
-
-bool isAbsolute(std::wstring_view folder)
-{
-    if (folder.size() >= 2 && isSeparator(folder[0]) && isSeparator(folder[1]))
-        return true;
-    return folder.size() >= 3 && iswalpha(folder[0]) && folder[1] == L':' && isSeparator(folder[2]);
-}
-
-std::wstring folderOf(const std::wstring& file)
-{
-    const std::size_t separator = lastSeparator(file);
-    if (separator == std::wstring::npos)
-        return {};
-    // "C:\file" lies in "C:\", not in "C:", which is the drive's current folder.
-    const bool root = separator == 2 && file[1] == L':';
-    return file.substr(0, root ? separator + 1 : separator);
-}
-
-std::wstring fileNameOf(const std::wstring& path)
-{
-    const std::size_t separator = lastSeparator(path);
-    return separator == std::wstring::npos ? path : path.substr(separator + 1);
-}
-
-std::wstring join(const std::wstring& folder, const std::wstring& name)
-{
-    if (folder.empty() || isSeparator(folder.back()))
-        return folder + name;
-    return folder + L'\\' + name;
-}
 
 std::wstring programFile()
 {
@@ -88,6 +50,12 @@ std::wstring programFile()
     }
 }
 
+std::wstring programFolder()
+{
+    return WideText::toWide(
+        modPath::FolderPart(WideText::fromWide(programFile()), job::ScriptDialect::Windows));
+}
+
 std::vector<std::wstring> searchFolders(const std::wstring& programFolder, const std::wstring& path)
 {
     std::vector<std::wstring> folders{programFolder};
@@ -100,7 +68,7 @@ std::vector<std::wstring> searchFolders(const std::wstring& programFolder, const
         else if (i < path.size() && (quoted || path[i] != L';'))
             folder += path[i];
         else {
-            if (isAbsolute(folder))
+            if (modPath::IsAbsolute(WideText::fromWide(folder), job::ScriptDialect::Windows))
                 folders.push_back(folder);
             folder.clear();
         }
@@ -120,11 +88,14 @@ std::wstring consoleEnvironment(const wchar_t* environment, const std::wstring& 
         else if (!sameName(name, NoCurrentFolder))
             entries.emplace_back(text);
     }
-    // cmd.exe reads a folder in quotes whole, whatever it holds.
-    const std::wstring front = programFolder.find(L';') == std::wstring::npos
-                                   ? programFolder
-                                   : L"\"" + programFolder + L"\"";
-    entries.push_back(L"PATH=" + front + (path.empty() ? L"" : L";" + path));
+    // A relative folder would be taken from the console's current folder, where the check
+    // never looks; cmd.exe reads a folder in quotes whole, whatever it holds.
+    std::wstring folders;
+    for (const auto& folder : searchFolders(programFolder, path)) {
+        folders += folders.empty() ? L"PATH=" : L";";
+        folders += folder.find(L';') == std::wstring::npos ? folder : L"\"" + folder + L"\"";
+    }
+    entries.push_back(folders);
     entries.push_back(std::wstring(NoCurrentFolder) + L"=1");
     std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
         const auto x = nameOf(a);
@@ -142,7 +113,8 @@ std::wstring consoleEnvironment(const wchar_t* environment, const std::wstring& 
 std::optional<std::wstring> find(const std::wstring& programFolder)
 {
     for (const auto& folder : searchFolders(programFolder, variable(L"PATH"))) {
-        const auto converter = join(folder, Name);
+        const auto converter = WideText::toWide(modPath::Join(
+            WideText::fromWide(folder), WideText::fromWide(Name), job::ScriptDialect::Windows));
         const DWORD attributes = GetFileAttributesW(converter.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
             return converter;

@@ -57,6 +57,13 @@ std::u16string named(const std::wstring& folder)
     return u"The work folder " + fromWide(folder);
 }
 
+// Why the user's identity, which the folder's checks need, is not known: the system's last error.
+std::u16string accountUnread()
+{
+    return u"the user's account could not be read: " + WideText::systemMessage(GetLastError()) +
+           u".";
+}
+
 } // namespace
 
 Error judge(const std::wstring& folder, const Security& security, const std::wstring& user)
@@ -92,7 +99,9 @@ std::wstring currentUser()
     std::wstring user;
     if (GetTokenInformation(token, TokenUser, buffer.data(), size, &size))
         user = sidText(reinterpret_cast<const TOKEN_USER*>(buffer.data())->User.Sid);
+    const DWORD error = GetLastError();
     CloseHandle(token);
+    SetLastError(error);
     return user;
 }
 
@@ -137,8 +146,12 @@ Error check(const std::wstring& folder)
 {
     DWORD error = 0;
     const auto security = read(folder, error);
-    if (security)
-        return judge(folder, *security, currentUser());
+    if (security) {
+        const auto user = currentUser();
+        if (user.empty())
+            return named(folder) + u" could not be examined: " + accountUnread();
+        return judge(folder, *security, user);
+    }
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
         return {};
     return named(folder) + u" could not be examined: " + WideText::systemMessage(error) + u".";
@@ -147,20 +160,19 @@ Error check(const std::wstring& folder)
 Error make(const std::wstring& folder)
 {
     const std::wstring user = currentUser();
+    if (user.empty())
+        return named(folder) + u" could not be created: " + accountUnread();
     // Protected, so the parent's rights (at the root of C:, every user's) pass on to nothing.
     const std::wstring rules =
         L"O:" + user + L"D:P(A;OICI;FA;;;" + user + L")(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)";
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    DWORD error = 0;
-    if (ConvertStringSecurityDescriptorToSecurityDescriptorW(rules.c_str(), SDDL_REVISION_1,
-                                                             &descriptor, nullptr)) {
-        SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
-        if (!CreateDirectoryW(folder.c_str(), &attributes))
-            error = GetLastError();
-        LocalFree(descriptor);
-    } else {
-        error = GetLastError();
-    }
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(rules.c_str(), SDDL_REVISION_1,
+                                                              &descriptor, nullptr))
+        return named(folder) + u" could not be created: its access rules could not be made: " +
+               WideText::systemMessage(GetLastError()) + u".";
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+    const DWORD error = CreateDirectoryW(folder.c_str(), &attributes) ? 0 : GetLastError();
+    LocalFree(descriptor);
     if (error && error != ERROR_ALREADY_EXISTS)
         return named(folder) + u" could not be created: " + WideText::systemMessage(error) + u".";
     return check(folder);

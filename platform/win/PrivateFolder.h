@@ -29,7 +29,8 @@ struct Security {
 // Why the folder is not a private folder of the user's, or nothing when it is one.
 Error judge(const std::wstring& folder, const Security& security, const std::wstring& user);
 
-// The user the program runs as, as an SID text.
+// The user the program runs as, as an SID text, or the empty text with the system's last
+// error saying why it is not known.
 std::wstring currentUser();
 
 // The owner, the access list and the attributes of an existing folder, or nothing with the

@@ -5,6 +5,9 @@
 #include <windows.h>
 
 namespace platform::ScriptFiles {
+
+const job::ScriptDialect Dialect = job::ScriptDialect::Windows;
+
 namespace {
 
 std::error_code lastError()
@@ -122,8 +125,9 @@ std::vector<std::wstring> names(const Path& folder, std::error_code& error)
 {
     std::vector<std::wstring> list;
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileExW(join(folder, L"*").c_str(), FindExInfoBasic, &found,
-                                           FindExSearchNameMatch, nullptr, 0);
+    const HANDLE search =
+        FindFirstFileExW(modPath::Join(folder, L"*", Dialect).c_str(), FindExInfoBasic, &found,
+                         FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) {
         error = lastError();
         return list;

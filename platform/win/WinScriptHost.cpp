@@ -4,6 +4,7 @@
 #include "ConverterPath.h"
 #include "PrivateFolder.h"
 #include "WinProcesses.h"
+#include "job/modPath.h"
 #include "text/WideText.h"
 
 #include <algorithm>
@@ -37,6 +38,11 @@ bool identify(const std::u16string& path, FileIdentity& identity)
     return known;
 }
 
+bool programRuns(unsigned long processId, const ScriptRuns::Path&)
+{
+    return WinProcesses::alive(processId);
+}
+
 // The first folder that is private already or missing yet, else the first.
 std::wstring likelyFolder(const std::vector<std::wstring>& folders)
 {
@@ -60,8 +66,9 @@ std::vector<std::wstring> WinScriptHost::defaultWorkFolders()
     std::wstring local(GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0), L'\0');
     local.resize(
         GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), static_cast<DWORD>(local.size())));
-    if (ConverterPath::isAbsolute(local))
-        folders.push_back(ConverterPath::join(local, L"VC_Temp"));
+    const auto folder = fromWide(local);
+    if (modPath::IsAbsolute(folder, ScriptDialect::Windows))
+        folders.push_back(toWide(modPath::Join(folder, u"VC_Temp", ScriptDialect::Windows)));
     return folders;
 }
 
@@ -73,7 +80,7 @@ WinScriptHost::WinScriptHost(std::vector<std::wstring> workFolders,
     // Copies that consoles still ran when an earlier program closed, or that a killed program
     // left, go once nothing runs them.
     if (!PrivateFolder::check(folder_))
-        runs_.removeUnused(copyUsers(), &WinProcesses::alive);
+        runs_.removeUnused(copyUsers(), &programRuns);
 }
 
 WinScriptHost::~WinScriptHost()
@@ -102,13 +109,13 @@ bool WinScriptHost::isFolder(const std::u16string& path) const
 
 Error WinScriptHost::checkConverter() const
 {
-    const auto program = ConverterPath::programFile();
-    const auto folder = ConverterPath::folderOf(program);
+    // The folder the console starts in and searches first.
+    const auto folder = ConverterPath::programFolder();
     if (ConverterPath::find(folder))
         return {};
     return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
-           fromWide(ConverterPath::fileNameOf(program)) + u", in " + fromWide(folder) +
-           u", or in a folder on PATH.";
+           modPath::FileNamePart(fromWide(ConverterPath::programFile()), ScriptDialect::Windows) +
+           u", in " + fromWide(folder) + u", or in a folder on PATH.";
 }
 
 Error WinScriptHost::useFolder()
@@ -171,7 +178,7 @@ Error WinScriptHost::startScript()
 void WinScriptHost::removeScripts()
 {
     if (!PrivateFolder::check(folder_))
-        runs_.removeAll(copyUsers(), &WinProcesses::alive);
+        runs_.removeAll(copyUsers(), &programRuns);
 }
 
 ScriptRuns::InUse WinScriptHost::copyUsers()

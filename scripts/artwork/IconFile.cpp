@@ -1,7 +1,9 @@
 #include "IconFile.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QtEndian>
+
+#include <functional>
 
 namespace IconFile {
 namespace {
@@ -22,6 +24,67 @@ int stride(int width, int bits)
     return ((width * bits + 31) / 32) * 4;
 }
 
+// One image of an icon file, with what its entry in the file's directory says of it.
+struct Image {
+    int width;
+    int height;
+    int colours;
+    int bits;
+    QByteArray data;
+};
+
+// The image's header: a bitmap of twice the picture's height, the colours over the mask.
+void putHeader(QByteArray& out, int width, int height, int bits, int colours, int bytes)
+{
+    put32(out, 40);
+    put32(out, quint32(width));
+    put32(out, quint32(height * 2));
+    put16(out, 1);
+    put16(out, quint16(bits));
+    put32(out, 0); // uncompressed
+    put32(out, quint32(bytes));
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, quint32(colours));
+    put32(out, 0);
+}
+
+// The mask's rows, bottom row first: a set bit lets the background show through.
+void putMask(QByteArray& out, int width, int height, const std::function<bool(int, int)>& clear)
+{
+    for (int y = height - 1; y >= 0; --y) {
+        QByteArray row(stride(width, 1), '\0');
+        for (int x = 0; x < width; ++x) {
+            if (clear(x, y))
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+        }
+        out.append(row);
+    }
+}
+
+bool save(const QList<Image>& images, const QString& fileName)
+{
+    QByteArray out;
+    put16(out, 0); // reserved
+    put16(out, 1); // icon
+    put16(out, quint16(images.size()));
+    quint32 offset = 6 + 16 * quint32(images.size());
+    for (const Image& image : images) {
+        // A side of 256 is written as 0.
+        out.append(char(image.width & 0xff)).append(char(image.height & 0xff));
+        out.append(char(image.colours & 0xff)).append('\0');
+        put16(out, 1); // planes
+        put16(out, quint16(image.bits));
+        put32(out, quint32(image.data.size()));
+        put32(out, offset);
+        offset += quint32(image.data.size());
+    }
+    for (const Image& image : images)
+        out.append(image.data);
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 } // namespace
 
 bool write(const QImage& image, int bits, QRgb key, const QString& fileName)
@@ -31,40 +94,14 @@ bool write(const QImage& image, int bits, QRgb key, const QString& fileName)
     const int colours = bits <= 8 ? 1 << bits : 0;
     const int pixelBytes = stride(w, bits) * h;
     const int maskBytes = stride(w, 1) * h;
-    const int imageBytes = 40 + colours * 4 + pixelBytes + maskBytes;
 
     QByteArray out;
-    put16(out, 0); // reserved
-    put16(out, 1); // icon
-    put16(out, 1); // one image
-    out.append(char(w & 0xff)).append(char(h & 0xff)).append(char(colours & 0xff)).append('\0');
-    put16(out, 1);                   // planes
-    put16(out, quint16(bits));       // bits a pixel
-    put32(out, quint32(imageBytes)); // size of the image
-    put32(out, 22);                  // where it starts
-
-    put32(out, 40);
-    put32(out, quint32(w));
-    put32(out, quint32(h * 2)); // colour and mask together
-    put16(out, 1);
-    put16(out, quint16(bits));
-    put32(out, 0); // uncompressed
-    put32(out, quint32(pixelBytes + maskBytes));
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, quint32(colours));
-    put32(out, 0);
-
+    putHeader(out, w, h, bits, colours, pixelBytes + maskBytes);
     const auto table = image.colorTable();
     for (int i = 0; i < colours; ++i) {
         const QRgb c = i < table.size() ? table[i] : 0;
         out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
     }
-
-    auto transparent = [&](int x, int y) {
-        return bits <= 8 ? (table[image.pixelIndex(x, y)] & 0xffffff) == (key & 0xffffff)
-                         : (image.pixel(x, y) & 0xffffff) == (key & 0xffffff);
-    };
     for (int y = h - 1; y >= 0; --y) { // bottom row first
         QByteArray row(stride(w, bits), '\0');
         for (int x = 0; x < w; ++x) {
@@ -82,17 +119,40 @@ bool write(const QImage& image, int bits, QRgb key, const QString& fileName)
         }
         out.append(row);
     }
-    for (int y = h - 1; y >= 0; --y) {
-        QByteArray row(stride(w, 1), '\0');
-        for (int x = 0; x < w; ++x) {
-            if (transparent(x, y))
-                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
-        }
-        out.append(row);
-    }
+    putMask(out, w, h, [&](int x, int y) {
+        return bits <= 8 ? (table[image.pixelIndex(x, y)] & 0xffffff) == (key & 0xffffff)
+                         : (image.pixel(x, y) & 0xffffff) == (key & 0xffffff);
+    });
+    return save({{w, h, colours, bits, out}}, fileName);
+}
 
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+bool writeSizes(const QList<QImage>& pictures, const QString& fileName)
+{
+    QList<Image> images;
+    for (const QImage& picture : pictures) {
+        const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+        const int w = argb.width();
+        const int h = argb.height();
+        QByteArray data;
+        if (w > 48) {
+            QBuffer png(&data);
+            if (!png.open(QIODevice::WriteOnly) || !argb.save(&png, "PNG"))
+                return false;
+        } else {
+            putHeader(data, w, h, 32, 0, (w * 4 + stride(w, 1)) * h);
+            for (int y = h - 1; y >= 0; --y) {
+                const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+                for (int x = 0; x < w; ++x) {
+                    const QRgb c = line[x];
+                    data.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c)));
+                    data.append(char(qAlpha(c)));
+                }
+            }
+            putMask(data, w, h, [&](int x, int y) { return qAlpha(argb.pixel(x, y)) == 0; });
+        }
+        images.append({w, h, 0, 32, data});
+    }
+    return save(images, fileName);
 }
 
 } // namespace IconFile

@@ -1,10 +1,10 @@
 // Draws the program's pictures: the window and button icons, the program's picture at the
-// sizes of the desktop's icon theme, the two pictures of the main window and the About
-// window's picture and icon. The windows' pictures are drawn at the size they are shown, and
-// twice that for scaled screens (NAME@2x.png), so no front end scales them when the screen is
-// not scaled; scripts/make-artwork.sh turns copies of them into the Windows program's bitmaps.
-// The main window's pictures have a transparent background, so the window's own colour shows
-// around them.
+// sizes of the desktop's icon theme and as the Windows program's icon at the sizes its shell
+// shows, the two pictures of the main window and the About window's picture and icon. The
+// windows' pictures are drawn at the size they are shown, and twice that for scaled screens
+// (NAME@2x.png), so no front end scales them when the screen is not scaled;
+// scripts/make-artwork.sh turns copies of them into the Windows program's bitmaps. The main
+// window's pictures have a transparent background, so the window's own colour shows around them.
 #include "IconFile.h"
 
 #include <QDir>
@@ -408,8 +408,16 @@ int main(int argc, char** argv)
         if (!programPicture(size).save(out.filePath(file)))
             fail(file);
     }
-    if (!IconFile::write(toRgb(aboutIcon(), Qt::white), 24, qRgb(255, 255, 255),
-                         out.filePath("about.ico")))
+    QList<QImage> programIcon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        programIcon.append(programPicture(size));
+    if (!IconFile::writeSizes(programIcon, out.filePath("program.ico")))
+        fail("program.ico");
+    // The About window's icon; the Linux program shows the same pixels from about-icon.png.
+    const QImage about = toRgb(aboutIcon(), Qt::white);
+    if (!IconFile::write(about, 24, qRgb(255, 255, 255), out.filePath("about.ico")))
         fail("about.ico");
+    if (!about.save(out.filePath("about-icon.png")))
+        fail("about-icon.png");
     return 0;
 }

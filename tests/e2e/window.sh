@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program as a user drives it: started on the video, as a file manager's "Open with" does,
-# fill the target, pick a format, GO; the console converts and a key closes it; CANCEL ends the
-# program and removes the work folder; so do the signals that ask a program to end.
+# fill the target, pick a format, GO; the console converts and a key closes it; so it does for an
+# .mp4 and an .mkv typed into the source field; CANCEL ends the program and removes the work
+# folder; so do the signals that ask a program to end.
 source "$(dirname "$0")/lib.sh"
 program=$1
 
@@ -38,21 +39,37 @@ click 334 184 # SWF (Flash)
 click 368 232 # GO
 finish_conversion "$scratch/out/in put's clip.swf" swf
 
+# Videos beyond the designed five types, typed into the source field.
+make_clip "$scratch/film.mp4"
+make_clip "$scratch/movie.mkv"
+fill 150 49 "$scratch/film.mp4"
+click 368 232 # GO
+finish_conversion "$scratch/out/film.swf" swf
+fill 150 49 "$scratch/movie.mkv"
+click 334 200 # FLV (Flash)
+click 368 232 # GO
+finish_conversion "$scratch/out/movie.flv" flv
+
 [ -d "$work" ]
 click 368 120 # CANCEL
 program_ended $pid
 [ ! -e "$work" ] || { echo "the work folder is still there: $(ls -A "$work")" >&2; exit 1; }
 echo "closed and cleaned up"
 
-# Asked to end by the system, the program closes as the user closes it, and cleans up.
+# Asked to end by the system, the program closes as the user closes it, and cleans up: the
+# copy an ended program left goes, a script of the user's under the script's name stays.
 for signal in TERM HUP; do
     "$program" &
     pid=$!
     wait_until 60 main_window >/dev/null
     mkdir -m 700 "$work"
     echo "exit" >"$work/temp.sh"
+    echo "exit" >"$work/temp-999999999-1.sh"
+    touch -d '1 hour ago' "$work/temp-999999999-1.sh"
     kill -s $signal $pid
     program_ended $pid
-    [ ! -e "$work" ] || { echo "SIG$signal left the work folder: $(ls -A "$work")" >&2; exit 1; }
+    left=$(ls -A "$work")
+    [ "$left" = temp.sh ] || { echo "SIG$signal left the work folder with: $left" >&2; exit 1; }
+    rm -r "$work"
     echo "SIG$signal closed and cleaned up"
 done

@@ -33,8 +33,9 @@ TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
     EXPECT_EQ(view.source, u"/v/party.avi");
     ASSERT_EQ(view.openDialogs.size(), 1u);
     EXPECT_EQ(view.openDialogs[0].DialogTitle, u"Open ...");
-    EXPECT_EQ(view.openDialogs[0].Filter,
-              u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg");
+    // The designed entry comes first, as it was designed.
+    EXPECT_TRUE(view.openDialogs[0].Filter.starts_with(
+        u"All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg)|*.avi; *.flv; *.wmv; *.mpg; *.mpeg|"));
 
     view.source = u"/typed/by hand.avi";
     view.nextFile.reset();
@@ -59,8 +60,14 @@ TEST_F(MainFormTest, TheStartFileGoesToTheSourceFieldOnlyWhenItIsAFile)
         {u"/v/gone.avi", u"typed", u"The source file /v/gone.avi does not exist."},
         {u"/v", u"typed", u"The source MUST be a video file, and /v is a folder."},
         {u"", u"typed", u""},
+        {u"C:\\v\\clip.avi", u"C:\\v\\clip.avi", u""},
+        {u"http://example.com/a.avi", u"typed",
+         u"The source MUST be a file on this computer, and http://example.com/a.avi is not."},
+        {u"svn+ssh://h/a.avi", u"typed",
+         u"The source MUST be a file on this computer, and svn+ssh://h/a.avi is not."},
     };
     host.files.insert(u"/v/party.avi");
+    host.files.insert(u"C:\\v\\clip.avi");
     host.folders.insert(u"/v");
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.file.begin(), row.file.end()));
@@ -163,6 +170,7 @@ TEST_F(MainFormTest, StartFailuresAreShown)
 
     view.source = u"/v/party.avi";
     view.target = u"/o/";
+    view.selected[ConversionJob::Flv] = true;
     host.startFailure = u"No terminal window could be opened";
     form.Button7_Click();
     EXPECT_EQ(view.messages.back(), u"No terminal window could be opened");
@@ -226,25 +234,34 @@ TEST(MainFormClick, EachControlReachesItsOwnHandlerAndTheOthersNone)
 
 TEST(MainFormDrop, AFieldTakesTheFileAndADropElsewhereGoesToTheSource)
 {
+    const std::u16string refused = u"The source MUST be a video file, and C:\\v is a folder.";
     struct Row {
         const char* control;
+        std::u16string file;
         std::u16string source;
         std::u16string target;
+        std::u16string message;
     };
     const Row rows[] = {
-        {"Text1", u"C:\\v\\clip.avi", u"D:\\out\\"},
-        {"txtPath", u"C:\\before.avi", u"C:\\v\\clip.avi"},
-        {"Image6", u"C:\\v\\clip.avi", u"D:\\out\\"},
-        {"", u"C:\\v\\clip.avi", u"D:\\out\\"},
+        {"Text1", u"C:\\v\\clip.avi", u"C:\\v\\clip.avi", u"D:\\out\\", u""},
+        {"txtPath", u"C:\\v\\clip.avi", u"C:\\before.avi", u"C:\\v\\clip.avi", u""},
+        {"Image6", u"C:\\v\\clip.avi", u"C:\\v\\clip.avi", u"D:\\out\\", u""},
+        {"", u"C:\\v\\clip.avi", u"C:\\v\\clip.avi", u"D:\\out\\", u""},
+        // A folder is a target, never a source.
+        {"Text1", u"C:\\v", u"C:\\before.avi", u"D:\\out\\", refused},
+        {"Image6", u"C:\\v", u"C:\\before.avi", u"D:\\out\\", refused},
+        {"txtPath", u"C:\\v", u"C:\\before.avi", u"C:\\v", u""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
         Fakes fresh;
+        fresh.host.folders.insert(u"C:\\v");
         fresh.view.source = u"C:\\before.avi";
         fresh.view.target = u"D:\\out\\";
-        fresh.form.dropped(row.control, u"C:\\v\\clip.avi");
+        fresh.form.dropped(row.control, row.file);
         EXPECT_EQ(fresh.view.source, row.source);
         EXPECT_EQ(fresh.view.target, row.target);
+        EXPECT_EQ(fresh.view.messages.empty() ? u"" : fresh.view.messages.front(), row.message);
     }
 }
 

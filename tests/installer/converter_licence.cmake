@@ -42,6 +42,33 @@ foreach(row IN LISTS sources)
     expect("source of ${version}" "${source}" "${row}")
 endforeach()
 
+# what `ffmpeg -version` prints | version | configuration | FFmpeg's libraries, by commas
+set(builds
+    "ffmpeg version N-92722-gf22fcd4483 Copyright (c) 2000-2018 the FFmpeg developers\r
+built with gcc 8.2.1 (GCC) 20181201\r
+configuration: --enable-gpl --enable-libx264\r
+libavutil      56. 24.101 / 56. 24.101\r
+libavdevice    58.  6.101 / 58.  6.101\r
+libavfilter     7. 46.101 /  7. 46.101\r
+|N-92722-gf22fcd4483|--enable-gpl --enable-libx264|libavutil 56.24.101,libavdevice 58.6.101,libavfilter 7.46.101"
+    "ffmpeg version 6.1.1 Copyright (c) 2000-2023 the FFmpeg developers
+configuration:
+libavutil      58. 29.100 / 58. 29.100
+libswresample   4. 12.100 /  4. 12.100
+|6.1.1||libavutil 58.29.100,libswresample 4.12.100"
+    "Unrecognized option 'version'.
+Error splitting the argument list: Option not found
+|||")
+foreach(row IN LISTS builds)
+    string(REPLACE "|" ";" row "${row}")
+    list(POP_FRONT row printed version configuration)
+    varnelo_converter_build("${printed}" got_version got_configuration got_libraries)
+    expect("version of ${printed}" "${got_version}" "${version}")
+    expect("configuration of ${printed}" "${got_configuration}" "${configuration}")
+    string(REPLACE "," ";" libraries "${row}")
+    expect("libraries of ${printed}" "${got_libraries}" "${libraries}")
+endforeach()
+
 # A build that may not be passed on stops the packing.
 execute_process(
     COMMAND ${CMAKE_COMMAND} -D "DIST_WIN=${DIST_WIN}" -P ${CMAKE_CURRENT_LIST_DIR}/nonfree.cmake

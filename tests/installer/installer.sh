@@ -3,7 +3,8 @@
 # an earlier version installed, then this one over it with /S, carrying the converter; its
 # files, Start menu shortcut and registry entries in place, without taking .avi from the program
 # that has it; the program started from the shortcut, and through "Open with" with a video that
-# then shows in the source field; uninstalled with /S, leaving nothing of Varnelo behind.
+# then shows in the source field; neither uninstalled nor installed over while it runs;
+# uninstalled with /S once it is closed, leaving nothing of Varnelo behind.
 # Usage: installer.sh BUILD VERSION FIELD_TEXT_EXE FFMPEG_EXE, on a display of its own, with
 # WINEPREFIX set to a prefix for this test alone.
 source "$(dirname "$0")/../e2e/common.sh" wine wineserver winepath cpack makensis
@@ -21,10 +22,11 @@ rm -rf "$WINEPREFIX"
 "$scripts/wine-prefix.sh" display
 
 # The earlier version carries no converter; this one does.
+converter_source=https://www.pelmora.example/varnelo/ffmpeg-N-92722-gf22fcd4483-source.tar.xz
 pack() { # version, converter
     cpack -G NSIS --config "$build/CPackConfig.cmake" -B "$scratch/$1" \
         -D CPACK_PACKAGE_VERSION="$1" -D CPACK_PACKAGE_FILE_NAME="Varnelo-$1-win64" \
-        -D VARNELO_FFMPEG_EXE="$2" >/dev/null
+        -D VARNELO_FFMPEG_EXE="$2" -D VARNELO_FFMPEG_SOURCE="$converter_source" >/dev/null
     echo "$scratch/$1/Varnelo-$1-win64.exe"
 }
 earlier=$(pack 2.9 "")
@@ -53,7 +55,8 @@ expect() { # what, got, wanted
 classes='HKCU\Software\Classes'
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnelo'
 application="$classes\\Applications\\varnelo.exe"
-types=(.avi .flv .wmv .mpg .mpeg)
+types=(.avi .flv .wmv .mpg .mpeg .mp4 .m4v .mkv .mov .webm .ts .m2ts .mts .3gp .ogv .vob .asf .divx
+    .rm .rmvb)
 
 # Another program is .avi's default and on its "Open with" list; both stay.
 wine reg add "$classes\\.avi" /ve /d OtherPlayer.avi /f >/dev/null
@@ -68,7 +71,11 @@ echo "installed $(basename "$installer") over $(basename "$earlier")"
 for file in varnelo.exe Uninstall.exe ffmpeg.exe ffmpeg-readme.txt ffmpeg-GPL-3.txt; do
     [ -f "$(unix "$folder\\$file")" ] || { echo "$folder\\$file is missing" >&2; exit 1; }
 done
-grep -q "FFmpeg N-92722-gf22fcd4483" "$(unix "$folder\\ffmpeg-readme.txt")"
+for line in "FFmpeg N-92722-gf22fcd4483" "$converter_source" "libavutil 56.24.101" \
+    "libavdevice 58.6.101" "libpostproc 55.4.100" "--enable-libx264"; do
+    grep -qF -- "$line" "$(unix "$folder\\ffmpeg-readme.txt")" ||
+        { echo "ffmpeg-readme.txt does not name $line" >&2; exit 1; }
+done
 [ -f "$(unix "$shortcut")" ] || { echo "no shortcut $shortcut" >&2; exit 1; }
 
 # key | name | value
@@ -129,9 +136,29 @@ source_field() { wine "$field_text" "$title" 2>/dev/null | head -n 1; }
 shows_video() { [ "$(source_field)" = "$video" ]; }
 wait_until 120 shown
 wait_until 120 shows_video
+echo "opened $video with Varnelo"
+
+# While it runs, the uninstaller and an installer, silent, each give up with 2 and change
+# nothing. The uninstaller runs in place as an installer runs an earlier one: started plainly,
+# it hands over to a copy of itself and returns at once.
+snapshot() { # folder
+    mkdir -p "$1"
+    sha256sum "$(unix "$folder")"/* "$(unix "$shortcut")" >"$1/files"
+    wine reg export "$classes" "$1/classes.reg" /y >/dev/null
+    wine reg export "$uninstall" "$1/uninstall.reg" /y >/dev/null
+}
+snapshot "$scratch/before"
+status=0
+wine "$folder\\Uninstall.exe" /S "_?=$folder" || status=$?
+expect "the uninstaller's exit code while Varnelo runs" $status 2
+status=0
+wine "$earlier" /S || status=$?
+expect "the earlier installer's exit code while Varnelo runs" $status 2
+snapshot "$scratch/after"
+diff -r "$scratch/before" "$scratch/after" >&2 || { echo "changed while Varnelo ran" >&2; exit 1; }
 close_program
 wait
-echo "opened $video with Varnelo"
+echo "neither uninstalled nor installed over while Varnelo ran"
 
 # The uninstaller removes the work folder only when nothing is in it.
 mkdir "$WINEPREFIX/drive_c/VC_Temp"

@@ -80,8 +80,7 @@ TEST(OutputPath, InBothDialects)
         {u"E:/out/", u"D:\\clips\\party.avi", Flv, u"E:/out/party.flv", true},
         {u"C:", u"D:\\clips\\party.avi", Flv, u"C:party.flv", true},
         {u"-out\\", u"D:\\clips\\party.avi", Flv, u".\\-out\\party.flv"},
-        {u"-", u"D:\\clips\\party.avi", None, u".\\-party"},
-        {u"E:\\out\\", u"D:\\clips\\party.avi", None, u"E:\\out\\party"},
+        {u"-", u"D:\\clips\\party.avi", Flv, u".\\-party.flv"},
         {u" ", u"D:\\clips\\party.avi", Flv, u" party.flv"},
         {u"E:\\out\\", u"D:\\clips\\party.avi", Swf, u"E:\\out\\party.swf"},
         {u"E:\\out\\", u"  D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv"},
@@ -100,7 +99,7 @@ TEST(OutputPath, InBothDialects)
         {u"/srv/videos/out", u"/v/clip.avi", Flv, u"/srv/videos/out/clip.flv", true},
         {u"/srv/out/", u"/v/clip.avi", Flv, u"/srv/out/clip.flv", true},
         {u"-out/", u"/v/party.avi", Flv, u"./-out/party.flv"},
-        {u"-", u"/v/party.avi", None, u"./-party"},
+        {u"-", u"/v/party.avi", Flv, u"./-party.flv"},
     };
     const std::pair<ScriptDialect, std::span<const OutputRow>> tables[] = {
         {ScriptDialect::Windows, windows}, {ScriptDialect::Posix, posix}};
@@ -134,8 +133,12 @@ TEST(Refusals, EachNamesItsReason)
     };
     const Row rows[] = {
         {{u"D:\\a.avi", u"", Flv}, ScriptDialect::Windows, Messages::TargetMissing},
-        {{u"", u"", Flv}, ScriptDialect::Posix, Messages::TargetMissing},
-        {{u"", u"E:\\out\\", Flv}, ScriptDialect::Windows, Messages::SourceMissing},
+        {{u"", u"", None}, ScriptDialect::Posix, Messages::TargetMissing},
+        {{u"", u"E:\\out\\", None}, ScriptDialect::Windows, Messages::SourceMissing},
+        {{u"D:\\clips\\party.avi", u"E:\\out\\", None},
+         ScriptDialect::Windows,
+         Messages::FormatMissing},
+        {{u"/v/movie", u"/v/", None}, ScriptDialect::Posix, Messages::FormatMissing},
         {{u"D:\\", u"\\", Flv}, ScriptDialect::Windows, Messages::NameMissing},
         {{u"D:\\clips/", u"E:\\", Flv}, ScriptDialect::Windows, Messages::NameMissing},
         {{u"/x/", u"/out/", Flv}, ScriptDialect::Posix, Messages::NameMissing},
@@ -275,6 +278,7 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
     };
     const Row rows[] = {
         {"empty target", {u"/v/party.avi", u"", Flv}, Messages::TargetMissing},
+        {"no format", {u"/v/clip.avi", u"/o/", None}, Messages::FormatMissing},
         {"same file by another name", {u"/v/party.avi", u"/o/", Flv}, Messages::OverwritesSource},
         {"no converter", {u"/v/clip.avi", u"/o/", Flv}, u"no ffmpeg"},
     };

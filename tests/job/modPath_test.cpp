@@ -83,31 +83,53 @@ INSTANTIATE_TEST_SUITE_P(BothDialects, PathHelpers,
                              return tested.param == ScriptDialect::Windows ? "Windows" : "Posix";
                          });
 
-TEST(PathHelpers, ExtensionsAndSeparatorsPerDialect)
+// The system's own path strings take the same answers as the program's texts.
+modPath::SystemPath systemPath(const std::u16string& text)
+{
+    return {text.begin(), text.end()};
+}
+
+TEST(PathHelpers, ExtensionsSeparatorsAndAbsolutePathsPerDialect)
 {
     struct Row {
         ScriptDialect dialect;
         std::u16string path;
         std::u16string extension;
         std::u16string withSeparator; // the path taken as a folder
+        bool absolute;
     };
     const Row rows[] = {
-        {ScriptDialect::Windows, u"D:\\clips\\party.avi", u".avi", u"D:\\clips\\party.avi\\"},
-        {ScriptDialect::Windows, u"D:/my.clips/movie", u"", u"D:/my.clips/movie\\"},
-        {ScriptDialect::Windows, u"C:.hidden", u"", u"C:.hidden\\"},
-        {ScriptDialect::Windows, u"C:\\", u"", u"C:\\"},
-        {ScriptDialect::Windows, u"C:/", u"", u"C:/"},
-        {ScriptDialect::Windows, u"C:", u"", u"C:"},
-        {ScriptDialect::Windows, u"", u"", u""},
-        {ScriptDialect::Posix, u"/", u"", u"/"},
-        {ScriptDialect::Posix, u"/v/.hidden", u"", u"/v/.hidden/"},
-        {ScriptDialect::Posix, u"/v/a.b\\c", u".b\\c", u"/v/a.b\\c/"},
-        {ScriptDialect::Posix, u"C:", u"", u"C:/"},
+        {ScriptDialect::Windows, u"D:\\clips\\party.avi", u".avi", u"D:\\clips\\party.avi\\", true},
+        {ScriptDialect::Windows, u"D:/my.clips/movie", u"", u"D:/my.clips/movie\\", true},
+        {ScriptDialect::Windows, u"C:.hidden", u"", u"C:.hidden\\", false},
+        {ScriptDialect::Windows, u"C:\\", u"", u"C:\\", true},
+        {ScriptDialect::Windows, u"C:/", u"", u"C:/", true},
+        {ScriptDialect::Windows, u"C:", u"", u"C:", false},
+        {ScriptDialect::Windows, u"", u"", u"", false},
+        {ScriptDialect::Windows, u"\\\\server\\share", u"", u"\\\\server\\share\\", true},
+        {ScriptDialect::Windows, u"//server/share", u"", u"//server/share\\", true},
+        {ScriptDialect::Windows, u"\\clips", u"", u"\\clips\\", false},
+        {ScriptDialect::Windows, u"1:\\clips", u"", u"1:\\clips\\", false},
+        {ScriptDialect::Windows, u"::\\clips", u"", u"::\\clips\\", false},
+        {ScriptDialect::Posix, u"/", u"", u"/", true},
+        {ScriptDialect::Posix, u"/v/.hidden", u"", u"/v/.hidden/", true},
+        {ScriptDialect::Posix, u"/v/a.b\\c", u".b\\c", u"/v/a.b\\c/", true},
+        {ScriptDialect::Posix, u"C:", u"", u"C:/", false},
+        {ScriptDialect::Posix, u".", u"", u"./", false},
+        {ScriptDialect::Posix, u"v/a", u"", u"v/a/", false},
+        {ScriptDialect::Posix, u"\\v", u"", u"\\v/", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.path));
         EXPECT_EQ(modPath::ExtensionPart(row.path, row.dialect), row.extension);
         EXPECT_EQ(modPath::WithSeparator(row.path, row.dialect), row.withSeparator);
+        EXPECT_EQ(modPath::Join(row.path, u"x", row.dialect), row.withSeparator + u"x");
+        EXPECT_EQ(modPath::IsAbsolute(row.path, row.dialect), row.absolute);
+        const auto path = systemPath(row.path);
+        EXPECT_EQ(modPath::ExtensionPart(path, row.dialect), systemPath(row.extension));
+        EXPECT_EQ(modPath::Join(path, systemPath(u"x"), row.dialect),
+                  systemPath(row.withSeparator + u"x"));
+        EXPECT_EQ(modPath::IsAbsolute(path, row.dialect), row.absolute);
     }
 }
 

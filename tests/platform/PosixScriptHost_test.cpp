@@ -1,6 +1,7 @@
 #include "platform/posix/PosixScriptHost.h"
 
 #include "job/ConversionJob.h"
+#include "platform/posix/PosixProcesses.h"
 #include "platform/posix/TerminalLauncher.h"
 #include "tests/support/TempFolder.h"
 
@@ -167,6 +168,11 @@ TEST(PosixScriptHost, WithoutARuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAt
     platform::PosixScriptHost posix(qpath(temp.path() / ".cache" / "VC_Temp"), Started().starter());
     EXPECT_EQ(posix.writeScript(u"x"), std::nullopt);
     EXPECT_EQ(readFile(temp.path() / ".cache" / "VC_Temp" / "temp.sh"), "x");
+    // A cache folder that cannot be made is named, with its own error.
+    platform::PosixScriptHost unmade(QStringLiteral("/proc/varnelo/VC_Temp"), Started().starter());
+    EXPECT_EQ(unmade.writeScript(u"x"),
+              u"The folder /proc/varnelo, which holds the work folder, could not be created: No "
+              u"such file or directory.");
 }
 
 // Lets no file grow beyond the size while it lives, as a full disk would.
@@ -221,8 +227,7 @@ TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
         {"a link in the place of the copy", copy, 0, true, u"", "good"},
         {"a link left in the place of the file being written",
          "temp-" + std::to_string(::getpid()) + "-0.sh", 0, false, u"", "new"},
-        {"temp.sh turned into a link after GO", "temp.sh", 0, true,
-         u"The conversion script could not be copied for its run: ", nullptr},
+        {"temp.sh turned into a link after GO", "temp.sh", 0, true, u"", nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -256,8 +261,9 @@ TEST(PosixScriptHost, AScriptIsWrittenWholeOrNotAtAllAndNeverThroughALink)
             EXPECT_FALSE(fs::is_symlink(work / "temp.sh"));
         }
         EXPECT_EQ(started.scripts.size(), row.start && row.message.empty() ? 1u : 0u);
+        // A console runs what GO wrote, whatever took the script's name since.
         for (const auto& script : started.scripts)
-            EXPECT_EQ(readFile(script), row.script);
+            EXPECT_EQ(readFile(script), "good");
         // Nothing half written stays behind: only the script, the links, and started copies.
         for (const auto& name : namesIn(work)) {
             const auto file = work / name;
@@ -333,6 +339,40 @@ TEST(PosixScriptHost, SameFileHoweverItIsSpelled)
     EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "soft.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "other.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "missing.flv")));
+}
+
+// An ended process's id is given to a later one: only a process that started before a copy was
+// written can be the program that wrote it, and a copy is kept for its program while it runs.
+TEST(PosixProcesses, OnlyAProcessThatStartedBeforeACopyWasWrittenCanBeItsWriter)
+{
+    TempFolder temp;
+    const auto copy = temp.path() / "temp-1-1.sh";
+    writeFile(copy, "x");
+    QProcess running;
+    running.start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(running.waitForStarted());
+    QProcess ended;
+    ended.start(QStringLiteral("/bin/true"));
+    ASSERT_TRUE(ended.waitForStarted());
+    const auto endedId = static_cast<unsigned long>(ended.processId());
+    ASSERT_TRUE(ended.waitForFinished());
+    struct Row {
+        unsigned long processId;
+        std::chrono::seconds age; // of the copy
+        bool writer;
+    };
+    const Row rows[] = {
+        {static_cast<unsigned long>(running.processId()), std::chrono::seconds(0), true},
+        {static_cast<unsigned long>(running.processId()), std::chrono::hours(1), false},
+        {endedId, std::chrono::seconds(0), false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.age.count());
+        fs::last_write_time(copy, fs::file_time_type::clock::now() - row.age);
+        EXPECT_EQ(platform::PosixProcesses::writerAlive(row.processId, copy), row.writer);
+    }
+    running.kill();
+    running.waitForFinished();
 }
 
 // Runs real scripts under /bin/sh with a stand-in converter that records its arguments.
@@ -441,14 +481,23 @@ TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
     fs::create_directory(empty);
     const auto home = fs::current_path();
     struct Row {
-        fs::path path;
+        std::optional<std::string> path;
         fs::path current;
         bool found;
     };
-    const Row rows[] = {{bin_, empty, true}, {empty, bin_, false}};
+    // Entries that are empty, "." or relative name the current folder or one in it.
+    const Row rows[] = {
+        {bin_, empty, true},
+        {empty, bin_, false},
+        {empty.string() + "::" + empty.string(), bin_, false},
+        {".:" + empty.string(), bin_, false},
+        {"bin", temp_.path(), false},
+        {"bin:" + bin_.string(), empty, true},
+        {std::nullopt, empty, fs::exists("/usr/bin/ffmpeg")},
+    };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.current);
-        const ScopedVariable path("PATH", row.path.string());
+        SCOPED_TRACE(row.path.value_or("(no PATH)"));
+        const ScopedVariable path("PATH", row.path);
         fs::current_path(row.current);
         platform::PosixScriptHost posix(qpath(temp_.path() / "VC_Temp"), Started().starter());
         const auto missing = posix.checkConverter();
@@ -504,8 +553,10 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
 // process naming the copy in between.
 TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
 {
+    // Each stand-in holds on until the test releases it, after the program has closed.
+    const std::string released = "while [ ! -e \"$RELEASE\" ]; do sleep 0.01; done";
     writeFile(bin_ / "slowterm",
-              "#!/bin/sh\nsleep 1\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
+              "#!/bin/sh\n" + released + "\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
     writeFile(bin_ / "serverterm", "#!/bin/sh\nfor a; do :; done\nprintf %s \"$a\" > \"$QUEUE\"\n");
     for (const char* name : {"slowterm", "serverterm"})
         fs::permissions(bin_ / name, fs::perms::owner_all);
@@ -522,6 +573,8 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
     const ScopedVariable path("PATH", qpath(bin_).toStdString() + ":/usr/bin:/bin");
     const ScopedVariable record("FAKE_RECORD", record_.string());
     const ScopedVariable queue("QUEUE", (temp_.path() / "queue").string());
+    const ScopedVariable release("RELEASE", (temp_.path() / "release").string());
+    const ScopedVariable opened("OPENED", (temp_.path() / "opened").string());
     const auto copy = [](int run) {
         return "temp-" + std::to_string(::getpid()) + "-" + std::to_string(run) + ".sh";
     };
@@ -529,17 +582,20 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
         SCOPED_TRACE(row.name);
         const ScopedVariable terminal("TERMINAL", row.terminal);
         fs::remove(record_);
-        fs::remove(temp_.path() / "queue");
+        for (const char* file : {"queue", "release", "opened"})
+            fs::remove(temp_.path() / file);
         const auto folder = temp_.path() / row.name;
         fs::create_directories(folder / "real");
         if (row.throughALink)
             fs::create_directory_symlink(folder / "real", folder / "link");
         const auto work = folder / (row.throughALink ? "link" : "real") / "VC_Temp";
         QProcess server;
-        server.start(QStringLiteral("/bin/sh"),
-                     {QStringLiteral("-c"),
-                      QStringLiteral("while [ ! -s \"$QUEUE\" ]; do sleep 0.05; done; sleep 1; "
-                                     "exec /bin/sh \"$(cat \"$QUEUE\")\" </dev/null >/dev/null")});
+        server.start(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"),
+             QString::fromStdString("while [ ! -s \"$QUEUE\" ]; do sleep 0.01; done; " + released +
+                                    "; exec /bin/sh \"$(cat \"$QUEUE\")\" </dev/null "
+                                    ">/dev/null")});
         QProcess holder;
         {
             platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
@@ -555,22 +611,25 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
             env.insert(QStringLiteral("F"), qpath(work / copy(9)));
             holder.setProcessEnvironment(env);
             holder.start(QStringLiteral("/bin/sh"),
-                         {QStringLiteral("-c"), QStringLiteral("exec 3<\"$F\"; sleep 1")});
+                         {QStringLiteral("-c"),
+                          QString::fromStdString("exec 3<\"$F\"; : >\"$OPENED\"; " + released)});
             ASSERT_TRUE(holder.waitForStarted());
-            QThread::msleep(100);
+            for (int i = 0; i < 1000 && !fs::exists(temp_.path() / "opened"); ++i)
+                QThread::msleep(10);
 
             posix.removeScripts();
 
             EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1), copy(9)}));
         }
+        writeFile(temp_.path() / "release", "");
         holder.waitForFinished();
-        for (int i = 0; i < 200 && !fs::exists(record_); ++i)
-            QThread::msleep(50);
+        for (int i = 0; i < 1000 && !fs::exists(record_); ++i)
+            QThread::msleep(10);
         EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
         // The console removed its copy; started again once nothing holds the other, the
         // program removes it and its folder.
-        for (int i = 0; i < 100 && fs::exists(work); ++i) {
-            QThread::msleep(50);
+        for (int i = 0; i < 500 && fs::exists(work); ++i) {
+            QThread::msleep(10);
             platform::PosixScriptHost(qpath(work), &platform::TerminalLauncher::start)
                 .removeScripts();
         }

@@ -48,6 +48,32 @@ TEST(ScriptRuns, NoScriptNoCopy)
     EXPECT_TRUE(error);
 }
 
+// Two programs share the work folder and its script's name: the second writes its script
+// between the first one's GO and the first one's start, as a window may while another waits.
+TEST(ScriptRuns, EachProgramRunsTheScriptItWroteItself)
+{
+    TempFolder temp;
+    auto first = runsIn(temp.path(), "temp.sh", 5);
+    auto second = runsIn(temp.path(), "temp.sh", 7);
+    auto none = runsIn(temp.path(), "temp.sh", 9);
+    ASSERT_FALSE(first.write("the first job"));
+    ASSERT_FALSE(second.write("the second job"));
+    std::vector<fs::path> started;
+    const auto console = [&started](const std::u16string& path) {
+        started.emplace_back(path);
+        return job::Error();
+    };
+
+    ASSERT_EQ(first.start(console), std::nullopt);
+    ASSERT_EQ(second.start(console), std::nullopt);
+    EXPECT_EQ(none.start(console),
+              std::u16string(u"There is no conversion script to run yet: press GO first!"));
+
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(readFile(started[0]), "the first job");
+    EXPECT_EQ(readFile(started[1]), "the second job");
+}
+
 // The program of id 5 cleans up; the program of id 7 runs too; 8 and 9 have ended.
 TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
 {
@@ -56,6 +82,7 @@ TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
         std::vector<std::string> others; // put in the folder; a final slash makes a folder
         std::set<std::string> inUse;
         std::set<std::string> left;
+        bool pressedGo = true;
     };
     const Row rows[] = {
         {"nothing else", {}, {}, {}},
@@ -69,6 +96,8 @@ TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
          {"temp-8.sh", "temp-x-1.sh", "temp-8-1.sh.txt", "temp-8-1-2.sh"},
          {},
          {"temp-8.sh", "temp-x-1.sh", "temp-8-1.sh.txt", "temp-8-1-2.sh"}},
+        {"another program's script in its place", {"temp.sh"}, {}, {"temp.sh"}},
+        {"a script of the user's, no GO", {"temp.sh"}, {}, {"temp.sh"}, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -76,9 +105,11 @@ TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
         const auto work = temp.path() / "VC_Temp";
         fs::create_directory(work);
         auto runs = runsIn(work, "temp.sh", 5);
-        ASSERT_FALSE(runs.write("script"));
-        std::error_code error;
-        ASSERT_EQ(fs::path(runs.copyForRun(error)).filename(), "temp-5-1.sh");
+        if (row.pressedGo) {
+            ASSERT_FALSE(runs.write("script"));
+            std::error_code error;
+            ASSERT_EQ(fs::path(runs.copyForRun(error)).filename(), "temp-5-1.sh");
+        }
         for (const auto& name : row.others) {
             if (name.back() == '/')
                 fs::create_directory(work / name);
@@ -88,7 +119,7 @@ TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
 
         runs.removeAll([&](const fs::path& copy,
                            unsigned long) { return row.inUse.count(copy.filename().string()) > 0; },
-                       [](unsigned long id) { return id == 5 || id == 7; });
+                       [](unsigned long id, const fs::path&) { return id == 5 || id == 7; });
 
         std::set<std::string> left;
         if (fs::exists(work)) {
@@ -106,7 +137,7 @@ TEST(ScriptRuns, CleanUpLeavesAnythingButAFolderInItsPlace)
     const auto file = temp.path() / "VC_Temp";
     auto runs = runsIn(file, "temp.sh", 5);
     const auto anyCopy = [](const fs::path&, unsigned long) { return false; };
-    const auto noProgram = [](unsigned long) { return false; };
+    const auto noProgram = [](unsigned long, const fs::path&) { return false; };
     runs.removeAll(anyCopy, noProgram);
     EXPECT_FALSE(fs::exists(file));
     writeFile(file, "a file of the user's");

@@ -47,6 +47,19 @@ TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes
         {QStringLiteral("kitty --single-instance"),
          QStringLiteral("kitty"),
          {QStringLiteral("--single-instance")}},
+        {QStringLiteral("xterm -e"), QStringLiteral("xterm"), {QStringLiteral("-e")}},
+        {QStringLiteral("gnome-terminal --"),
+         QStringLiteral("gnome-terminal"),
+         {QStringLiteral("--")}},
+        {QStringLiteral("xfce4-terminal -x"),
+         QStringLiteral("xfce4-terminal"),
+         {QStringLiteral("-x")}},
+        {QStringLiteral("gnome-terminal --command"),
+         QStringLiteral("gnome-terminal"),
+         {QStringLiteral("--command")}},
+        {QStringLiteral("mate-terminal --execute"),
+         QStringLiteral("mate-terminal"),
+         {QStringLiteral("--execute")}},
     };
     for (const auto& row : rows) {
         const auto list = TerminalLauncher::candidates(row.variable);
@@ -81,13 +94,13 @@ protected:
             qputenv("TERMINAL", terminal_);
     }
 
-    // A terminal that records its arguments, working folder and session, then exits.
+    // A terminal that records its arguments, working folder, session and PATH, then exits.
     void install(const char* name)
     {
         const auto file = temp_.path() / name;
         writeFile(file, "#!/bin/sh\n"
                         "{ for a; do printf '[%s]' \"$a\"; done; echo; pwd;\n"
-                        "  /usr/bin/awk '{print $6}' /proc/$$/stat; } > \"" +
+                        "  /usr/bin/awk '{print $6}' /proc/$$/stat; echo \"$PATH\"; } > \"" +
                             record().string() +
                             ".tmp\"\n"
                             "/bin/mv \"" +
@@ -109,31 +122,55 @@ protected:
     QByteArray terminal_;
 };
 
-TEST_F(Terminals, StartsTheFirstInstalledTerminalDetached)
+// Started from a folder that holds a terminal of its own, with PATH entries that lead there.
+TEST_F(Terminals, StartsTheFirstInstalledTerminalDetachedInTheScriptsFolder)
 {
     install("xterm");
     install("konsole");
+    fs::create_directories(temp_.path() / "start" / "terms");
+    install("start/gnome-terminal");
+    install("start/terms/gnome-terminal");
+    const auto work = temp_.path() / "work folder";
+    fs::create_directory(work);
+    const QString script = QString::fromStdString((work / "my script.sh").string());
+    qputenv("PATH", ":.:terms:" + QByteArray::fromStdString(temp_.path().string()) + "::");
+    const auto home = fs::current_path();
+    fs::current_path(temp_.path() / "start");
 
-    EXPECT_EQ(TerminalLauncher::start(u"/tmp/my script.sh"), std::nullopt);
+    const auto error = TerminalLauncher::start(script.toStdU16String());
 
+    fs::current_path(home);
+    EXPECT_EQ(error, std::nullopt);
     const auto lines = QString::fromStdString(waitForRecord()).split(QLatin1Char('\n'));
-    ASSERT_GE(lines.size(), 3);
-    EXPECT_EQ(lines[0], QStringLiteral("[-e][/bin/sh][/tmp/my script.sh]"));
-    EXPECT_EQ(lines[1], QDir::currentPath());
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("[-e][/bin/sh][%1]").arg(script));
+    EXPECT_EQ(lines[1], QString::fromStdString(work.string()));
     EXPECT_NE(lines[2].toLongLong(), static_cast<long long>(::getsid(0)));
+    EXPECT_EQ(lines[3], QString::fromStdString(temp_.path().string()));
 }
 
 TEST_F(Terminals, TheNamedTerminalComesFirst)
 {
     install("xterm");
     install("myterm");
-    qputenv("TERMINAL", "myterm --hold");
+    struct Row {
+        const char* terminal;
+        QString arguments;
+    };
+    const Row rows[] = {
+        {"myterm --hold", QStringLiteral("[--hold][-e][/bin/sh][s.sh]")},
+        {"xterm -e", QStringLiteral("[-e][/bin/sh][s.sh]")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.terminal);
+        fs::remove(record());
+        qputenv("TERMINAL", row.terminal);
 
-    EXPECT_EQ(TerminalLauncher::start(u"s.sh"), std::nullopt);
+        EXPECT_EQ(TerminalLauncher::start(u"s.sh"), std::nullopt);
 
-    const auto record = QString::fromStdString(waitForRecord());
-    EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0),
-              QStringLiteral("[--hold][-e][/bin/sh][s.sh]"));
+        const auto record = QString::fromStdString(waitForRecord());
+        EXPECT_EQ(record.section(QLatin1Char('\n'), 0, 0), row.arguments);
+    }
 }
 
 TEST_F(Terminals, AKnownTerminalUnderAnotherNameTakesItsOwnOption)
@@ -148,18 +185,24 @@ TEST_F(Terminals, AKnownTerminalUnderAnotherNameTakesItsOwnOption)
               QStringLiteral("[/bin/sh][s.sh]"));
 }
 
-TEST_F(Terminals, SaysWhatItTriedWhenNoneIsInstalled)
+TEST_F(Terminals, SaysWhatItTriedWhenNoneCanBeStarted)
 {
     qputenv("TERMINAL", "missing-term");
+    writeFile(temp_.path() / "konsole", "#!/no/such/shell\n");
+    fs::permissions(temp_.path() / "konsole", fs::perms::owner_all);
 
     const auto error = TerminalLauncher::start(u"s.sh");
 
     ASSERT_TRUE(error.has_value());
     const auto text = QString::fromStdU16String(*error);
     EXPECT_TRUE(text.startsWith(QStringLiteral("No terminal window could be opened")));
-    for (const auto* name : {"missing-term (not installed)", "x-terminal-emulator (not installed)",
-                             "gnome-terminal (not installed)", "xterm (not installed)"})
-        EXPECT_TRUE(text.contains(QLatin1String(name))) << name;
+    const std::string konsole = temp_.path() / "konsole";
+    const std::string tried[] = {
+        "missing-term (not installed)",       "x-terminal-emulator (not installed)",
+        "gnome-terminal (not installed)",     "xterm (not installed)",
+        konsole + " (could not be started: ", "No such file or directory)"};
+    for (const auto& part : tried)
+        EXPECT_TRUE(text.contains(QString::fromStdString(part))) << part;
 }
 
 } // namespace

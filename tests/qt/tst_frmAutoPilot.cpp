@@ -9,6 +9,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
@@ -181,6 +183,22 @@ private slots:
         }
     }
 
+    // Qt loads every installed image-format plugin to read a picture by its file name alone, as
+    // Fusion reads its frame's: the windows read none so, and their frame looks as Fusion's.
+    void noImageFormatPluginLoaded()
+    {
+        click("Button10");
+        window->aboutWindow()->grab();
+        auto* frame = control<QGroupBox>("Frame1");
+        const QImage drawn = frame->grab().toImage();
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains("/imageformats/"), "an image-format plugin is loaded");
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        frame->setStyle(fusion.get());
+        QCOMPARE(drawn, frame->grab().toImage());
+    }
+
     void startsEmptyWithNoFormatAndFocusOnAdd()
     {
         QVERIFY(Text1()->text().isEmpty());
@@ -233,6 +251,11 @@ private slots:
         dialogs->nextFolder = u"/srv/out";
         click("Button3");
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
+        click("Button7");
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{ConversionJob::Messages::FormatMissing});
+        QVERIFY(platform->scripts.empty());
+        dialogs->messages.clear();
         option(1)->click();
         click("Button7");
         QVERIFY(dialogs->messages.empty());
@@ -248,6 +271,21 @@ private slots:
         // Every dialog is owned by the main window.
         QVERIFY(std::all_of(dialogs->owners.begin(), dialogs->owners.end(),
                             [this](QWidget* owner) { return owner == window.get(); }));
+    }
+
+    void aFailingCommandIsToldAndTheWindowGoesOn()
+    {
+        Text1()->setText(QStringLiteral("/v/party.avi"));
+        txtPath()->setText(QStringLiteral("/o/"));
+        option(1)->click();
+        platform->writeThrows = true;
+        click("Button7");
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{u"That could not be done: the disk went away"});
+        platform->writeThrows = false;
+        click("Button7");
+        QCOMPARE(platform->starts, 1);
+        QCOMPARE(dialogs->messages.size(), std::size_t(1));
     }
 
     void enterAndSpacePressAFocusedButton()

@@ -3,9 +3,9 @@
 #include "ui/qt/common/Fonts.h"
 
 #include "forms/AboutWindowDesign.h"
+#include "tests/support/FakeDialogs.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
@@ -15,6 +15,8 @@
 
 namespace {
 
+using FakeDialogs = FakeDialogsOf<Dialogs, QWidget*>;
+
 QString qstring(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
@@ -22,34 +24,20 @@ QString qstring(std::u16string_view text)
 
 } // namespace
 
-// Takes the web addresses the program hands to the desktop, in place of a browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    std::vector<std::u16string> openedUrls;
-public slots:
-    void open(const QUrl& url) { openedUrls.push_back(url.toString().toStdU16String()); }
-};
-
 class tst_frnAbout : public QObject {
     Q_OBJECT
 
-    UrlRecorder browser;
+    FakeDialogs dialogs;
     QPointer<frnAbout> about;
 
     QLabel* label(const char* name) { return about->findChild<QLabel*>(QString::fromLatin1(name)); }
 
 private slots:
-    void initTestCase()
-    {
-        Fonts::installSubstitutions();
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    void initTestCase() { Fonts::installSubstitutions(); }
     void init()
     {
-        browser.openedUrls.clear();
-        about = new frnAbout();
+        dialogs.openedUrls.clear();
+        about = new frnAbout(dialogs);
         about->show();
         QVERIFY(QTest::qWaitForWindowExposed(about));
     }
@@ -127,7 +115,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, address);
         QTest::mouseClick(label(qPrintable(name)), Qt::LeftButton);
-        QCOMPARE(browser.openedUrls, std::vector<std::u16string>{address.toStdU16String()});
+        QCOMPARE(dialogs.openedUrls, std::vector<std::u16string>{address.toStdU16String()});
         QTRY_VERIFY(about.isNull());
     }
 
@@ -137,7 +125,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(about));
         QTest::keyClick(about, Qt::Key_Escape);
         QTRY_VERIFY(about.isNull());
-        QVERIFY(browser.openedUrls.empty());
+        QVERIFY(dialogs.openedUrls.empty());
     }
 
     // The system's button text, as a palette has it, and the colour the texts are drawn in on
@@ -159,7 +147,7 @@ private slots:
         palette.setColor(QPalette::ButtonText, buttonText);
         QApplication::setPalette(palette);
         delete about;
-        about = new frnAbout();
+        about = new frnAbout(dialogs);
         QApplication::setPalette(system);
         for (const char* name : {"Label1", "Label2"}) {
             const QImage drawing =
@@ -178,7 +166,7 @@ private slots:
         QTest::mouseRelease(label("Image1"), Qt::LeftButton, {}, QPoint(-20, 300));
         // Pressed elsewhere, released on the link line: no click either.
         QTest::mouseRelease(label("Label2"), Qt::LeftButton);
-        QVERIFY(browser.openedUrls.empty());
+        QVERIFY(dialogs.openedUrls.empty());
         QVERIFY(about->isVisible());
     }
 

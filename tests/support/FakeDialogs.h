@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-// Answers a front end's dialogs as a test sets it up, and records the messages shown and the
-// window that owned each dialog.
+// Answers a front end's dialogs as a test sets it up, and records the messages shown, the
+// window that owned each dialog and the web pages opened.
 template <typename Dialogs, typename Owner> class FakeDialogsOf : public Dialogs {
 public:
     std::optional<std::u16string> nextFile;   // the Open dialog's answer; nothing: cancel
@@ -15,6 +15,7 @@ public:
 
     std::vector<std::u16string> messages;
     std::vector<Owner> owners;
+    std::vector<std::u16string> openedUrls;
 
     void showMessage(Owner owner, const std::u16string& text) override
     {
@@ -33,4 +34,5 @@ public:
         owners.push_back(owner);
         return nextFolder;
     }
+    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
 };

@@ -3,6 +3,7 @@
 #include "job/ScriptHost.h"
 
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,7 @@ public:
     std::set<std::u16string> folders;
     job::Error converterMissing;
     job::Error writeFailure;
+    bool writeThrows = false; // a failure the program does not foresee
     job::Error startFailure;
 
     std::vector<std::u16string> scripts;
@@ -35,6 +37,8 @@ public:
     job::Error checkConverter() const override { return converterMissing; }
     job::Error writeScript(const std::u16string& text) override
     {
+        if (writeThrows)
+            throw std::runtime_error("the disk went away");
         if (writeFailure)
             return writeFailure;
         scripts.push_back(text);

@@ -468,31 +468,6 @@ TEST(ConverterPath, AConsoleLooksBesideTheProgramThenInTheAbsoluteFoldersOfPath)
     }
 }
 
-TEST(ConverterPath, PathsSplitAndJoinAsTheSystemReadsThem)
-{
-    struct Row {
-        std::wstring path;
-        std::wstring folder;
-        std::wstring name;
-    };
-    const Row rows[] = {
-        {L"C:\\app\\varnelo.exe", L"C:\\app", L"varnelo.exe"},
-        // Right in a drive's root the folder is the root, not the drive's current folder.
-        {L"C:\\varnelo.exe", L"C:\\", L"varnelo.exe"},
-        {L"\\\\server\\share\\varnelo.exe", L"\\\\server\\share", L"varnelo.exe"},
-        {L"C:/app/sub/temp.bat", L"C:/app/sub", L"temp.bat"},
-        {L"varnelo.exe", L"", L"varnelo.exe"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(utf8(fromWide(row.path)));
-        EXPECT_EQ(platform::ConverterPath::folderOf(row.path), row.folder);
-        EXPECT_EQ(platform::ConverterPath::fileNameOf(row.path), row.name);
-    }
-    EXPECT_EQ(platform::ConverterPath::join(L"C:\\Users\\ann\\AppData\\Local", L"VC_Temp"),
-              L"C:\\Users\\ann\\AppData\\Local\\VC_Temp");
-    EXPECT_EQ(platform::ConverterPath::join(L"C:\\", L"VC_Temp"), L"C:\\VC_Temp");
-}
-
 TEST(ConverterPath, TheConsolesEnvironmentPutsTheProgramsFolderFirst)
 {
     using namespace std::string_literals;
@@ -506,6 +481,9 @@ TEST(ConverterPath, TheConsolesEnvironmentPutsTheProgramsFolderFirst)
          L"=C:=C:\\v\0a=1\0NoDefaultCurrentDirectoryInExePath=1\0PATH=C:\\app;C:\\w;C:\\x\0\0"s},
         {L"Z=2\0\0"s, L"C:\\a;b",
          L"NoDefaultCurrentDirectoryInExePath=1\0PATH=\"C:\\a;b\"\0Z=2\0\0"s},
+        // The console would take these from its current folder, where the check never looks.
+        {L"PATH=.;;tools;C:\\d;C:rel;\\x\0\0"s, L"C:\\app\\",
+         L"NoDefaultCurrentDirectoryInExePath=1\0PATH=C:\\app\\;C:\\d\0\0"s},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(utf8(fromWide(row.programFolder)));
@@ -683,7 +661,7 @@ TEST_F(Consoles, AWorkFolderOthersMayChangeIsPassedForTheUsersOwn)
     EXPECT_TRUE(fs::is_empty(fallback));
 }
 
-TEST_F(Consoles, AConsoleWorksInTheWorkFolderAndLooksBesideTheProgramFirst)
+TEST_F(Consoles, AConsoleWorksInTheProgramsFolderAndLooksThereFirst)
 {
     const auto shown = temp_.path() / "shown.txt";
     const auto browsed = fs::current_path();
@@ -697,7 +675,9 @@ TEST_F(Consoles, AConsoleWorksInTheWorkFolderAndLooksBesideTheProgramFirst)
     waitForConsoles();
     fs::current_path(browsed);
 
-    EXPECT_EQ(readFile(shown), WorkFolder.string() + "\r\n" + testFolder().string() + ";" +
+    // A cmd.exe that searches its current folder first finds nothing there but what the check
+    // finds first; the work folder, which the user may write to, is never searched.
+    EXPECT_EQ(readFile(shown), testFolder().string() + "\r\n" + testFolder().string() + "\\;" +
                                    (testFolder() / "stand-in").string() + ";" +
                                    fs::path(path_).string() + "\r\n[1]\r\n");
 }
@@ -716,7 +696,7 @@ TEST_F(Consoles, GoRefusesWhenNoConsoleWouldFindTheConverter)
         {(testFolder() / "stand-in").wstring() + L";" + path_, {}},
         {path_, u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside "
                 u"win_tests.exe, in " +
-                    testFolder().u16string() + u", or in a folder on PATH."},
+                    testFolder().u16string() + u"\\, or in a folder on PATH."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(utf8(fromWide(row.path)));

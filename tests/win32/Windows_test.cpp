@@ -29,13 +29,7 @@ using forms::Kind;
 using ui::win32::frmAutoPilot;
 using ui::win32::frnAbout;
 namespace Dpi = ui::win32::Dpi;
-// Records the web pages opened as well.
-class FakeDialogs final : public FakeDialogsOf<ui::win32::Dialogs, HWND> {
-public:
-    std::vector<std::u16string> openedUrls;
-
-    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
-};
+using FakeDialogs = FakeDialogsOf<ui::win32::Dialogs, HWND>;
 
 // The resolution the test run set up for the screen.
 UINT screenDpi()
@@ -473,7 +467,7 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
-TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnter)
+TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnterThenNoFormat)
 {
     main.show(SW_SHOWNORMAL);
     click("Button7");
@@ -486,9 +480,30 @@ TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnter)
     SetFocus(go);
     MSG enter{go, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(main.handle(), &enter));
-    const std::u16string refusal = u"Target path MUST be set before proceeding!";
-    EXPECT_EQ(dialogs.messages, std::vector<std::u16string>(4, refusal));
-    EXPECT_EQ(dialogs.owners, std::vector<HWND>(4, main.handle()));
+    std::vector<std::u16string> refusals(4, u"Target path MUST be set before proceeding!");
+    main.setText(forms::Field::Text1, u"C:\\clips\\party.avi");
+    main.setText(forms::Field::txtPath, u"C:\\out\\");
+    click("Button7");
+    refusals.push_back(u"Output format MUST be chosen before proceeding!");
+    EXPECT_EQ(dialogs.messages, refusals);
+    EXPECT_EQ(dialogs.owners, std::vector<HWND>(5, main.handle()));
+    EXPECT_TRUE(host.scripts.empty());
+}
+
+TEST_F(Windows, AFailingCommandIsToldAndTheWindowGoesOn)
+{
+    main.show(SW_SHOWNORMAL);
+    main.setText(forms::Field::Text1, u"C:\\clips\\party.avi");
+    main.setText(forms::Field::txtPath, u"C:\\out\\");
+    click("Option1(1)");
+    host.writeThrows = true;
+    click("Button7");
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::u16string>{u"That could not be done: the disk went away"});
+    host.writeThrows = false;
+    click("Button7");
+    EXPECT_EQ(host.starts, 1);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)
@@ -500,8 +515,8 @@ TEST_F(Windows, AddPutsTheChosenFileInTheSourceFieldAndACancelKeepsIt)
     click("Button38");
     EXPECT_EQ(textOf(main.control("Text1")), *dialogs.nextFile);
     // The string's own terminator is the second NUL that ends the list.
-    constexpr wchar_t filter[] = L"All (*.avi)\0*.avi; *.flv\0";
-    EXPECT_EQ(ui::win32::OpenDialog::filter(u"All (*.avi)|*.avi; *.flv"),
+    constexpr wchar_t filter[] = L"All (*.avi)\0*.avi; *.flv\0Any (*.*)\0*.*\0";
+    EXPECT_EQ(ui::win32::OpenDialog::filter(u"All (*.avi)|*.avi; *.flv|Any (*.*)|*.*"),
               std::wstring(filter, std::size(filter) - 1));
 }
 
@@ -555,6 +570,17 @@ TEST_F(Windows, TheCommandLinesFirstFileStartsInTheSourceField)
         {L"C:/clips/party.avi", u"C:\\clips\\party.avi", u""},
         {L"party.avi", here + u"\\party.avi", u""},
         {L"C:\\clips\\gone.avi", u"", u"The source file C:\\clips\\gone.avi does not exist."},
+        {L"file:///C:/clips/party.avi", u"C:\\clips\\party.avi", u""},
+        {L"FILE://localhost/C:/clips%20dir/../clips/party.avi", u"C:\\clips\\party.avi", u""},
+        {L"http://example.com/party.avi", u"",
+         u"The source MUST be a file on this computer, and http://example.com/party.avi is not."},
+        {L"file://otherhost/clips/party.avi", u"",
+         u"The source MUST be a file on this computer, and file://otherhost/clips/party.avi is "
+         u"not."},
+        // The system's conversion would cut the name at the NUL and name another file.
+        {L"file:///C:/clips/party.avi%00.txt", u"",
+         u"The source MUST be a file on this computer, and file:///C:/clips/party.avi%00.txt is "
+         u"not."},
         {L"  ", u"", u""},
         {L"", u"", u""},
     };

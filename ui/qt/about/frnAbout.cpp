@@ -3,17 +3,18 @@
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
 #include "forms/TextColor.h"
+#include "ui/qt/common/Guarded.h"
 
-#include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
 #include <QShortcut>
 
-frnAbout::frnAbout()
-    : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), form_(*this),
+frnAbout::frnAbout(Dialogs& dialogs)
+    : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), dialogs_(dialogs),
+      form_(*this),
       controls_(this, forms::AboutWindowDesign,
                 [](const forms::Control& control, QWidget* parent) -> QWidget* {
-                    if (control.name != "Label1")
+                    if (!control.paragraphs)
                         return nullptr;
                     auto* label = new CreditLabel(FormBuilder::text(control.caption), parent);
                     label->setWordWrap(true);
@@ -22,7 +23,7 @@ frnAbout::frnAbout()
                 })
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(FormBuilder::resource(forms::AboutWindowDesign.icon)));
+    setWindowIcon(FormBuilder::windowIcon(forms::AboutWindowDesign));
     setAutoFillBackground(true);
     const forms::Rgb background = forms::AboutWindowDesign.background;
     QPalette white = palette();
@@ -48,7 +49,7 @@ frnAbout::frnAbout()
 
 void frnAbout::openUrl(const std::u16string& address)
 {
-    QDesktopServices::openUrl(QUrl(QString::fromStdU16String(address)));
+    dialogs_.openUrl(address);
 }
 
 void frnAbout::close()
@@ -74,6 +75,6 @@ bool frnAbout::eventFilter(QObject* watched, QEvent* event)
                        static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click)
-        form_.click(*link);
+        guarded(dialogs_, this, [&] { form_.click(*link); });
     return true;
 }

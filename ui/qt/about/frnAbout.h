@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/AboutForm.h"
+#include "ui/qt/common/Dialogs.h"
 #include "ui/qt/common/FormBuilder.h"
 
 #include <QHash>
@@ -14,7 +15,7 @@
 class frnAbout : public QWidget, public forms::AboutView {
     Q_OBJECT
 public:
-    frnAbout();
+    explicit frnAbout(Dialogs& dialogs);
 
     void openUrl(const std::u16string& address) override;
     void close() override;
@@ -23,6 +24,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Dialogs& dialogs_;
     forms::AboutForm form_;
     FormBuilder controls_;
     // The controls that take clicks, and their names in the design.

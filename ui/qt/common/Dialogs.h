@@ -7,7 +7,8 @@
 
 class QWidget;
 
-// The modal dialogs the main window opens, each owned by it.
+// The modal dialogs the main window opens, each owned by it, and the web pages the About
+// window opens.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -21,13 +22,17 @@ public:
     // The folder the user picked, or nothing when the pick was cancelled.
     virtual std::optional<std::u16string> browseForFolder(QWidget* owner,
                                                           const std::u16string& prompt) = 0;
+
+    // Opens a web address in the default browser; a failure is not reported.
+    virtual void openUrl(const std::u16string& address) = 0;
 };
 
-// The toolkit's message box, Open dialog and folder picker.
+// The toolkit's message box, Open dialog and folder picker, and the desktop's browser.
 class SystemDialogs final : public Dialogs {
 public:
     void showMessage(QWidget* owner, const std::u16string& text) override;
     bool showOpen(QWidget* owner, forms::CommonDialog& dlg) override;
     std::optional<std::u16string> browseForFolder(QWidget* owner,
                                                   const std::u16string& prompt) override;
+    void openUrl(const std::u16string& address) override;
 };

@@ -2,33 +2,16 @@
 
 #include "Accessible.h"
 #include "Fonts.h"
+#include "FormStyle.h"
 #include "PathField.h"
+#include "PngFile.h"
 #include "SMButton.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
-#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScreen>
-
-namespace {
-
-// The application's style with a narrower gap between an option button's indicator and its
-// caption, so that "SWF (Flash)" shows whole in its 81 pixels.
-class NarrowLabelSpacing : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override
-    {
-        if (metric == PM_RadioButtonLabelSpacing)
-            return 3;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-} // namespace
 
 QString FormBuilder::resource(std::string_view file)
 {
@@ -50,6 +33,12 @@ std::string FormBuilder::pngOf(std::string_view picture, std::string_view varian
     return std::string(picture.substr(0, picture.find('.'))) + std::string(variant) + ".png";
 }
 
+// A window's icon may be named as a picture is: the program carries it as NAME-icon.png.
+QIcon FormBuilder::windowIcon(const forms::Window& design)
+{
+    return QIcon(QPixmap::fromImage(PngFile::read(resource(pngOf(design.icon, "-icon")))));
+}
+
 QString FormBuilder::text(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
@@ -64,8 +53,8 @@ FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Spe
     window->setFont(Fonts::font(forms::Face::Window));
     window->setFixedSize(design.clientWidth, design.clientHeight);
 
-    auto* formatStyle = new NarrowLabelSpacing;
-    formatStyle->setParent(window);
+    auto* style = new FormStyle;
+    style->setParent(window);
     // Option buttons group by container: one of each group may be selected.
     std::map<std::string_view, QButtonGroup*> groups;
     for (const auto& control : design.controls) {
@@ -92,12 +81,14 @@ FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Spe
         else
             widget->setAccessibleName(text(design.accessibleName(control)));
         if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-            option->setStyle(formatStyle);
+            option->setStyle(style);
             auto*& group = groups[forms::optionGroup(control)];
             if (!group)
                 group = new QButtonGroup(window);
             group->addButton(option);
         }
+        if (qobject_cast<QGroupBox*>(widget))
+            widget->setStyle(style);
         // Controls no one can see stay hidden, out of the reach of the keyboard and of
         // assistive technology; what they hold is still read.
         if (design.offScreen(control)) {
@@ -174,8 +165,8 @@ void FormBuilder::showPicture(QLabel* image, std::string_view picture)
 {
     const bool scaled = image->devicePixelRatioF() > 1.0;
     // Converted to the screen's format in place, without a second copy of the pixels.
-    QPixmap pixmap =
-        QPixmap::fromImage(QImage(resource(scaled ? pngOf(picture, "@2x") : pngOf(picture))));
+    QPixmap pixmap = QPixmap::fromImage(
+        PngFile::read(resource(scaled ? pngOf(picture, "@2x") : pngOf(picture))));
     if (scaled)
         pixmap.setDevicePixelRatio(2.0);
     image->setScaledContents(pixmap.deviceIndependentSize().toSize() != image->size());

@@ -2,6 +2,7 @@
 
 #include "forms/Design.h"
 
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
@@ -35,6 +36,9 @@ public:
     // The kind of window the design asks for: a tool window or a main one, with a close box
     // and no minimize or maximize box.
     static Qt::WindowFlags windowFlags(const forms::Window& design);
+
+    // The icon the design gives the window.
+    static QIcon windowIcon(const forms::Window& design);
 
     static QString text(std::u16string_view text);
     // The path of a picture among the resources built into the program.

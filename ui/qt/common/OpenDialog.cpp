@@ -8,14 +8,18 @@
 
 namespace OpenDialog {
 
-QString nameFilter(const QString& filter)
+namespace {
+
+QString entry(const QString& description, const QString& patternList)
 {
-    const QString description = filter.section(QLatin1Char('|'), 0, 0);
     QStringList patterns;
-    for (QString pattern : filter.section(QLatin1Char('|'), 1).split(QLatin1Char(';'))) {
+    for (QString pattern : patternList.split(QLatin1Char(';'))) {
         pattern = pattern.trimmed();
         if (pattern.isEmpty())
             continue;
+        // In the filter's own language "*.*" is every file, names without a dot included.
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
         // File names on Linux are case-sensitive, and cameras write ".AVI".
         patterns << pattern.toLower();
         if (pattern.toUpper() != pattern.toLower())
@@ -23,6 +27,17 @@ QString nameFilter(const QString& filter)
     }
     patterns.removeDuplicates();
     return QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+}
+
+} // namespace
+
+QString nameFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        entries << entry(parts[i], parts[i + 1]);
+    return entries.join(QStringLiteral(";;"));
 }
 
 bool take(const QString& chosen, forms::CommonDialog& dlg, QString& refusal)

@@ -9,7 +9,8 @@ class QWidget;
 // The Open dialog, set up as the main window's dialog settings say.
 namespace OpenDialog {
 
-// The filter as the file dialog takes it, its patterns matching in either letter case.
+// The filter as the file dialog takes it, one name filter for each entry, its patterns matching
+// in either letter case.
 QString nameFilter(const QString& filter);
 
 // Takes the dialog's answer into its settings: true, with dlg.FileName set in the system's

@@ -1,8 +1,8 @@
 #include "SMButton.h"
 
+#include "PngFile.h"
 #include "forms/ButtonFace.h"
 
-#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -28,7 +28,7 @@ Button::Button(QWidget* parent) : QAbstractButton(parent)
 void Button::setPicture(const QString& iconFile)
 {
     // The icon's own mask is ignored: the key colour alone says what is transparent.
-    QImage image = QImage(iconFile).convertToFormat(QImage::Format_ARGB32);
+    QImage image = PngFile::read(iconFile).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {

@@ -3,7 +3,9 @@
 #include "FolderDialog.h"
 #include "OpenDialog.h"
 
+#include <QDesktopServices>
 #include <QMessageBox>
+#include <QUrl>
 
 void SystemDialogs::showMessage(QWidget* owner, const std::u16string& text)
 {
@@ -30,4 +32,9 @@ std::optional<std::u16string> SystemDialogs::browseForFolder(QWidget* owner,
     if (!refusal.isEmpty())
         showMessage(owner, refusal.toStdU16String());
     return chosen;
+}
+
+void SystemDialogs::openUrl(const std::u16string& address)
+{
+    QDesktopServices::openUrl(QUrl(QString::fromStdU16String(address)));
 }

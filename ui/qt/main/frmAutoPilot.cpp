@@ -1,6 +1,7 @@
 #include "frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
+#include "ui/qt/common/Guarded.h"
 #include "ui/qt/common/PathField.h"
 #include "ui/qt/common/ProgramIcon.h"
 
@@ -17,11 +18,14 @@ frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* par
     for (const auto& control : forms::MainWindowDesign.controls) {
         if (!control.click.empty())
             connect(controls_.get<QAbstractButton>(control.name), &QAbstractButton::clicked, this,
-                    [this, name = control.name] { form_.click(name); });
+                    [this, name = control.name] {
+                        guarded(dialogs_, this, [&] { form_.click(name); });
+                    });
         if (control.kind == forms::Kind::TextBox)
             connect(controls_.get<PathField>(control.name), &PathField::fileDropped, this,
                     [this, name = control.name](const QString& path) {
-                        form_.dropped(name, path.toStdU16String());
+                        guarded(dialogs_, this,
+                                [&] { form_.dropped(name, path.toStdU16String()); });
                     });
         if (control.kind == forms::Kind::TextBox)
             connect(controls_.get<PathField>(control.name), &PathField::refused, this,
@@ -79,7 +83,7 @@ std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string
 void frmAutoPilot::showAbout()
 {
     if (!about_)
-        about_ = new frnAbout();
+        about_ = new frnAbout(dialogs_);
     about_->show();
     about_->raise();
     about_->activateWindow();
@@ -104,6 +108,6 @@ void frmAutoPilot::showWith(const std::u16string& file)
 
 void frmAutoPilot::closeEvent(QCloseEvent* event)
 {
-    form_.Form_Unload();
+    guarded(dialogs_, this, [this] { form_.Form_Unload(); });
     event->accept();
 }

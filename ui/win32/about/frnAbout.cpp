@@ -5,8 +5,7 @@
 
 namespace ui::win32 {
 
-frnAbout::frnAbout(Dialogs& dialogs)
-    : FormWindow(forms::AboutWindowDesign), dialogs_(dialogs), form_(*this)
+frnAbout::frnAbout(Dialogs& dialogs) : FormWindow(forms::AboutWindowDesign, dialogs), form_(*this)
 {
     create();
     for (const auto& c : design().controls) {
@@ -28,7 +27,7 @@ void frnAbout::show()
 
 void frnAbout::openUrl(const std::u16string& address)
 {
-    dialogs_.openUrl(address);
+    dialogs().openUrl(address);
 }
 
 void frnAbout::close()

@@ -24,7 +24,6 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onCommand(const forms::Control& control, WORD code) override;
 
-    Dialogs& dialogs_;
     forms::AboutForm form_;
 };
 

@@ -289,14 +289,17 @@ void FormControls::drawLabel(const Child& child, HDC dc, const RECT& area) const
 
     constexpr UINT Format = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
     const forms::Box label{area.left, area.top, area.right - area.left, area.bottom - area.top};
-    const auto placed = forms::layOutParagraphs(
-        child.control->caption, label, blank.cx, metrics.tmHeight + metrics.tmExternalLeading,
-        [&](std::u16string_view paragraph) {
-            const std::wstring text = wide(paragraph);
-            RECT used = area;
-            DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &used, Format | DT_CALCRECT);
-            return static_cast<int>(used.bottom - used.top);
-        });
+    std::vector<forms::PlacedParagraph> placed{{child.control->caption, label}};
+    if (child.control->paragraphs)
+        placed = forms::layOutParagraphs(
+            child.control->caption, label, blank.cx, metrics.tmHeight + metrics.tmExternalLeading,
+            [&](std::u16string_view paragraph) {
+                const std::wstring text = wide(paragraph);
+                RECT used = area;
+                DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &used,
+                          Format | DT_CALCRECT);
+                return static_cast<int>(used.bottom - used.top);
+            });
     for (const auto& paragraph : placed) {
         const std::wstring text = wide(paragraph.text);
         RECT box{paragraph.box.left, paragraph.box.top, paragraph.box.right(),

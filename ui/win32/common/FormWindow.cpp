@@ -2,6 +2,7 @@
 
 #include "Dpi.h"
 #include "Resources.h"
+#include "forms/Failure.h"
 #include "text/WideText.h"
 
 #include <string>
@@ -38,7 +39,10 @@ void registerClass(const forms::Window& design, WNDPROC windowProc)
 
 } // namespace
 
-FormWindow::FormWindow(const forms::Window& design) : design_(design) {}
+FormWindow::FormWindow(const forms::Window& design, Dialogs& dialogs)
+    : design_(design), dialogs_(dialogs)
+{
+}
 
 FormWindow::~FormWindow()
 {
@@ -126,7 +130,8 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_DPICHANGED: {
-        layOut(HIWORD(wParam));
+        if (controls_)
+            layOut(HIWORD(wParam));
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(window_, nullptr, suggested.left, suggested.top,
                      suggested.right - suggested.left, suggested.bottom - suggested.top,
@@ -147,12 +152,34 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
     }
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
-    const LRESULT result = self->onMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->onMessage(message, wParam, lParam);
+    } catch (...) {
+        self->tell(std::current_exception());
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
     }
     return result;
+}
+
+void FormWindow::tell(std::exception_ptr failure) noexcept
+{
+    // A message box handles the window's messages while it is up; one that fails again then is
+    // not told a second time, or the boxes would pile up.
+    static bool telling = false;
+    if (telling)
+        return;
+    telling = true;
+    try {
+        const auto detail = WideText::fromCodePage(forms::failureDetail(failure), CP_ACP);
+        dialogs_.showMessage(window_, forms::failureMessage(detail));
+    } catch (...) {
+        // With no message box to be had, the window still goes on.
+    }
+    telling = false;
 }
 
 } // namespace ui::win32

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "FormControls.h"
 #include "forms/Design.h"
 
 #include <windows.h>
 
+#include <exception>
 #include <memory>
 #include <string_view>
 
 namespace ui::win32 {
 
 // A top-level window built from its design: its class, caption, icon, background, client size
-// and controls, all scaled to the resolution of the screen it is on.
+// and controls, all scaled to the resolution of the screen it is on. A failure while it handles a
+// message never unwinds through the system: its message box tells it, and the window goes on.
 class FormWindow {
 public:
     FormWindow(const FormWindow&) = delete;
@@ -26,7 +29,7 @@ public:
     const forms::Control* controlAt(POINT point) const;
 
 protected:
-    explicit FormWindow(const forms::Window& design);
+    FormWindow(const forms::Window& design, Dialogs& dialogs);
 
     // Opens the window hidden: a tool window where the system puts new windows, any other
     // centred on its screen. extraExStyle adds to the extended styles of the window's kind.
@@ -38,13 +41,16 @@ protected:
     virtual void onCommand(const forms::Control& control, WORD code) = 0;
 
     const forms::Window& design() const { return design_; }
+    Dialogs& dialogs() const { return dialogs_; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void layOut(UINT dpi);
     void centre();
+    void tell(std::exception_ptr failure) noexcept;
 
     const forms::Window& design_;
+    Dialogs& dialogs_;
     HWND window_ = nullptr;
     std::unique_ptr<FormControls> controls_;
 };

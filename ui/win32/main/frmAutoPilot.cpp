@@ -3,15 +3,43 @@
 #include "forms/MainWindowDesign.h"
 #include "text/WideText.h"
 
+#include <shlwapi.h>
+
+#include <cwctype>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace ui::win32 {
 namespace {
 
+// The file a "file:" address names on this computer, or nothing for one on another computer
+// or one that cannot name a file. An escaped control character is refused: the system's
+// conversion would end the name at an escaped NUL and name another file.
+std::optional<std::wstring> localFile(const std::wstring& address)
+{
+    for (auto at = address.find(L'%'); at != std::wstring::npos && at + 2 < address.size();
+         at = address.find(L'%', at + 1)) {
+        const wchar_t high = address[at + 1];
+        const wchar_t low = towlower(address[at + 2]);
+        if (((high == L'0' || high == L'1') && iswxdigit(low)) || (high == L'7' && low == L'f'))
+            return std::nullopt;
+    }
+    DWORD length = 32768;
+    std::wstring path(length, L'\0');
+    if (PathCreateFromUrlW(address.c_str(), path.data(), &length, 0) != S_OK)
+        return std::nullopt;
+    path.resize(length);
+    // A share's path names a file of the computer the address names.
+    if (path.starts_with(L"\\\\"))
+        return std::nullopt;
+    return path;
+}
+
 // The first file the arguments name, as a full path the way the Open dialog gives it, or the
-// empty text when there is none. Blank arguments are not parsed: that would load shell32 at
-// every plain start.
+// empty text when there is none; an address the program cannot read as a local file comes back
+// as it stands, for the form to refuse. Blank arguments are not parsed: that would load shell32
+// at every plain start.
 std::u16string firstFile(const std::wstring& arguments)
 {
     if (arguments.find_first_not_of(L" \t") == std::wstring::npos)
@@ -26,6 +54,12 @@ std::u16string firstFile(const std::wstring& arguments)
     LocalFree(words);
     if (file.empty())
         return {};
+    if (forms::MainForm::isAddress(WideText::fromWide(file))) {
+        const auto local = localFile(file);
+        if (!local)
+            return WideText::fromWide(file);
+        file = *local;
+    }
     const DWORD size = GetFullPathNameW(file.c_str(), 0, nullptr, nullptr);
     std::wstring full(size, L'\0');
     const DWORD length = GetFullPathNameW(file.c_str(), size, full.data(), nullptr);
@@ -37,7 +71,7 @@ std::u16string firstFile(const std::wstring& arguments)
 } // namespace
 
 frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs)
-    : FormWindow(forms::MainWindowDesign), dialogs_(dialogs), form_(*this, host)
+    : FormWindow(forms::MainWindowDesign, dialogs), form_(*this, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
     // sets, without loading shell32 before the first drop.
@@ -99,23 +133,23 @@ bool frmAutoPilot::isSelected(int index) const
 
 void frmAutoPilot::showMessage(const std::u16string& text)
 {
-    dialogs_.showMessage(handle(), text);
+    dialogs().showMessage(handle(), text);
 }
 
 bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
 {
-    return dialogs_.showOpen(handle(), dlg);
+    return dialogs().showOpen(handle(), dlg);
 }
 
 std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
 {
-    return dialogs_.browseForFolder(handle(), prompt);
+    return dialogs().browseForFolder(handle(), prompt);
 }
 
 void frmAutoPilot::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<frnAbout>(dialogs_);
+        about_ = std::make_unique<frnAbout>(dialogs());
     about_->show();
 }
 

@@ -41,7 +41,6 @@ private:
     HWND field(forms::Field field) const;
     void drop(HDROP files);
 
-    Dialogs& dialogs_;
     forms::MainForm form_;
     std::unique_ptr<frnAbout> about_;
     HWND focus_ = nullptr; // the control that has the focus while the window is active
