@@ -5,6 +5,7 @@
 #include "forms/AboutWindowDesign.h"
 #include "tests/support/FakeDialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
@@ -107,14 +108,27 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
-        QTest::newRow("picture") << "Image1" << qstring(forms::MakerPage);
-        QTest::newRow("link line") << "Label2" << qstring(forms::FfmpegPage);
+        QTest::addColumn<bool>("byAssistiveTechnology");
+        QTest::newRow("picture") << "Image1" << qstring(forms::MakerPage) << false;
+        QTest::newRow("link line") << "Label2" << qstring(forms::FfmpegPage) << false;
+        QTest::newRow("picture, pressed by a screen reader")
+            << "Image1" << qstring(forms::MakerPage) << true;
+        QTest::newRow("link line, pressed by a screen reader")
+            << "Label2" << qstring(forms::FfmpegPage) << true;
     }
     void eachLinkOpensItsPageAndCloses()
     {
         QFETCH(QString, name);
         QFETCH(QString, address);
-        QTest::mouseClick(label(qPrintable(name)), Qt::LeftButton);
+        QFETCH(bool, byAssistiveTechnology);
+        QLabel* link = label(qPrintable(name));
+        if (byAssistiveTechnology) {
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(link);
+            QCOMPARE(read->role(), QAccessible::Link);
+            read->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        } else {
+            QTest::mouseClick(link, Qt::LeftButton);
+        }
         QCOMPARE(dialogs.openedUrls, std::vector<std::u16string>{address.toStdU16String()});
         QTRY_VERIFY(about.isNull());
     }
