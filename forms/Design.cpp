@@ -43,9 +43,23 @@ std::vector<const Control*> Window::tabChain() const
     return chain;
 }
 
+std::u16string_view Window::accessibleName(const Control& c) const
+{
+    if (!c.caption.empty())
+        return c.caption;
+    if (!c.label.empty())
+        return control(c.label).caption;
+    return c.toolTip;
+}
+
 bool takesFocus(Kind kind)
 {
     return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::OptionButton;
+}
+
+bool isLink(const Control& c)
+{
+    return !c.click.empty() && (c.kind == Kind::Label || c.kind == Kind::Image);
 }
 
 std::string_view optionGroup(const Control& option)

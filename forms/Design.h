@@ -69,6 +69,7 @@ struct Control {
     // A label whose runs of blanks wider than itself set paragraphs apart, each laid out on
     // lines of its own.
     bool paragraphs = false;
+    std::string_view label; // a field's: the label beside it that says what it holds
 };
 
 struct Window {
@@ -95,10 +96,17 @@ struct Window {
     // The controls the keyboard reaches with Tab, in tab order: those that can take the focus
     // and can be seen.
     std::vector<const Control*> tabChain() const;
+
+    // What assistive technology calls the control: its caption, a field its label's caption,
+    // and a control that shows a picture alone the tooltip that says what it does.
+    std::u16string_view accessibleName(const Control& control) const;
 };
 
 // Whether a control of this kind takes the keyboard focus.
 bool takesFocus(Kind kind);
+
+// Whether the control is a link: a label or a picture that takes clicks.
+bool isLink(const Control& control);
 
 // Option buttons in one container form a group, of which one at most is selected: the name of
 // that container, empty for the window itself.

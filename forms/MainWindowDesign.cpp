@@ -19,7 +19,8 @@ constexpr Control Controls[] = {
      .kind = Kind::TextBox,
      .box = {8, 40, 305, 19},
      .face = Face::WindowBold,
-     .tabIndex = 10},
+     .tabIndex = 10,
+     .label = "Label1"},
     {.name = "Button38",
      .kind = Kind::Button,
      .caption = u"Add",
@@ -35,6 +36,7 @@ constexpr Control Controls[] = {
      .tabIndex = 1,
      .picture = "clear.ico",
      .pictureAlone = true,
+     .toolTip = u"Clear the source file",
      .click = "Button2_Click"},
     {.name = "Label2",
      .kind = Kind::Label,
@@ -45,7 +47,8 @@ constexpr Control Controls[] = {
      .kind = Kind::TextBox,
      .box = {8, 80, 305, 19},
      .face = Face::WindowBold,
-     .tabIndex = 4},
+     .tabIndex = 4,
+     .label = "Label2"},
     {.name = "Button3",
      .kind = Kind::Button,
      .caption = u"Target path",
@@ -99,7 +102,8 @@ constexpr Control Controls[] = {
      .picture = "go.ico",
      .click = "Button7_Click"},
     {.name = "Line2", .kind = Kind::Line, .box = {8, 248, 400, 1}},
-    // Beyond the client area: they exist, but no one sees them.
+    // Beyond the client area: they exist and the job reads them, but no one sees or reaches
+    // them.
     {.name = "Button4",
      .kind = Kind::Button,
      .caption = u"Convert it now!",

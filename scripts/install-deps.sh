@@ -14,6 +14,7 @@ run_packages=(
 test_packages=(
     googletest libgtest-dev clang-format git
     xvfb xauth xdotool x11-utils procps
+    at-spi2-core python3-pyatspi dbus-daemon
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream
     nsis imagemagick icoutils

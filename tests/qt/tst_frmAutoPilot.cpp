@@ -104,7 +104,7 @@ private slots:
             const QString caption = qstring(design.caption);
             QCOMPARE(widget->geometry(),
                      QRect(design.box.left, design.box.top, design.box.width, design.box.height));
-            QVERIFY(widget->isVisible());
+            QCOMPARE(widget->isVisible(), !forms::MainWindowDesign.offScreen(design));
             QVERIFY(widget->isEnabled());
             const QString container = widget->parentWidget() == window.get()
                                           ? QString()

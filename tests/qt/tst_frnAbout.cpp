@@ -5,10 +5,14 @@
 #include "forms/AboutWindowDesign.h"
 #include "tests/support/FakeDialogs.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -104,16 +108,68 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
-        QTest::newRow("picture") << "Image1" << qstring(forms::MakerPage);
-        QTest::newRow("link line") << "Label2" << qstring(forms::FfmpegPage);
+        QTest::addColumn<bool>("byAssistiveTechnology");
+        QTest::newRow("picture") << "Image1" << qstring(forms::MakerPage) << false;
+        QTest::newRow("link line") << "Label2" << qstring(forms::FfmpegPage) << false;
+        QTest::newRow("picture, pressed by a screen reader")
+            << "Image1" << qstring(forms::MakerPage) << true;
+        QTest::newRow("link line, pressed by a screen reader")
+            << "Label2" << qstring(forms::FfmpegPage) << true;
     }
     void eachLinkOpensItsPageAndCloses()
     {
         QFETCH(QString, name);
         QFETCH(QString, address);
-        QTest::mouseClick(label(qPrintable(name)), Qt::LeftButton);
+        QFETCH(bool, byAssistiveTechnology);
+        QLabel* link = label(qPrintable(name));
+        if (byAssistiveTechnology) {
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(link);
+            QCOMPARE(read->role(), QAccessible::Link);
+            read->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        } else {
+            QTest::mouseClick(link, Qt::LeftButton);
+        }
         QCOMPARE(dialogs.openedUrls, std::vector<std::u16string>{address.toStdU16String()});
         QTRY_VERIFY(about.isNull());
+    }
+
+    void escapeClosesTheWindow()
+    {
+        about->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_VERIFY(about.isNull());
+        QVERIFY(dialogs.openedUrls.empty());
+    }
+
+    // The system's button text, as a palette has it, and the colour the texts are drawn in on
+    // the design's white.
+    void theTextsStandOutFromTheWhiteInAnyPalette_data()
+    {
+        QTest::addColumn<QColor>("buttonText");
+        QTest::addColumn<QColor>("drawn");
+        QTest::newRow("light") << QColor(Qt::black) << QColor(Qt::black);
+        QTest::newRow("dark") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("navy text") << QColor(0, 0, 128) << QColor(0, 0, 128);
+    }
+    void theTextsStandOutFromTheWhiteInAnyPalette()
+    {
+        QFETCH(QColor, buttonText);
+        QFETCH(QColor, drawn);
+        const QPalette system = QApplication::palette();
+        QPalette palette(buttonText, QColor(0x30, 0x30, 0x30));
+        palette.setColor(QPalette::ButtonText, buttonText);
+        QApplication::setPalette(palette);
+        delete about;
+        about = new frnAbout(dialogs);
+        QApplication::setPalette(system);
+        for (const char* name : {"Label1", "Label2"}) {
+            const QImage drawing =
+                label(name)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto* pixels = reinterpret_cast<const QRgb*>(drawing.constBits());
+            QVERIFY2(std::count(pixels, pixels + drawing.width() * drawing.height(), drawn.rgb()),
+                     name);
+        }
     }
 
     void onlyAPressAndReleaseOnTheSameLinkClicks()

@@ -6,12 +6,14 @@
 #include "ui/win32/common/Dpi.h"
 #include "ui/win32/common/Fonts.h"
 #include "ui/win32/common/OpenDialog.h"
+#include "ui/win32/common/SMButton.h"
 #include "ui/win32/main/frmAutoPilot.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <oleacc.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -88,8 +90,18 @@ Face designedFace(forms::Face face, UINT dpi)
             face == forms::Face::WindowBold ? FW_BOLD : FW_NORMAL, ui::win32::Fonts::height(dpi)};
 }
 
-// Whether the control, as it draws itself, shows a colour that is not a grey: a picture.
-bool showsAPicture(HWND control)
+std::vector<COLORREF> pixelsIn(HDC dc, int width, int height)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    }
+    return pixels;
+}
+
+// The colours of the control's pixels, as it draws itself.
+std::vector<COLORREF> pixelsOf(HWND control)
 {
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     RECT client{};
@@ -99,18 +111,27 @@ bool showsAPicture(HWND control)
     const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
     const HGDIOBJ old = SelectObject(copy, bitmap);
     BitBlt(copy, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    bool coloured = false;
-    for (int y = 0; y < client.bottom && !coloured; ++y) {
-        for (int x = 0; x < client.right && !coloured; ++x) {
-            const COLORREF pixel = GetPixel(copy, x, y);
-            coloured = GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel);
-        }
-    }
+    const auto pixels = pixelsIn(copy, client.right, client.bottom);
     SelectObject(copy, old);
     DeleteObject(bitmap);
     DeleteDC(copy);
     ReleaseDC(control, screen);
-    return coloured;
+    return pixels;
+}
+
+// Whether the control shows a colour that is not a grey: a picture.
+bool showsAPicture(HWND control)
+{
+    const auto pixels = pixelsOf(control);
+    return std::any_of(pixels.begin(), pixels.end(), [](COLORREF pixel) {
+        return GetRValue(pixel) != GetGValue(pixel) || GetGValue(pixel) != GetBValue(pixel);
+    });
+}
+
+bool shows(HWND control, COLORREF color)
+{
+    const auto pixels = pixelsOf(control);
+    return std::find(pixels.begin(), pixels.end(), color) != pixels.end();
 }
 
 // The text of the tooltip that shows over the control.
@@ -137,6 +158,30 @@ std::u16string toolTipOf(HWND control)
         },
         reinterpret_cast<LPARAM>(&query));
     return query.second;
+}
+
+// What assistive technology reads of the control through the system's accessibility: its name,
+// and whether it is there for the user to see.
+std::pair<std::u16string, bool> accessibleOf(HWND control)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return {u"(no accessible object)", false};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::pair<std::u16string, bool> read;
+    if (object->get_accName(self, &name) == S_OK && name)
+        read.first.assign(name, name + SysStringLen(name));
+    SysFreeString(name);
+    VARIANT state{};
+    read.second = object->get_accState(self, &state) == S_OK && state.vt == VT_I4 &&
+                  (state.lVal & STATE_SYSTEM_INVISIBLE);
+    object->Release();
+    return read;
 }
 
 int aboutWindowsOpen()
@@ -181,20 +226,32 @@ void expectAsDesigned(const forms::Window& design, const ui::win32::FormWindow& 
     for (const auto& control : design.controls) {
         SCOPED_TRACE(std::string(control.name));
         const HWND child = window.control(control.name);
-        ASSERT_TRUE(IsWindowVisible(child));
-        const auto box = Dpi::scale(design.placeInWindow(control), dpi);
+        // What lies beyond the client area is hidden, so nothing reaches it; assistive
+        // technology leaves it out too.
+        const bool offScreen = design.offScreen(control);
+        EXPECT_EQ(IsWindowVisible(child) != 0, !offScreen);
+        // Wine reads no more than 1023 characters of a name.
+        const std::u16string name(design.accessibleName(control).substr(0, 1023));
+        EXPECT_EQ(accessibleOf(child), std::make_pair(name, offScreen));
+        // Windows names a field by the label just before it.
+        if (!control.label.empty()) {
+            EXPECT_EQ(GetWindow(child, GW_HWNDPREV), window.control(control.label));
+        }
+        auto box = Dpi::scale(design.placeInWindow(control), dpi);
+        // A label stops where the field it names starts: the field's border shows whole.
+        for (const auto& field : design.controls) {
+            if (field.label == control.name)
+                box.bottom = Dpi::scale(design.placeInWindow(field), dpi).top;
+        }
         EXPECT_EQ(placeOf(child), (std::vector<int>{box.left, box.top, box.right - box.left,
                                                     box.bottom - box.top}));
-        if (control.kind != Kind::TextBox) {
-            EXPECT_EQ(textOf(child), control.caption);
-        }
         if (control.kind != Kind::Line && control.kind != Kind::Image) {
             EXPECT_EQ(faceOf(child), designedFace(control.face, dpi));
         }
         const bool inChain = std::find(chain.begin(), chain.end(), &control) != chain.end();
         EXPECT_EQ((GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) != 0, inChain);
 
-        if (control.kind == Kind::OptionButton) {
+        if (control.kind == Kind::OptionButton && !offScreen) {
             // The other option button in the same container is the only one in its group.
             const auto partner = std::find_if(
                 design.controls.begin(), design.controls.end(), [&](const forms::Control& c) {
@@ -203,6 +260,8 @@ void expectAsDesigned(const forms::Window& design, const ui::win32::FormWindow& 
                 });
             EXPECT_EQ(GetNextDlgGroupItem(window.handle(), child, FALSE),
                       window.control(partner->name));
+        }
+        if (control.kind == Kind::OptionButton) {
             EXPECT_EQ(SendMessageW(child, BM_GETCHECK, 0, 0), BST_UNCHECKED);
         }
         if (control.kind == Kind::TextBox) {
@@ -330,12 +389,61 @@ TEST_F(Windows, TheMainWindowIsLaidOutAsDesigned)
     EXPECT_EQ(selected, (std::vector<bool>{true, false, true, false}));
 }
 
+// The system hides keyboard cues until the keyboard is used, and says so to an owner-drawn
+// button; the push buttons show their focus all the same.
+TEST_F(Windows, AFocusedButtonShowsItsFrameWhereTheSystemHidesKeyboardCues)
+{
+    const RECT box{0, 0, 73, 17};
+    const HWND window =
+        CreateWindowExW(0, WC_BUTTONW, L"", WS_CHILD | BS_OWNERDRAW, 0, 0, box.right, box.bottom,
+                        main.handle(), nullptr, nullptr, nullptr);
+    const ui::win32::SMButton button(window, forms::MainWindowDesign.control("Button38"));
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, CreateBitmap(box.right, box.bottom, 1, 32, nullptr));
+    const auto face = [&](UINT state) {
+        const DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, state, window, dc, box, 0};
+        button.draw(item, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), Dpi::Designed);
+        return pixelsIn(dc, box.right, box.bottom);
+    };
+    EXPECT_NE(face(ODS_FOCUS | ODS_NOFOCUSRECT), face(0));
+    DeleteObject(SelectObject(dc, old));
+    DeleteDC(dc);
+    DestroyWindow(window);
+}
+
 TEST_F(Windows, TheAboutWindowIsLaidOutAsDesigned)
 {
     frnAbout about(dialogs);
     about.show();
     EXPECT_NE(GetWindowLongPtrW(about.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     expectAsDesigned(forms::AboutWindowDesign, about);
+}
+
+TEST_F(Windows, TheAboutWindowsTextsStandOutFromItsWhiteInAnyColourScheme)
+{
+    struct Row {
+        const char* name;
+        COLORREF buttonText;
+        COLORREF drawn;
+    };
+    const Row rows[] = {
+        {"the usual black", RGB(0, 0, 0), RGB(0, 0, 0)},
+        {"a dark scheme's white", RGB(255, 255, 255), RGB(0, 0, 0)},
+        {"navy", RGB(0, 0, 128), RGB(0, 0, 128)},
+    };
+    // Set for this session alone, and set back.
+    constexpr int element = COLOR_BTNTEXT;
+    const COLORREF before = GetSysColor(element);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(SetSysColors(1, &element, &row.buttonText));
+        frnAbout about(dialogs);
+        about.show();
+        for (const char* label : {"Label1", "Label2"}) {
+            EXPECT_TRUE(shows(about.control(label), row.drawn)) << label;
+        }
+    }
+    SetSysColors(1, &element, &before);
 }
 
 TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
@@ -486,9 +594,17 @@ TEST_F(Windows, TheCommandLinesFirstFileStartsInTheSourceField)
     }
 }
 
-TEST_F(Windows, HelpOpensOneAboutWindowAndCancelClosesEverything)
+TEST_F(Windows, HelpOpensOneAboutWindowEscapeClosesItAndCancelClosesEverything)
 {
     click("Button10");
+    click("Button10");
+    EXPECT_EQ(aboutWindowsOpen(), 1);
+    // The keys go to the About window, as the program's message loop hands them on.
+    MSG escape{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    ASSERT_NE(escape.hwnd, nullptr);
+    if (!IsDialogMessageW(main.handle(), &escape))
+        DispatchMessageW(&escape);
+    EXPECT_EQ(aboutWindowsOpen(), 0);
     click("Button10");
     EXPECT_EQ(aboutWindowsOpen(), 1);
     click("Button6");

@@ -2,10 +2,12 @@
 
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
+#include "forms/TextColor.h"
 #include "ui/qt/common/Guarded.h"
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 frnAbout::frnAbout(Dialogs& dialogs)
     : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), dialogs_(dialogs),
@@ -23,10 +25,14 @@ frnAbout::frnAbout(Dialogs& dialogs)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(FormBuilder::windowIcon(forms::AboutWindowDesign));
     setAutoFillBackground(true);
+    const forms::Rgb background = forms::AboutWindowDesign.background;
     QPalette white = palette();
-    white.setColor(QPalette::Window, QColor::fromRgb(forms::AboutWindowDesign.background));
-    white.setColor(QPalette::WindowText, palette().color(QPalette::ButtonText));
+    white.setColor(QPalette::Window, QColor::fromRgb(background));
+    const QRgb buttonText = palette().color(QPalette::ButtonText).rgb() & 0xFFFFFF;
+    white.setColor(QPalette::WindowText,
+                   QColor::fromRgb(forms::textColorOn(background, buttonText)));
     setPalette(white);
+    new QShortcut(QKeySequence::Cancel, this, this, [this] { close(); });
 
     // In front of the picture where the two overlap, so no word is hidden.
     controls_.get<QWidget>("Label1")->raise();

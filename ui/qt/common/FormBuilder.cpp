@@ -1,5 +1,6 @@
 #include "FormBuilder.h"
 
+#include "Accessible.h"
 #include "Fonts.h"
 #include "FormStyle.h"
 #include "PathField.h"
@@ -46,6 +47,7 @@ QString FormBuilder::text(std::u16string_view text)
 FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Special& special)
     : design_(design)
 {
+    Accessible::setRole(window, QAccessible::Window);
     window->setObjectName(QString::fromLatin1(design.name.data(), qsizetype(design.name.size())));
     window->setWindowTitle(text(design.caption));
     window->setFont(Fonts::font(forms::Face::Window));
@@ -61,6 +63,10 @@ FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Spe
         QWidget* widget = special ? special(control, parent) : nullptr;
         if (!widget)
             widget = make(control, parent);
+        if (control.kind == forms::Kind::Line)
+            Accessible::setRole(widget, QAccessible::Separator);
+        else if (forms::isLink(control))
+            Accessible::setRole(widget, QAccessible::Link);
         widget->setObjectName(
             QString::fromLatin1(control.name.data(), qsizetype(control.name.size())));
         widget->setGeometry(control.box.left, control.box.top, control.box.width,
@@ -69,6 +75,11 @@ FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Spe
             widget->setFont(Fonts::font(control.face));
         if (!control.toolTip.empty())
             widget->setToolTip(text(control.toolTip));
+        // A field takes its name from its label; Qt reads the label's buddy as that.
+        if (!control.label.empty())
+            get<QLabel>(control.label)->setBuddy(widget);
+        else
+            widget->setAccessibleName(text(design.accessibleName(control)));
         if (auto* option = qobject_cast<QRadioButton*>(widget)) {
             option->setStyle(style);
             auto*& group = groups[forms::optionGroup(control)];
@@ -78,9 +89,12 @@ FormBuilder::FormBuilder(QWidget* window, const forms::Window& design, const Spe
         }
         if (qobject_cast<QGroupBox*>(widget))
             widget->setStyle(style);
-        // Controls no one can see stay out of the keyboard's reach.
-        if (forms::takesFocus(control.kind) && design.offScreen(control))
+        // Controls no one can see stay hidden, out of the reach of the keyboard and of
+        // assistive technology; what they hold is still read.
+        if (design.offScreen(control)) {
             widget->setFocusPolicy(Qt::NoFocus);
+            widget->hide();
+        }
         widgets_.emplace(control.name, widget);
     }
 

@@ -35,6 +35,15 @@ void frnAbout::close()
     destroy();
 }
 
+LRESULT frnAbout::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+        close();
+        return 0;
+    }
+    return FormWindow::onMessage(message, wParam, lParam);
+}
+
 void frnAbout::onCommand(const forms::Control& control, WORD code)
 {
     if (code == STN_CLICKED)

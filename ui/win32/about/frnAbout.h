@@ -7,7 +7,8 @@
 namespace ui::win32 {
 
 // The About window: a tool window with the program's picture, the credit to FFmpeg and its link
-// line. Clicking the picture or the link line opens a web page and closes the window.
+// line. Clicking the picture or the link line opens a web page and closes the window; Escape
+// closes it too. None of its controls takes the focus, so the keys come to the window itself.
 class frnAbout final : public FormWindow, public forms::AboutView {
 public:
     explicit frnAbout(Dialogs& dialogs);
@@ -20,6 +21,7 @@ public:
     void close() override;
 
 private:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onCommand(const forms::Control& control, WORD code) override;
 
     forms::AboutForm form_;

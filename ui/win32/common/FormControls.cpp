@@ -2,6 +2,7 @@
 
 #include "Dpi.h"
 #include "forms/Paragraphs.h"
+#include "forms/TextColor.h"
 #include "text/WideText.h"
 
 #include <commctrl.h>
@@ -43,11 +44,16 @@ ControlClass classOf(forms::Kind kind)
     return {WC_STATICW, 0, 0};
 }
 
-// The controls the keyboard reaches first, in tab order, then the others by tab index, then
-// those without one (rules and pictures) as the design lists them.
+// The controls the keyboard reaches first, in tab order, each field after its label, then the
+// others by tab index, then those without one (rules and pictures) as the design lists them.
 std::vector<const forms::Control*> zOrder(const forms::Window& design)
 {
-    std::vector<const forms::Control*> order = design.tabChain();
+    std::vector<const forms::Control*> order;
+    for (const auto* control : design.tabChain()) {
+        if (!control->label.empty())
+            order.push_back(&design.control(control->label));
+        order.push_back(control);
+    }
     std::vector<const forms::Control*> rest;
     for (const auto& control : design.controls) {
         if (std::find(order.begin(), order.end(), &control) == order.end())
@@ -70,6 +76,19 @@ bool startsGroup(const forms::Control& control, const forms::Control* previous)
            forms::optionGroup(*previous) != forms::optionGroup(control);
 }
 
+// Where the control lies on a screen of that resolution. A field's label lies just above the
+// field in z-order, where Windows' accessibility looks for the field's name, and would cover
+// the field's border where the design lets the two overlap: it stops where the field starts.
+RECT placeOf(const forms::Window& design, const forms::Control& control, UINT dpi)
+{
+    RECT box = Dpi::scale(design.placeInWindow(control), dpi);
+    for (const auto& field : design.controls) {
+        if (field.label == control.name)
+            box.bottom = std::min(box.bottom, Dpi::scale(design.placeInWindow(field), dpi).top);
+    }
+    return box;
+}
+
 std::wstring wide(std::u16string_view text)
 {
     return WideText::toWide(std::u16string(text));
@@ -89,16 +108,22 @@ FormControls::FormControls(HWND parent, const forms::Window& design, UINT dpi)
     // Each new control goes beneath those made before it.
     for (const auto* control : zOrder(design)) {
         const auto kind = classOf(control->kind);
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
+        DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
+        if (!design.offScreen(*control))
+            style |= WS_VISIBLE;
         if (std::find(chain.begin(), chain.end(), control) != chain.end())
             style |= WS_TABSTOP;
         if (startsGroup(*control, previous))
             style |= WS_GROUP;
         const auto index = static_cast<int>(control - design.controls.data());
-        const RECT box = Dpi::scale(design.placeInWindow(*control), dpi);
+        const RECT box = placeOf(design, *control, dpi);
+        // A field's text is what it holds: its label names it.
+        const std::u16string_view text = control->kind == forms::Kind::TextBox
+                                             ? std::u16string_view()
+                                             : design.accessibleName(*control);
         const HWND window =
-            CreateWindowExW(kind.exStyle, kind.name, wide(control->caption).c_str(), style,
-                            box.left, box.top, box.right - box.left, box.bottom - box.top, parent,
+            CreateWindowExW(kind.exStyle, kind.name, wide(text).c_str(), style, box.left, box.top,
+                            box.right - box.left, box.bottom - box.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(FirstId + index)),
                             GetModuleHandleW(nullptr), nullptr);
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>((*fonts_)[control->face]), FALSE);
@@ -160,7 +185,7 @@ const forms::Control* FormControls::find(HWND child) const
 
 RECT FormControls::placed(const Child& child) const
 {
-    return Dpi::scale(design_.placeInWindow(*child.control), dpi_);
+    return placeOf(design_, *child.control, dpi_);
 }
 
 void FormControls::layOut(UINT dpi)
@@ -187,6 +212,14 @@ HBRUSH FormControls::background() const
 COLORREF FormControls::backgroundColor() const
 {
     return ownBackground_ ? colorRef(design_.background) : GetSysColor(COLOR_BTNFACE);
+}
+
+COLORREF FormControls::textColor() const
+{
+    const COLORREF system = GetSysColor(COLOR_BTNTEXT);
+    if (!ownBackground_)
+        return system;
+    return colorRef(forms::textColorOn(design_.background, rgbOf(system)));
 }
 
 void FormControls::draw(const DRAWITEMSTRUCT& item) const
@@ -247,7 +280,7 @@ void FormControls::drawPicturesBeneath(const Child& child, HDC dc) const
 void FormControls::drawLabel(const Child& child, HDC dc, const RECT& area) const
 {
     const HGDIOBJ oldFont = SelectObject(dc, (*fonts_)[child.control->face]);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, textColor());
     SetBkMode(dc, TRANSPARENT);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);

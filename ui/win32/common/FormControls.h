@@ -17,7 +17,9 @@ namespace ui::win32 {
 
 // A window's controls as its design lays them out: one child window for each, the rules,
 // labels and pictures drawn here, the push buttons as SMButton. Their z-order is the tab
-// order, so the dialog manager's Tab and arrow keys follow the design.
+// order, so the dialog manager's Tab and arrow keys follow the design, with each field's label
+// just before it, which is how Windows' accessibility names a field. A control's window text is
+// its name there. Those beyond the client area are hidden: no one reaches them.
 class FormControls {
 public:
     // Placed, sized and given their fonts for a screen of that resolution.
@@ -39,6 +41,8 @@ public:
     // The design's background, on which labels, frames and option buttons are drawn.
     HBRUSH background() const;
     COLORREF backgroundColor() const;
+    // The colour of text on that background.
+    COLORREF textColor() const;
 
 private:
     struct Child {

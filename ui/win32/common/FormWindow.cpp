@@ -124,7 +124,7 @@ LRESULT FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORBTN:
         if (controls_) {
             const auto dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+            SetTextColor(dc, controls_->textColor());
             SetBkColor(dc, controls_->backgroundColor());
             return reinterpret_cast<LRESULT>(controls_->background());
         }

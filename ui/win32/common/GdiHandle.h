@@ -29,4 +29,10 @@ inline COLORREF colorRef(forms::Rgb rgb)
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+inline forms::Rgb rgbOf(COLORREF color)
+{
+    return forms::Rgb{GetRValue(color)} << 16 | forms::Rgb{GetGValue(color)} << 8 |
+           GetBValue(color);
+}
+
 } // namespace ui::win32

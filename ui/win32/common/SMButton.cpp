@@ -129,6 +129,8 @@ void SMButton::draw(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) const
     const GdiHandle<HBRUSH> border(CreateSolidBrush(colorRef(look.borderColor)));
     FrameRect(dc, &face, border.get());
 
+    // Shown even while the system hides keyboard cues (ODS_NOFOCUSRECT): the design always shows
+    // which button has the focus.
     const forms::Box frame = forms::focusFrame(layout, width, height, text);
     if ((item.itemState & ODS_FOCUS) && frame.width > 0) {
         const RECT focus = rect(face, frame);
