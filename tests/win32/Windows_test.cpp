@@ -534,7 +534,6 @@ TEST_F(Windows, AFileDroppedOnAFieldGoesThereAndBesideThemToTheSource)
          u"C:\\clips dir\\\u0432\u0438\u0434\u0435\u043e.avi",
          u"before"},
         {"txtPath", {L"E:\\out"}, u"before", u"E:\\out"},
-        {"Label1", {L"C:\\clips\\party.avi"}, u"C:\\clips\\party.avi", u"before"},
         {"corner", {L"C:\\clips\\party.avi"}, u"C:\\clips\\party.avi", u"before"},
     };
     main.show(SW_SHOWNORMAL);
