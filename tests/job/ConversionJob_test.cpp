@@ -199,45 +199,6 @@ TEST(ScriptBytes, PosixShellScript)
                                               u"'/srv/out/party.swf'\n"));
 }
 
-// The converter line for hostile paths: what the interpreter must see so that the converter
-// receives the paths unchanged.
-TEST(ScriptBytes, HostilePathsAreQuotedForTheirInterpreter)
-{
-    struct Row {
-        std::u16string source;
-        std::u16string windowsLine;
-        std::u16string posixLine;
-    };
-    const Row rows[] = {
-        {u"a b.avi", u"ffmpeg.exe -i \"a b.avi\" \"o/a b.flv\"",
-         u"ffmpeg -i 'a b.avi' 'o/a b.flv'"},
-        {u"100%x.avi", u"ffmpeg.exe -i \"100%%x.avi\" \"o/100%%x.flv\"",
-         u"ffmpeg -i '100%x.avi' 'o/100%x.flv'"},
-        {u"%PATH%.avi", u"ffmpeg.exe -i \"%%PATH%%.avi\" \"o/%%PATH%%.flv\"",
-         u"ffmpeg -i '%PATH%.avi' 'o/%PATH%.flv'"},
-        {u"a&b^c!d|e<f>(g).avi", u"ffmpeg.exe -i \"a&b^c!d|e<f>(g).avi\" \"o/a&b^c!d|e<f>(g).flv\"",
-         u"ffmpeg -i 'a&b^c!d|e<f>(g).avi' 'o/a&b^c!d|e<f>(g).flv'"},
-        {u"$(rm x)`id`$HOME.avi",
-         u"ffmpeg.exe -i \"$(rm x)`id`$HOME.avi\" \"o/$(rm x)`id`$HOME.flv\"",
-         u"ffmpeg -i '$(rm x)`id`$HOME.avi' 'o/$(rm x)`id`$HOME.flv'"},
-        {u"it's.avi", u"ffmpeg.exe -i \"it's.avi\" \"o/it's.flv\"",
-         u"ffmpeg -i 'it'\\''s.avi' 'o/it'\\''s.flv'"},
-        {u"Größe €.avi", u"ffmpeg.exe -i \"Größe €.avi\" \"o/Größe €.flv\"",
-         u"ffmpeg -i 'Größe €.avi' 'o/Größe €.flv'"},
-        {u"  lead.avi  ", u"ffmpeg.exe -i \"  lead.avi  \" \"o/  lead.flv\"",
-         u"ffmpeg -i '  lead.avi  ' 'o/  lead.flv'"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.source));
-        const auto windows = planned({row.source, u"o/", Flv}, ScriptDialect::Windows).text;
-        EXPECT_NE(windows.find(u"\r\n" + row.windowsLine + u"\r\n"), std::u16string::npos)
-            << testing::PrintToString(windows);
-        const auto posix = planned({row.source, u"o/", Flv}, ScriptDialect::Posix).text;
-        EXPECT_NE(posix.find(u"\n" + row.posixLine + u"\n"), std::u16string::npos)
-            << testing::PrintToString(posix);
-    }
-}
-
 TEST(ScriptBytes, TrailingBackslashesCannotEscapeTheClosingQuote)
 {
     // The job never plans such a path, but the script must not depend on it.
@@ -245,14 +206,6 @@ TEST(ScriptBytes, TrailingBackslashesCannotEscapeTheClosingQuote)
         ScriptText::compose(ScriptDialect::Windows, u"D:\\x\\abcd", u"E:\\out\\", false);
     EXPECT_NE(text.find(u"ffmpeg.exe -i \"D:\\x\\abcd\" \"E:\\out\\\\\"\r\n"),
               std::u16string::npos);
-}
-
-TEST(ScriptBytes, LongPathsAreWrittenWhole)
-{
-    const std::u16string folder = u"/" + std::u16string(40000, u'd') + u"/";
-    const auto script = planned({folder + u"clip.avi", u"/o/", Flv}, ScriptDialect::Posix);
-    EXPECT_EQ(script.outputPath, u"/o/clip.flv");
-    EXPECT_NE(script.text.find(folder + u"clip.avi'"), std::u16string::npos);
 }
 
 TEST(Prepare, WritesTheScriptOfAnAcceptedJob)

@@ -434,38 +434,6 @@ protected:
     fs::path record_;
 };
 
-TEST_F(ScriptRun, TheConverterGetsThePathsUnchanged)
-{
-    struct Row {
-        std::u16string name;
-        std::u16string target;
-        std::u16string output;
-    };
-    const Row rows[] = {
-        {u"a b.avi", u"/o/", u"/o/a b.flv"},
-        {u"100%x.avi", u"/o/", u"/o/100%x.flv"},
-        {u"it's.avi", u"/o/", u"/o/it's.flv"},
-        {u"$(touch pwned)`touch pwned`.avi", u"/o/", u"/o/$(touch pwned)`touch pwned`.flv"},
-        {u"a&b;c|d>e.avi", u"/o/", u"/o/a&b;c|d>e.flv"},
-        {u"Größe.avi", u"/o/", u"/o/Größe.flv"},
-        {u"  lead and trail  ", u"/o/", u"/o/  lead and trail  .flv"},
-        {u"back\\slash.avi", u"/o/", u"/o/back\\slash.flv"},
-        {u"-dash.avi", u"-", u"./--dash.flv"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.name));
-        fs::remove(record_);
-        const auto file = temp_.path() / "s.sh";
-        writeFile(file, script(u"/v/" + row.name, row.target));
-        run(file, "0");
-        EXPECT_EQ(
-            QString::fromStdString(readFile(record_)),
-            QStringLiteral("[-i][/v/%1][%2]\n")
-                .arg(QString::fromStdU16String(row.name), QString::fromStdU16String(row.output)));
-        EXPECT_FALSE(fs::exists(temp_.path() / "pwned"));
-    }
-}
-
 TEST_F(ScriptRun, OnlyASuccessfulConversionClearsTheConsole)
 {
     const QString clear = QStringLiteral("\033[H\033[2J");

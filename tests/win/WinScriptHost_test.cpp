@@ -124,51 +124,6 @@ TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
     EXPECT_EQ(bytes.find("\xc3"), std::string::npos) << "written as UTF-8";
 }
 
-TEST_F(Consoles, APathTheCodePageCannotHoldIsRefused)
-{
-    std::u16string foreign;
-    for (char16_t c : {u'\u044f', u'\u4e2d', u'\u05d0', u'\u0101'}) {
-        if (!WideText::toCodePage(std::u16string(1, c), GetOEMCP()))
-            foreign = std::u16string(1, c);
-    }
-    ASSERT_FALSE(foreign.empty());
-    WinScriptHost windows({WorkFolder}, starter());
-
-    const auto error = ConversionJob::prepare({u"D:\\" + foreign + u".avi", u"E:\\", Flv}, windows);
-
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->find(u"code page"), std::u16string::npos);
-    EXPECT_FALSE(fs::exists(WorkFolder / "temp.bat"));
-}
-
-TEST_F(Consoles, TheConverterReceivesExactlyTheIntendedPaths)
-{
-    const std::u16string names[] = {
-        u"party.avi",   u"a b c.avi",  u"100%x.avi",   u"%PATH%.avi", u"a&b.avi",
-        u"a^b.avi",     u"wow!.avi",   u"(1) (2).avi", u"it's.avi",   u"caf\u00e9 \u00fcber.avi",
-        u"a|b<c>d.avi", u"!PATH!.avi",
-    };
-    WinScriptHost windows({WorkFolder}, starter());
-    std::string expected;
-    for (const auto& name : names) {
-        const std::u16string source = u"C:\\clips dir\\" + name;
-        ASSERT_EQ(ConversionJob::prepare({source, u"C:\\out dir\\", Flv}, windows), std::nullopt);
-        ASSERT_EQ(windows.startScript(), std::nullopt);
-        waitForConsoles();
-        expected += "[-i][" + utf8(source) + "][" +
-                    utf8(u"C:\\out dir\\" + name.substr(0, name.size() - 4) + u".flv") + "]\n";
-    }
-    // A bare folder as the output, whose backslash meets the quote.
-    ASSERT_EQ(windows.writeScript(ScriptText::compose(job::ScriptDialect::Windows, u"C:\\x\\abcd",
-                                                      u"C:\\out\\", false)),
-              std::nullopt);
-    ASSERT_EQ(windows.startScript(), std::nullopt);
-    waitForConsoles();
-    expected += "[-i][C:\\x\\abcd][C:\\out\\]\n";
-
-    EXPECT_EQ(readFile(record_), expected);
-}
-
 TEST_F(Consoles, OnlyASuccessfulConversionClearsTheConsole)
 {
     struct Row {
