@@ -3,10 +3,10 @@
 #include "PosixProcesses.h"
 #include "SearchPath.h"
 #include "TerminalLauncher.h"
+#include "job/modPath.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -81,7 +81,8 @@ QString PosixScriptHost::defaultWorkFolder()
     for (const auto location :
          {QStandardPaths::RuntimeLocation, QStandardPaths::GenericCacheLocation}) {
         const QString base = QDir::cleanPath(QStandardPaths::writableLocation(location));
-        if (QDir::isAbsolutePath(base) && QFileInfo(base).path() != QDir::rootPath())
+        if (modPath::IsAbsolute(base.toStdU16String(), ScriptDialect::Posix) &&
+            modPath::FolderPart(base.toStdU16String(), ScriptDialect::Posix) != u"/")
             return base + QStringLiteral("/VC_Temp");
     }
     return {};
@@ -147,7 +148,8 @@ Error PosixScriptHost::makePrivateFolder() const
     int made = ::mkdir(path.constData(), 0700);
     // The cache folder that the work folder may lie in need not exist yet.
     if (made != 0 && errno == ENOENT) {
-        const QString parent = QFileInfo(folder_).path();
+        const QString parent = QString::fromStdU16String(
+            modPath::FolderPart(folder_.toStdU16String(), ScriptDialect::Posix));
         if (::mkdir(QFile::encodeName(parent).constData(), 0700) != 0 && errno != EEXIST)
             return message(
                 QStringLiteral("The folder %1, which holds the work folder, could not be "

@@ -43,7 +43,8 @@ bool endsWithCommandOption(const QStringList& options)
 
 std::optional<QStringList> TerminalLauncher::commandOption(const QString& program)
 {
-    const QString name = QFileInfo(program).fileName();
+    const QString name = QString::fromStdU16String(
+        modPath::FileNamePart(program.toStdU16String(), job::ScriptDialect::Posix));
     for (const auto& known : KnownTerminals) {
         if (name == QLatin1String(known.name))
             return *known.option ? QStringList{QString::fromLatin1(known.option)} : QStringList{};

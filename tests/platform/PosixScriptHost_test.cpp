@@ -179,7 +179,7 @@ TEST(PosixScriptHost, WithoutARuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAt
     // A cache folder that cannot be made is named, with its own error.
     platform::PosixScriptHost unmade(QStringLiteral("/proc/varnelo/VC_Temp"), Started().starter());
     EXPECT_EQ(unmade.writeScript(u"x"),
-              u"The folder /proc/varnelo, which holds the work folder, could not be created: No "
+              u"The folder /proc/varnelo/, which holds the work folder, could not be created: No "
               u"such file or directory.");
 }
 
