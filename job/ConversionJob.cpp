@@ -63,8 +63,14 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     return script;
 }
 
-job::Error prepare(const Inputs& inputs, job::ScriptHost& host)
+job::Error prepare(const Inputs& typed, job::ScriptHost& host)
 {
+    // The fields are read as the user reads them, from the program's current folder.
+    Inputs inputs = typed;
+    for (auto* path : {&inputs.source, &inputs.target}) {
+        if (!path->empty())
+            *path = host.absolute(*path);
+    }
     const Plan planned = plan(inputs, host.dialect(), host.isFolder(inputs.target));
     if (const auto* refusal = std::get_if<Refusal>(&planned))
         return refusal->message;

@@ -98,6 +98,13 @@ bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+std::u16string PosixScriptHost::absolute(const std::u16string& path) const
+{
+    if (modPath::IsAbsolute(path, ScriptDialect::Posix))
+        return path;
+    return modPath::Join(QDir::currentPath().toStdU16String(), path, ScriptDialect::Posix);
+}
+
 bool PosixScriptHost::exists(const std::u16string& path) const
 {
     struct stat info {};

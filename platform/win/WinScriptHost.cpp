@@ -96,6 +96,24 @@ bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& 
     return identify(first, a) && identify(second, b) && a == b;
 }
 
+std::u16string WinScriptHost::absolute(const std::u16string& path) const
+{
+    constexpr auto Windows = ScriptDialect::Windows;
+    if (path.empty() || modPath::IsAbsolute(path, Windows))
+        return path;
+    const std::wstring relative = toWide(path);
+    std::wstring full(GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD length =
+        GetFullPathNameW(relative.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size())
+        return path;
+    full.resize(length);
+    // "C:" names the drive's current folder, which the full path names without its separator.
+    const auto whole = fromWide(full);
+    return modPath::EndsFolder(path.back(), Windows) ? modPath::WithSeparator(whole, Windows)
+                                                     : whole;
+}
+
 bool WinScriptHost::exists(const std::u16string& path) const
 {
     return GetFileAttributesW(toWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -241,13 +241,28 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
     }
 }
 
-TEST(Prepare, AnExistingFolderTypedWithoutSeparatorGetsOne)
+// The consoles work in a folder of their own: what the fields say is read from the program's.
+TEST(Prepare, PathsAreReadAsTheProgramsCurrentFolderReadsThem)
 {
-    FakeScriptHost fake;
-    fake.folders.insert(u"/srv/videos/out");
-    ASSERT_EQ(prepare({u"/v/clip.avi", u"/srv/videos/out", Flv}, fake), std::nullopt);
-    ASSERT_EQ(fake.scripts.size(), 1u);
-    EXPECT_NE(fake.scripts[0].find(u" '/srv/videos/out/clip.flv'\n"), std::u16string::npos);
+    struct Row {
+        Inputs inputs;
+        std::u16string line;
+    };
+    const Row rows[] = {
+        {{u"/v/clip.avi", u"/srv/videos/out", Flv}, u" '/v/clip.avi' '/srv/videos/out/clip.flv'\n"},
+        {{u"clip.avi", u"out/", Flv}, u" '/home/ann/clip.avi' '/home/ann/out/clip.flv'\n"},
+        {{u"/v/clip.avi", u" ", Flv}, u" '/v/clip.avi' '/home/ann/ clip.flv'\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.inputs.target));
+        FakeScriptHost fake;
+        fake.currentFolder = u"/home/ann/";
+        fake.folders.insert(u"/srv/videos/out");
+        ASSERT_EQ(prepare(row.inputs, fake), std::nullopt);
+        ASSERT_EQ(fake.scripts.size(), 1u);
+        EXPECT_NE(fake.scripts[0].find(row.line), std::u16string::npos)
+            << testing::PrintToString(fake.scripts[0]);
+    }
 }
 
 TEST(Prepare, PassesOnAWriteFailure)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -329,7 +330,7 @@ TEST(PosixScriptHost, AConsoleReadingTheOldScriptKeepsReadingIt)
     EXPECT_EQ(readFile(work / "temp.sh"), "new\n");
 }
 
-TEST(PosixScriptHost, SameFileHoweverItIsSpelled)
+TEST(PosixScriptHost, SameFileHoweverItIsSpelledARelativePathFromTheCurrentFolder)
 {
     TempFolder temp;
     const auto video = temp.path() / "party.flv";
@@ -347,6 +348,10 @@ TEST(PosixScriptHost, SameFileHoweverItIsSpelled)
     EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "soft.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "other.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "missing.flv")));
+
+    const auto here = QDir::currentPath().toStdU16String();
+    EXPECT_EQ(posix.absolute(u"/v/a.avi"), u"/v/a.avi");
+    EXPECT_EQ(posix.absolute(u"out/"), here + u"/out/");
 }
 
 // An ended process's id is given to a later one: only a process that started before a copy was

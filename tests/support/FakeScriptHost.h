@@ -15,6 +15,7 @@ public:
     std::set<std::pair<std::u16string, std::u16string>> sameFiles;
     std::set<std::u16string> files;
     std::set<std::u16string> folders;
+    std::u16string currentFolder; // put before a path that does not start at the root
     job::Error converterMissing;
     job::Error writeFailure;
     bool writeThrows = false; // a failure the program does not foresee
@@ -28,6 +29,10 @@ public:
     bool sameFile(const std::u16string& first, const std::u16string& second) const override
     {
         return sameFiles.count({first, second}) > 0;
+    }
+    std::u16string absolute(const std::u16string& path) const override
+    {
+        return path.starts_with(u'/') ? path : currentFolder + path;
     }
     bool exists(const std::u16string& path) const override
     {

@@ -388,7 +388,7 @@ TEST_F(Consoles, ALineTheConsoleCanReadArrivesWholeALongerOneIsRefused)
     }
 }
 
-TEST_F(Consoles, SameFileHoweverItIsSpelled)
+TEST_F(Consoles, SameFileHoweverItIsSpelledARelativePathFromTheCurrentFolder)
 {
     const auto video = temp_.path() / "Party.flv";
     writeFile(video, "v");
@@ -402,6 +402,12 @@ TEST_F(Consoles, SameFileHoweverItIsSpelled)
         windows.sameFile(video.u16string(), (temp_.path() / "." / "party.flv").u16string()));
     EXPECT_FALSE(windows.sameFile(video.u16string(), (temp_.path() / "other.flv").u16string()));
     EXPECT_FALSE(windows.sameFile(video.u16string(), (temp_.path() / "missing.flv").u16string()));
+
+    const auto here = fs::current_path().u16string();
+    EXPECT_EQ(windows.absolute(u"D:\\v\\a.avi"), u"D:\\v\\a.avi");
+    EXPECT_EQ(windows.absolute(u"out\\"), here + u"\\out\\");
+    // A drive alone names its current folder.
+    EXPECT_EQ(windows.absolute(here.substr(0, 2)), here + u"\\");
 }
 
 TEST(ConverterPath, AConsoleLooksBesideTheProgramThenInTheAbsoluteFoldersOfPath)
