@@ -18,7 +18,6 @@
 #include <string>
 
 #include <csignal>
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -289,8 +288,6 @@ TEST(PosixScriptHost, StartsACopyOfTheLastScript)
     Started started;
     platform::PosixScriptHost posix(qpath(work), started.starter());
 
-    EXPECT_EQ(posix.startScript(),
-              std::u16string(u"There is no conversion script to run yet: press GO first!"));
     ASSERT_EQ(posix.writeScript(u"one"), std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
     ASSERT_EQ(posix.startScript(), std::nullopt);
@@ -309,24 +306,6 @@ TEST(PosixScriptHost, StartsACopyOfTheLastScript)
     posix.removeScripts();
     EXPECT_EQ(namesIn(work), (std::set<std::string>{started.scripts[0].filename().string(),
                                                     started.scripts[1].filename().string()}));
-}
-
-TEST(PosixScriptHost, AConsoleReadingTheOldScriptKeepsReadingIt)
-{
-    TempFolder temp;
-    const auto work = temp.path() / "VC_Temp";
-    platform::PosixScriptHost posix(qpath(work), Started().starter());
-    ASSERT_EQ(posix.writeScript(u"old script\n"), std::nullopt);
-    const int reader = ::open((work / "temp.sh").c_str(), O_RDONLY);
-    ASSERT_GE(reader, 0);
-
-    ASSERT_EQ(posix.writeScript(u"new\n"), std::nullopt);
-
-    char buffer[64] = {};
-    EXPECT_EQ(::read(reader, buffer, sizeof buffer), 11);
-    EXPECT_STREQ(buffer, "old script\n");
-    ::close(reader);
-    EXPECT_EQ(readFile(work / "temp.sh"), "new\n");
 }
 
 TEST(PosixScriptHost, SameFileHoweverItIsSpelled)
