@@ -44,7 +44,6 @@ TEST(Extension, HighestSelectedFormatWins)
         {Flv, u".flv"},
         {Swf, u".swf"},
         {{false, false, false, true}, u".wmv"},
-        {{true, true, false, false}, u".flv"},
         {{false, true, false, true}, u".wmv"},
         {{true, false, true, false}, u".swf"},
     };
@@ -177,16 +176,6 @@ TEST(ScriptBytes, TrailingBackslashesCannotEscapeTheClosingQuote)
               std::u16string::npos);
 }
 
-TEST(Prepare, WritesTheScriptOfAnAcceptedJob)
-{
-    FakeScriptHost fake;
-    EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), std::nullopt);
-    ASSERT_EQ(fake.scripts.size(), 1u);
-    EXPECT_EQ(
-        fake.scripts[0],
-        std::get<Script>(plan({u"/v/party.avi", u"/o/", Flv}, job::ScriptDialect::Posix)).text);
-}
-
 TEST(Prepare, StopsBeforeWritingWhenRefused)
 {
     struct Row {
@@ -217,13 +206,6 @@ TEST(Prepare, AnExistingFolderTypedWithoutSeparatorGetsOne)
     ASSERT_EQ(prepare({u"/v/clip.avi", u"/srv/videos/out", Flv}, fake), std::nullopt);
     ASSERT_EQ(fake.scripts.size(), 1u);
     EXPECT_NE(fake.scripts[0].find(u" '/srv/videos/out/clip.flv'\n"), std::u16string::npos);
-}
-
-TEST(Prepare, PassesOnAWriteFailure)
-{
-    FakeScriptHost fake;
-    fake.writeFailure = u"disk full";
-    EXPECT_EQ(prepare({u"/v/party.avi", u"/o/", Flv}, fake), u"disk full");
 }
 
 } // namespace
