@@ -29,7 +29,6 @@ TEST(ButtonFace, PictureAndCaptionSitWherePaddingAndPressSay)
         {"the clear button", 17, 17, {true, true, false}, false, 16, 3, {0, 0, 16, 16}, {}},
         {"clear, pressed", 17, 17, {true, true, false}, true, 16, 3, {1, 1, 16, 16}, {}},
         {"no picture", 169, 17, {false, false, true}, false, 16, 3, {}, {3, 0, 163, 17}},
-        {"picture not loaded", 97, 17, {false, false, true}, false, 16, 3, {}, {3, 0, 91, 17}},
         {"at 144 dpi",
          146,
          26,

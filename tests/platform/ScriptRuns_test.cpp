@@ -39,15 +39,6 @@ TEST(ScriptRuns, EachRunGetsACopyThatLaterScriptsLeaveAlone)
     EXPECT_EQ(readFile(temp.path() / "temp-42-1.bat"), "stale");
 }
 
-TEST(ScriptRuns, NoScriptNoCopy)
-{
-    TempFolder temp;
-    auto runs = runsIn(temp.path(), "temp.sh", 7);
-    std::error_code error;
-    EXPECT_TRUE(runs.copyForRun(error).empty());
-    EXPECT_TRUE(error);
-}
-
 // Two programs share the work folder and its script's name: the second writes its script
 // between the first one's GO and the first one's start, as a window may while another waits.
 TEST(ScriptRuns, EachProgramRunsTheScriptItWroteItself)
@@ -143,17 +134,6 @@ TEST(ScriptRuns, CleanUpLeavesAnythingButAFolderInItsPlace)
     writeFile(file, "a file of the user's");
     runs.removeAll(anyCopy, noProgram);
     EXPECT_EQ(readFile(file), "a file of the user's");
-}
-
-TEST(ScriptRuns, DiscardedCopiesAreGone)
-{
-    TempFolder temp;
-    auto runs = runsIn(temp.path(), "temp.sh", 5);
-    ASSERT_FALSE(runs.write("script"));
-    std::error_code error;
-    const fs::path copy = runs.copyForRun(error);
-    runs.discard(copy);
-    EXPECT_FALSE(fs::exists(copy));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "forms/MainForm.h"
+#include "forms/CommonDialog.h"
 #include "ui/qt/common/FolderDialog.h"
 #include "ui/qt/common/LocalFile.h"
 #include "ui/qt/common/OpenDialog.h"
@@ -17,15 +17,9 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("the Open dialog's filter")
-            << QString::fromUtf16(forms::MainForm::OpenFilter)
-            << "All (*.avi; *.flv; *.wmv; *.mpg; *.mpeg) (*.avi *.AVI *.flv *.FLV *.wmv *.WMV "
-               "*.mpg *.MPG *.mpeg *.MPEG);;"
-               "Other videos (*.mp4; *.m4v; *.mkv; *.mov; *.webm; *.ts; *.m2ts; *.mts; *.3gp; "
-               "*.ogv; *.vob; *.asf; *.divx; *.rm; *.rmvb) (*.mp4 *.MP4 *.m4v *.M4V *.mkv *.MKV "
-               "*.mov *.MOV *.webm *.WEBM *.ts *.TS *.m2ts *.M2TS *.mts *.MTS *.3gp *.3GP *.ogv "
-               "*.OGV *.vob *.VOB *.asf *.ASF *.divx *.DIVX *.rm *.RM *.rmvb *.RMVB);;"
-               "All files (*.*) (*)";
+        QTest::newRow("entries") << "All (*.avi; *.flv)|*.avi; *.flv|All files (*.*)|*.*"
+                                 << "All (*.avi; *.flv) (*.avi *.AVI *.flv *.FLV);;"
+                                    "All files (*.*) (*)";
         QTest::newRow("one pattern") << "Videos|*.avi"
                                      << "Videos (*.avi *.AVI)";
         QTest::newRow("no letters to case") << "Any|*"

@@ -264,15 +264,6 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
          },
          {},
          {}},
-        {"a converted video",
-         [&](WinScriptHost& windows) {
-             converted(windows, L"0");
-             waitForConsoles();
-             writeFile(WorkFolder / "party.flv", "video");
-             return std::string();
-         },
-         {"party.flv"},
-         {"party.flv"}},
         {"a console still running",
          [&](WinScriptHost& windows) { return converted(windows, L"1500"); },
          {own},
@@ -294,15 +285,6 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
          },
          {"*"},
          {}},
-        {"a file in the work folder's place",
-         [&](WinScriptHost& windows) {
-             writeFile(WorkFolder, "the user's");
-             EXPECT_EQ(windows.writeScript(u"x"),
-                       std::u16string(u"The work folder C:\\VC_Temp is not a folder."));
-             return std::string();
-         },
-         {"(a file)"},
-         {"(a file)"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -322,8 +304,6 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
         later.removeScripts();
         EXPECT_EQ(workFolderHolds(), row.later);
     }
-    EXPECT_EQ(readFile(WorkFolder), "the user's");
-    fs::remove(WorkFolder);
 }
 
 TEST_F(Consoles, AFailedWriteKeepsTheLastGoodScript)
