@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program as a user drives it: started on the video, as a file manager's "Open with" does,
-# fill the target, pick a format, GO; the console converts and a key closes it; CANCEL ends the
-# program and removes the work folder; so do the signals that ask a program to end.
+# fill the target, pick a format, GO; the console converts and a key closes it; so it does for an
+# .mp4 and an .mkv typed into the source field; CANCEL ends the program and removes the work
+# folder; so do the signals that ask a program to end.
 source "$(dirname "$0")/lib.sh"
 program=$1
 
@@ -37,6 +38,17 @@ finish_conversion "$scratch/out/in put's clip.flv" flv
 click 334 184 # SWF (Flash)
 click 368 232 # GO
 finish_conversion "$scratch/out/in put's clip.swf" swf
+
+# Videos beyond the designed five types, typed into the source field.
+make_clip "$scratch/film.mp4"
+make_clip "$scratch/movie.mkv"
+fill 150 49 "$scratch/film.mp4"
+click 368 232 # GO
+finish_conversion "$scratch/out/film.swf" swf
+fill 150 49 "$scratch/movie.mkv"
+click 334 200 # FLV (Flash)
+click 368 232 # GO
+finish_conversion "$scratch/out/movie.flv" flv
 
 [ -d "$work" ]
 click 368 120 # CANCEL

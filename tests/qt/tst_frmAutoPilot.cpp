@@ -5,6 +5,7 @@
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
+#include "job/ConversionJob.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
@@ -248,6 +249,15 @@ private slots:
         dialogs->nextFolder = u"/srv/out";
         click("Button3");
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
+        click("Button7");
+        QCOMPARE(dialogs->messages,
+                 std::vector<std::u16string>{ConversionJob::Messages::FormatMissing});
+        QVERIFY(platform->scripts.empty());
+        dialogs->messages.clear();
+        option(1)->click();
+        click("Button7");
+        QVERIFY(dialogs->messages.empty());
+        QCOMPARE(platform->starts, 1);
         // Every dialog is owned by the main window.
         QVERIFY(std::all_of(dialogs->owners.begin(), dialogs->owners.end(),
                             [this](QWidget* owner) { return owner == window.get(); }));

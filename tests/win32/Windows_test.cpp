@@ -466,7 +466,7 @@ TEST_F(Windows, BothWindowsGrowWithTheScreensResolution)
     EXPECT_EQ(clientSizeOf(about.handle()), row->aboutClient);
 }
 
-TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnter)
+TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnterThenNoFormat)
 {
     main.show(SW_SHOWNORMAL);
     click("Button7");
@@ -479,9 +479,13 @@ TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnter)
     SetFocus(go);
     MSG enter{go, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(main.handle(), &enter));
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::u16string>(4, u"Target path MUST be set before proceeding!"));
-    EXPECT_EQ(dialogs.owners, std::vector<HWND>(4, main.handle()));
+    std::vector<std::u16string> refusals(4, u"Target path MUST be set before proceeding!");
+    main.setText(forms::Field::Text1, u"C:\\clips\\party.avi");
+    main.setText(forms::Field::txtPath, u"C:\\out\\");
+    click("Button7");
+    refusals.push_back(u"Output format MUST be chosen before proceeding!");
+    EXPECT_EQ(dialogs.messages, refusals);
+    EXPECT_EQ(dialogs.owners, std::vector<HWND>(5, main.handle()));
     EXPECT_TRUE(host.scripts.empty());
 }
 
