@@ -1,5 +1,6 @@
 #include "forms/Failure.h"
 #include "platform/Platform.h"
+#include "text/WideText.h"
 #include "ui/win32/common/Dialogs.h"
 #include "ui/win32/main/frmAutoPilot.h"
 
@@ -40,9 +41,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
     try {
         return run(dialogs, arguments, showCommand);
     } catch (...) {
-        const auto detail = forms::failureDetail(std::current_exception());
-        dialogs.showMessage(nullptr,
-                            forms::failureMessage(std::u16string(detail.begin(), detail.end())));
+        // In the system's code page, as the window procedures tell theirs.
+        const auto detail =
+            WideText::fromCodePage(forms::failureDetail(std::current_exception()), CP_ACP);
+        dialogs.showMessage(nullptr, forms::failureMessage(detail));
         return 1;
     }
 }

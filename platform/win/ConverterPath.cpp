@@ -1,7 +1,6 @@
 #include "ConverterPath.h"
 
 #include "job/modPath.h"
-#include "text/WideText.h"
 
 #include <windows.h>
 
@@ -52,8 +51,7 @@ std::wstring programFile()
 
 std::wstring programFolder()
 {
-    return WideText::toWide(
-        modPath::FolderPart(WideText::fromWide(programFile()), job::ScriptDialect::Windows));
+    return modPath::FolderPart(programFile(), job::ScriptDialect::Windows);
 }
 
 std::vector<std::wstring> searchFolders(const std::wstring& programFolder, const std::wstring& path)
@@ -68,7 +66,7 @@ std::vector<std::wstring> searchFolders(const std::wstring& programFolder, const
         else if (i < path.size() && (quoted || path[i] != L';'))
             folder += path[i];
         else {
-            if (modPath::IsAbsolute(WideText::fromWide(folder), job::ScriptDialect::Windows))
+            if (modPath::IsAbsolute(folder, job::ScriptDialect::Windows))
                 folders.push_back(folder);
             folder.clear();
         }
@@ -113,8 +111,7 @@ std::wstring consoleEnvironment(const wchar_t* environment, const std::wstring& 
 std::optional<std::wstring> find(const std::wstring& programFolder)
 {
     for (const auto& folder : searchFolders(programFolder, variable(L"PATH"))) {
-        const auto converter = WideText::toWide(modPath::Join(
-            WideText::fromWide(folder), WideText::fromWide(Name), job::ScriptDialect::Windows));
+        const auto converter = modPath::Join(folder, Name, job::ScriptDialect::Windows);
         const DWORD attributes = GetFileAttributesW(converter.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
             return converter;

@@ -66,9 +66,8 @@ std::vector<std::wstring> WinScriptHost::defaultWorkFolders()
     std::wstring local(GetEnvironmentVariableW(L"LOCALAPPDATA", nullptr, 0), L'\0');
     local.resize(
         GetEnvironmentVariableW(L"LOCALAPPDATA", local.data(), static_cast<DWORD>(local.size())));
-    const auto folder = fromWide(local);
-    if (modPath::IsAbsolute(folder, ScriptDialect::Windows))
-        folders.push_back(toWide(modPath::Join(folder, u"VC_Temp", ScriptDialect::Windows)));
+    if (modPath::IsAbsolute(local, ScriptDialect::Windows))
+        folders.push_back(modPath::Join(local, L"VC_Temp", ScriptDialect::Windows));
     return folders;
 }
 
