@@ -4,8 +4,6 @@
 #include "job/ConversionJob.h"
 #include "job/modPath.h"
 
-#include <algorithm>
-
 namespace forms {
 namespace {
 
@@ -19,16 +17,6 @@ constexpr Handler Handlers[] = {
     {"Button4_Click", &MainForm::Button4_Click},   {"Button10_Click", &MainForm::Button10_Click},
     {"Button6_Click", &MainForm::Button6_Click},
 };
-
-std::u16string folderRefused(const std::u16string& folder)
-{
-    return u"The source MUST be a video file, and " + folder + u" is a folder.";
-}
-
-bool isLetter(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
 
 } // namespace
 
@@ -45,25 +33,30 @@ void MainForm::click(std::string_view control)
     }
 }
 
-void MainForm::dropped(std::string_view control, const std::u16string& file)
+void MainForm::dropped(std::string_view control, const std::vector<StartFile::Given>& files)
 {
     // A folder is what the target field holds, never a source.
-    if (control == fieldControl(Field::txtPath))
-        view_.setText(Field::txtPath, file);
-    else if (host_.isFolder(file))
-        view_.showMessage(folderRefused(file));
-    else
-        view_.setText(Field::Text1, file);
+    put(control == fieldControl(Field::txtPath) ? Field::txtPath : Field::Text1,
+        StartFile::take(files, host_));
 }
 
-bool MainForm::isAddress(std::u16string_view text)
+void MainForm::put(Field field, const StartFile::Taken& taken)
 {
-    const auto colon = text.find(u':');
-    if (colon == std::u16string_view::npos || colon < 2 || !isLetter(text.front()))
-        return false;
-    return std::all_of(text.begin(), text.begin() + colon, [](char16_t c) {
-        return isLetter(c) || (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
-    });
+    std::u16string why = taken.path.empty() ? taken.message : u"";
+    if (why.empty() && field == Field::Text1) {
+        if (host_.isFolder(taken.path))
+            why = u"The source MUST be a video file, and " + taken.path + u" is a folder.";
+        else if (!host_.exists(taken.path))
+            why = u"The source file " + taken.path + u" does not exist.";
+        if (!why.empty() && !taken.message.empty())
+            why += u" " + taken.message;
+    }
+    if (why.empty()) {
+        view_.setText(field, taken.path);
+        why = taken.message;
+    }
+    if (!why.empty())
+        view_.showMessage(why);
 }
 
 void MainForm::Button38_Click()
@@ -120,18 +113,10 @@ void MainForm::Button6_Click()
     view_.close();
 }
 
-void MainForm::Form_Load(const std::u16string& file)
+void MainForm::Form_Load(const std::vector<StartFile::Given>& files)
 {
-    if (file.empty())
-        return;
-    if (isAddress(file))
-        view_.showMessage(u"The source MUST be a file on this computer, and " + file + u" is not.");
-    else if (host_.isFolder(file))
-        view_.showMessage(folderRefused(file));
-    else if (!host_.exists(file))
-        view_.showMessage(u"The source file " + file + u" does not exist.");
-    else
-        view_.setText(Field::Text1, file);
+    if (!files.empty())
+        put(Field::Text1, StartFile::take(files, host_));
 }
 
 void MainForm::Form_Unload()

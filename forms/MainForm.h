@@ -2,9 +2,11 @@
 
 #include "forms/CommonDialog.h"
 #include "forms/MainView.h"
+#include "forms/StartFile.h"
 #include "job/ScriptHost.h"
 
 #include <string_view>
+#include <vector>
 
 namespace forms {
 
@@ -26,14 +28,10 @@ public:
     // A click on the design's control of that name: runs its handler, if it has one.
     void click(std::string_view control);
 
-    // A file dropped on the design's control of that name, or on none (the empty name): a
-    // field takes it, and a drop anywhere else is meant for the source field, which refuses a
-    // folder with a message, as the start does.
-    void dropped(std::string_view control, const std::u16string& file);
-
-    // Whether the text is an address such as "http://..." rather than a path: a scheme of two
-    // characters or more before a colon, so that a drive letter is not one.
-    static bool isAddress(std::u16string_view text);
+    // Files dropped on the design's control of that name, or on none (the empty name), read by
+    // the rule the start's files are read by: the target field takes the first, and a drop
+    // anywhere else is meant for the source field, which refuses a folder.
+    void dropped(std::string_view control, const std::vector<StartFile::Given>& files);
 
     void Button38_Click(); // "Add"
     void Button2_Click();  // empties the source field
@@ -42,15 +40,19 @@ public:
     void Button4_Click();  // "Convert it now!", and the end of "GO"
     void Button10_Click(); // "HELP"
     void Button6_Click();  // "CANCEL"
-    // The file the program was started with, put in the source field as "Add" would put it; a
-    // missing file, a folder or an address is not, and a message says why. Empty when none was
-    // given.
-    void Form_Load(const std::u16string& file);
+    // The files the program was started with: the first is put in the source field as "Add"
+    // would put it; a missing file, a folder or an address of no local file is not, and a
+    // message says why, and what became of the others.
+    void Form_Load(const std::vector<StartFile::Given>& files);
     void Form_Unload();
 
     const CommonDialog& dlg() const { return dlg_; }
 
 private:
+    // Puts the file taken in the field, a source only when it is an existing file, and says
+    // what there is to say of it.
+    void put(Field field, const StartFile::Taken& taken);
+
     MainView& view_;
     job::ScriptHost& host_;
     CommonDialog dlg_;

@@ -3,6 +3,8 @@
 #include "ScriptText.h"
 #include "modPath.h"
 
+#include <algorithm>
+
 namespace ConversionJob {
 namespace {
 
@@ -65,11 +67,21 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
 
 job::Error prepare(const Inputs& typed, job::ScriptHost& host)
 {
-    // The fields are read as the user reads them, from the program's current folder.
+    // The fields are read as the user reads them, from the program's current folder. Blanks
+    // before a path, which pasted text often brings, are not part of it: joined to that folder
+    // they would name a file the user never typed.
     Inputs inputs = typed;
     for (auto* path : {&inputs.source, &inputs.target}) {
-        if (!path->empty())
-            *path = host.absolute(*path);
+        path->erase(0, std::min(path->find_first_not_of(u' '), path->size()));
+        if (path->empty())
+            continue;
+        if (auto failure = host.absolute(*path))
+            return failure;
+        // A path the consoles would read from their own folder names another file.
+        if (!modPath::IsAbsolute(*path, host.dialect()))
+            return u"The path " + *path +
+                   u" could not be read from the folder Varnelo was "
+                   u"started in. Type the whole path.";
     }
     const Plan planned = plan(inputs, host.dialect(), host.isFolder(inputs.target));
     if (const auto* refusal = std::get_if<Refusal>(&planned))

@@ -49,9 +49,9 @@ std::u16string extension(const std::array<bool, FormatCount>& selected);
 // text alone and at whether the target text names an existing folder.
 Plan plan(const Inputs& inputs, job::ScriptDialect dialect, bool targetIsFolder = false);
 
-// What the "GO" button does before it starts the script: makes relative paths whole from the
-// program's current folder, plans the job, refuses a job that would overwrite its source or
-// whose converter a console would not find, and writes the script.
+// What the "GO" button does before it starts the script: drops the blanks before each path,
+// makes relative paths whole from the program's current folder, plans the job, refuses a job that
+// would overwrite its source or whose converter a console would not find, and writes the script.
 // Returns the message for the user when it stopped, and then nothing is started.
 job::Error prepare(const Inputs& inputs, job::ScriptHost& host);
 

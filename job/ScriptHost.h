@@ -24,10 +24,11 @@ public:
     // Whether both paths name one existing file, however they are spelled.
     virtual bool sameFile(const std::u16string& first, const std::u16string& second) const = 0;
 
-    // The path as the program's current folder reads it: a relative one joined to that folder,
-    // keeping a folder end it has; any other unchanged. The consoles work in a folder of their
-    // own, where a relative path would name another file.
-    virtual std::u16string absolute(const std::u16string& path) const = 0;
+    // Makes the path whole as the program's current folder reads it: a relative one joined to
+    // that folder, keeping a folder end it has; any other unchanged. The consoles work in a
+    // folder of their own, where a relative path would name another file. Says why, and leaves
+    // the path as it was, when the current folder cannot be had exactly.
+    virtual Error absolute(std::u16string& path) const = 0;
 
     // Whether the path names an existing file or folder, or a link to one.
     virtual bool exists(const std::u16string& path) const = 0;

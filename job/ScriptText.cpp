@@ -69,16 +69,18 @@ std::u16string compose(ScriptDialect dialect, std::u16string_view source,
     }
     // The shell runs a copy of its own, which it removes as soon as it has it open: only this
     // console needs it, and a terminal that hands its command to a server opens it at a
-    // moment the program cannot see.
+    // moment the program cannot see. What the script needs besides the converter is a shell
+    // built-in or named by its whole path: a PATH that holds only the converter's folder must
+    // still clear, wait for the key and remove the copy.
     return u"#!/bin/sh\n"
-           u"rm -f -- \"$0\"\n"
+           u"/bin/rm -f -- \"$0\"\n"
            u"ffmpeg -i " +
            quotedForSh(source) + resample + u" " + quotedForSh(output) +
            u"\n"
            u"[ $? -ne 0 ] || printf '\\033[H\\033[2J'\n"
-           u"printf 'Press any key to continue . . . '; t=$(stty -g 2>/dev/null); "
-           u"stty -icanon -echo min 1 time 0 2>/dev/null; dd bs=1 count=1 >/dev/null 2>&1; "
-           u"[ -z \"$t\" ] || stty \"$t\"\n"
+           u"printf 'Press any key to continue . . . '; t=$(/bin/stty -g 2>/dev/null); "
+           u"/bin/stty -icanon -echo min 1 time 0 2>/dev/null; /bin/dd bs=1 count=1 >/dev/null "
+           u"2>&1; [ -z \"$t\" ] || /bin/stty \"$t\"\n"
            u"exit\n";
 }
 

@@ -1,15 +1,13 @@
 #include "CommandLine.h"
 
-#include "ui/qt/common/LocalFile.h"
+#include "platform/posix/SystemText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -116,55 +114,25 @@ Start start(int& argc, char** argv)
     Start start{openDisplay(argc, argv), {}};
     parser.process(*start.application);
     // The files as the system named them: Qt's text of a name may stand for other bytes.
-    QByteArrayList files;
+    QByteArrayList named;
     for (int i = 1; i < argc; ++i) {
         if (parser.positionalArguments().contains(QString::fromLocal8Bit(argv[i])))
-            files << QByteArray(argv[i]);
+            named << QByteArray(argv[i]);
     }
-    const Source chosen = source(files);
-    for (const QString& note : chosen.notes)
-        printError(note);
-    start.source = chosen.path;
+    start.files = files(named);
     return start;
 }
 
-Source source(const QByteArrayList& files)
+std::vector<forms::StartFile::Given> files(const QByteArrayList& arguments)
 {
-    if (files.isEmpty())
-        return {};
-    Source chosen;
-    if (files.size() > 1)
-        chosen.notes << QStringLiteral(
-                            "one video at a time: opening the first of the %1 files given")
-                            .arg(files.size());
-    const QString given = QString::fromLocal8Bit(files.first());
-    const auto refuse = [&](const QString& why) {
-        chosen.notes << QStringLiteral("%1 was not taken: %2").arg(given, why);
-        return chosen;
-    };
-    const QUrl url(given);
-    QString path = given;
-    if (url.isLocalFile()) {
-        path = LocalFile::path(url);
-        if (path.isEmpty())
-            return refuse(QStringLiteral("it is on another computer"));
-        if (LocalFile::isMisread(url)) {
-            chosen.notes << LocalFile::misreadMessage(given);
-            return chosen;
-        }
-    } else if (given.contains(QLatin1String("://"))) {
-        return refuse(QStringLiteral("only a file on this computer can be converted"));
-    } else if (LocalFile::isMisread(files.first())) {
-        chosen.notes << LocalFile::misreadMessage(given);
-        return chosen;
+    std::vector<forms::StartFile::Given> given;
+    for (const QByteArray& argument : arguments) {
+        const std::string_view bytes(argument.constData(), argument.size());
+        const auto text = platform::SystemText::read(bytes);
+        given.push_back(text ? forms::StartFile::Given{*text}
+                             : forms::StartFile::Given{platform::SystemText::shown(bytes), false});
     }
-    const QFileInfo file(path);
-    if (file.isDir())
-        return refuse(QStringLiteral("it is a folder, not a video"));
-    if (!file.exists())
-        return refuse(QStringLiteral("there is no such file"));
-    chosen.path = QDir::toNativeSeparators(QDir::cleanPath(file.absoluteFilePath()));
-    return chosen;
+    return given;
 }
 
 } // namespace CommandLine

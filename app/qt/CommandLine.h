@@ -1,10 +1,11 @@
 #pragma once
 
+#include "forms/StartFile.h"
+
 #include <QByteArrayList>
-#include <QString>
-#include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QApplication;
 
@@ -14,8 +15,8 @@ namespace CommandLine {
 
 struct Start {
     std::unique_ptr<QApplication> application;
-    // The video for the source field; empty for none.
-    QString source;
+    // The files named on the command line, for the window to take the first of.
+    std::vector<forms::StartFile::Given> files;
 };
 
 // Creates the application from the command line. Ends the program itself when there is no
@@ -23,17 +24,8 @@ struct Start {
 // arguments, and, with one line on standard error, when there is no display.
 Start start(int& argc, char** argv);
 
-struct Source {
-    // As the Open dialog gives it: an absolute path in the system's separators; empty when no
-    // file given is taken.
-    QString path;
-    // For standard error: why files given were left out.
-    QStringList notes;
-};
-
-// The video to start with from the file arguments, paths or file:// URLs as the system gives
-// them: the first one, when it is an existing file on this computer whose name Qt reads as it
-// is.
-Source source(const QByteArrayList& files);
+// The file arguments as the system gives them, each a path or a file:// URL, in the program's
+// text: a name whose bytes have no exact text is marked so.
+std::vector<forms::StartFile::Given> files(const QByteArrayList& arguments);
 
 } // namespace CommandLine

@@ -15,6 +15,6 @@ int main(int argc, char* argv[])
     SystemDialogs dialogs;
     frmAutoPilot window(*host, dialogs);
     SessionEnd::closeWindowsOnEnd();
-    window.showWith(start.source.toStdU16String());
+    window.showWith(start.files);
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "PosixProcesses.h"
 #include "SearchPath.h"
+#include "SystemText.h"
 #include "TerminalLauncher.h"
 #include "job/modPath.h"
 
@@ -10,8 +11,10 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,11 +101,28 @@ bool PosixScriptHost::sameFile(const std::u16string& first, const std::u16string
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-std::u16string PosixScriptHost::absolute(const std::u16string& path) const
+Error PosixScriptHost::absolute(std::u16string& path) const
 {
     if (modPath::IsAbsolute(path, ScriptDialect::Posix))
-        return path;
-    return modPath::Join(QDir::currentPath().toStdU16String(), path, ScriptDialect::Posix);
+        return {};
+    // The folder's own bytes: a text of them that is not exact names a look-alike folder, and a
+    // folder that is gone leaves no folder to read the path from at all. ".." is left for the
+    // system to follow, which through a link leads elsewhere than the text says.
+    const std::unique_ptr<char, decltype(&std::free)> here(::getcwd(nullptr, 0), &std::free);
+    if (!here || here.get()[0] != '/')
+        return message(QStringLiteral("The relative path %1 cannot be read: the folder Varnelo "
+                                      "was started in is gone or cannot be read (%2). Type the "
+                                      "whole path.")
+                           .arg(toQString(path),
+                                QString::fromLocal8Bit(std::strerror(here ? ENOENT : errno))));
+    const auto folder = SystemText::read(here.get());
+    if (!folder)
+        return message(QStringLiteral("The relative path %1 cannot be read: the name of the "
+                                      "folder Varnelo was started in, %2, is not valid UTF-8 "
+                                      "text. Type the whole path.")
+                           .arg(toQString(path), toQString(SystemText::shown(here.get()))));
+    path = modPath::Join(*folder, path, ScriptDialect::Posix);
+    return {};
 }
 
 bool PosixScriptHost::exists(const std::u16string& path) const

@@ -1,21 +1,30 @@
 #include "SearchPath.h"
 
+#include "SystemText.h"
 #include "job/modPath.h"
 
-#include <QFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace platform::SearchPath {
 namespace {
 
-QStringList absoluteFolders(const QString& path)
+// An entry whose bytes have no exact text is left out: its text would name a look-alike
+// folder, in the check and in the console alike.
+QStringList absoluteFolders(std::string_view path)
 {
     QStringList absolute;
-    for (const auto& folder : path.split(QLatin1Char(':'))) {
-        if (modPath::IsAbsolute(folder.toStdU16String(), job::ScriptDialect::Posix))
-            absolute << folder;
+    for (std::size_t from = 0; from <= path.size();) {
+        const auto end = std::min(path.find(':', from), path.size());
+        const auto folder = SystemText::read(path.substr(from, end - from));
+        if (folder && modPath::IsAbsolute(*folder, job::ScriptDialect::Posix))
+            absolute << QString::fromStdU16String(*folder);
+        from = end + 1;
     }
     return absolute;
 }
@@ -24,12 +33,12 @@ QStringList absoluteFolders(const QString& path)
 
 QStringList folders()
 {
-    if (qEnvironmentVariableIsSet("PATH"))
-        return absoluteFolders(qEnvironmentVariable("PATH"));
+    if (const char* path = std::getenv("PATH"))
+        return absoluteFolders(path);
     // Without PATH, a shell looks where the system keeps its standard programs.
-    QByteArray standard(static_cast<qsizetype>(::confstr(_CS_PATH, nullptr, 0)), '\0');
-    ::confstr(_CS_PATH, standard.data(), static_cast<std::size_t>(standard.size()));
-    return absoluteFolders(QFile::decodeName(standard.constData()));
+    std::string standard(::confstr(_CS_PATH, nullptr, 0), '\0');
+    ::confstr(_CS_PATH, standard.data(), standard.size());
+    return absoluteFolders(standard.c_str());
 }
 
 QString find(const QString& name)

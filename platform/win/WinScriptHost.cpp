@@ -95,22 +95,25 @@ bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& 
     return identify(first, a) && identify(second, b) && a == b;
 }
 
-std::u16string WinScriptHost::absolute(const std::u16string& path) const
+Error WinScriptHost::absolute(std::u16string& path) const
 {
     constexpr auto Windows = ScriptDialect::Windows;
     if (path.empty() || modPath::IsAbsolute(path, Windows))
-        return path;
+        return {};
+    // Windows itself reads ".." by the text, so the system's own joining is exact here.
     const std::wstring relative = toWide(path);
     std::wstring full(GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr), L'\0');
     const DWORD length =
         GetFullPathNameW(relative.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     if (length == 0 || length >= full.size())
-        return path;
+        return u"The relative path " + path +
+               u" cannot be read from the folder Varnelo was started in. Type the whole path.";
     full.resize(length);
     // "C:" names the drive's current folder, which the full path names without its separator.
     const auto whole = fromWide(full);
-    return modPath::EndsFolder(path.back(), Windows) ? modPath::WithSeparator(whole, Windows)
-                                                     : whole;
+    path =
+        modPath::EndsFolder(path.back(), Windows) ? modPath::WithSeparator(whole, Windows) : whole;
+    return {};
 }
 
 bool WinScriptHost::exists(const std::u16string& path) const

@@ -34,7 +34,7 @@ public:
 
     ScriptDialect dialect() const override { return ScriptDialect::Windows; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override;
-    std::u16string absolute(const std::u16string& path) const override;
+    Error absolute(std::u16string& path) const override;
     bool exists(const std::u16string& path) const override;
     bool isFolder(const std::u16string& path) const override;
     Error checkConverter() const override;

@@ -17,11 +17,13 @@ chmod +x "$scratch/downloads/ffmpeg"
 finish_conversion "$scratch/out dir/in put's clip.flv" flv
 [ ! -e "$scratch/planted" ] || { echo "the converter in the start folder ran" >&2; exit 1; }
 
-# Started from a folder the user may not enter. Root enters any folder unless it gives up the
+# Started from a folder the user may not enter, with a PATH of the converter's folder alone:
+# the console still waits for its key. Root enters any folder unless it gives up the
 # capabilities that let it.
 mkdir "$scratch/locked"
 as_user() { if [ "$(id -u)" = 0 ]; then setpriv --bounding-set=-dac_override,-dac_read_search "$@"; else "$@"; fi; }
-(cd "$scratch/locked" && chmod 000 . && as_user "$driver" "$clip" "$scratch/out dir/" swf)
+(cd "$scratch/locked" && chmod 000 . &&
+    as_user env PATH="$scratch/bin" TERMINAL="$(command -v xterm)" "$driver" "$clip" "$scratch/out dir/" swf)
 chmod 700 "$scratch/locked"
 finish_conversion "$scratch/out dir/in put's clip.swf" swf
 [ "$(stat -c %a "$work")" = 700 ]

@@ -44,34 +44,73 @@ TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
     EXPECT_EQ(view.source, u"");
 }
 
-TEST_F(MainFormTest, TheStartFileGoesToTheSourceFieldOnlyWhenItIsAFile)
+// One rule for both systems: the first file, as a whole local path, or a message that says why
+// not and what became of the others.
+TEST_F(MainFormTest, TheStartFilesAreReadByOneRule)
 {
+    constexpr auto Posix = ScriptDialect::Posix;
+    constexpr auto Windows = ScriptDialect::Windows;
+    const std::u16string local = u"The source MUST be a file on this computer, and ";
     struct Row {
-        std::u16string file;
+        ScriptDialect dialect;
+        std::vector<forms::StartFile::Given> files;
         std::u16string source;
         std::u16string message;
     };
     const Row rows[] = {
-        {u"/v/party.avi", u"/v/party.avi", u""},
-        {u"/v/gone.avi", u"typed", u"The source file /v/gone.avi does not exist."},
-        {u"/v", u"typed", u"The source MUST be a video file, and /v is a folder."},
-        {u"", u"typed", u""},
-        {u"C:\\v\\clip.avi", u"C:\\v\\clip.avi", u""},
-        {u"http://example.com/a.avi", u"typed",
-         u"The source MUST be a file on this computer, and http://example.com/a.avi is not."},
-        {u"svn+ssh://h/a.avi", u"typed",
-         u"The source MUST be a file on this computer, and svn+ssh://h/a.avi is not."},
+        {Posix, {{u"/v/party.avi"}}, u"/v/party.avi", u""},
+        {Posix, {}, u"typed", u""},
+        {Posix, {{u"party.avi"}}, u"/v/party.avi", u""},
+        {Posix, {{u"/v/gone.avi"}}, u"typed", u"The source file /v/gone.avi does not exist."},
+        {Posix, {{u"/v"}}, u"typed", u"The source MUST be a video file, and /v is a folder."},
+        {Posix,
+         {{u"/v/party.avi"}, {u"/v/a b.avi"}},
+         u"/v/party.avi",
+         u"One video at a time: the other 1 file given was left out."},
+        {Posix,
+         {{u"/v/gone.avi"}, {u"/v/party.avi"}, {u"x"}},
+         u"typed",
+         u"The source file /v/gone.avi does not exist. One video at a time: the other 2 files "
+         u"given were left out."},
+        {Posix, {{u"b\uFFFD.avi", false}}, u"typed", forms::StartFile::misread(u"b\uFFFD.avi")},
+        {Posix, {{u"file:///v/100%25%20%231.avi#x"}}, u"/v/100% #1.avi", u""},
+        {Posix, {{u"FILE://LocalHost/v/party.avi"}}, u"/v/party.avi", u""},
+        {Posix,
+         {{u"file://server/v/party.avi"}},
+         u"typed",
+         local + u"file://server/v/party.avi is not: it is on another computer."},
+        {Posix,
+         {{u"file:///v/a%00b.avi"}},
+         u"typed",
+         local + u"file:///v/a%00b.avi is not: it holds an escaped control character."},
+        {Posix,
+         {{u"file:///v/b%E9%FF.avi"}},
+         u"typed",
+         u"file:///v/b%E9%FF.avi was not taken: its escapes are not valid UTF-8 text."},
+        {Posix,
+         {{u"http://example.com/a.avi"}},
+         u"typed",
+         local + u"http://example.com/a.avi is not."},
+        {Posix, {{u"svn+ssh://h/a.avi"}}, u"typed", local + u"svn+ssh://h/a.avi is not."},
+        {Windows, {{u"C:/v/clip.avi"}}, u"C:\\v\\clip.avi", u""},
+        {Windows, {{u"file:///C:/v/%CE%A9mega.avi"}}, u"C:\\v\\\u03A9mega.avi", u""},
+        {Windows,
+         {{u"file:////server/share/a.avi"}},
+         u"typed",
+         local + u"file:////server/share/a.avi is not: it is on another computer."},
     };
-    host.files.insert(u"/v/party.avi");
-    host.files.insert(u"C:\\v\\clip.avi");
-    host.folders.insert(u"/v");
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.file.begin(), row.file.end()));
-        view.source = u"typed";
-        view.messages.clear();
-        form.Form_Load(row.file);
-        EXPECT_EQ(view.source, row.source);
-        EXPECT_EQ(view.messages.empty() ? u"" : view.messages.front(), row.message);
+        SCOPED_TRACE(testing::PrintToString(row.files.empty() ? u"" : row.files[0].text));
+        Fakes fresh;
+        fresh.host.scriptDialect = row.dialect;
+        fresh.host.currentFolder = u"/v/";
+        fresh.host.files = {u"/v/party.avi", u"/v/100% #1.avi", u"C:\\v\\clip.avi",
+                            u"C:\\v\\\u03A9mega.avi"};
+        fresh.host.folders.insert(u"/v");
+        fresh.view.source = u"typed";
+        fresh.form.Form_Load(row.files);
+        EXPECT_EQ(fresh.view.source, row.source);
+        EXPECT_EQ(fresh.view.messages.empty() ? u"" : fresh.view.messages.front(), row.message);
     }
 }
 
@@ -219,28 +258,36 @@ TEST(MainFormClick, EachControlReachesItsOwnHandlerAndTheOthersNone)
 TEST(MainFormDrop, AFieldTakesTheFileAndADropElsewhereGoesToTheSource)
 {
     const std::u16string refused = u"The source MUST be a video file, and C:\\v is a folder.";
+    const forms::StartFile::Given clip{u"C:\\v\\clip.avi"};
     struct Row {
         const char* control;
-        std::u16string file;
+        std::vector<forms::StartFile::Given> files;
         std::u16string source;
         std::u16string target;
         std::u16string message;
     };
     const Row rows[] = {
-        {"Text1", u"C:\\v\\clip.avi", u"C:\\v\\clip.avi", u"D:\\out\\", u""},
-        {"txtPath", u"C:\\v\\clip.avi", u"C:\\before.avi", u"C:\\v\\clip.avi", u""},
-        {"", u"C:\\v\\clip.avi", u"C:\\v\\clip.avi", u"D:\\out\\", u""},
+        {"Text1", {clip}, u"C:\\v\\clip.avi", u"D:\\out\\", u""},
+        {"txtPath", {clip}, u"C:\\before.avi", u"C:\\v\\clip.avi", u""},
+        {"", {clip}, u"C:\\v\\clip.avi", u"D:\\out\\", u""},
         // A folder is a target, never a source.
-        {"Text1", u"C:\\v", u"C:\\before.avi", u"D:\\out\\", refused},
-        {"txtPath", u"C:\\v", u"C:\\before.avi", u"C:\\v", u""},
+        {"Text1", {{u"C:\\v"}}, u"C:\\before.avi", u"D:\\out\\", refused},
+        {"txtPath", {{u"C:\\v"}}, u"C:\\before.avi", u"C:\\v", u""},
+        {"Text1",
+         {clip, clip},
+         u"C:\\v\\clip.avi",
+         u"D:\\out\\",
+         u"One video at a time: the other 1 file given was left out."},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
         Fakes fresh;
+        fresh.host.scriptDialect = ScriptDialect::Windows;
         fresh.host.folders.insert(u"C:\\v");
+        fresh.host.files.insert(u"C:\\v\\clip.avi");
         fresh.view.source = u"C:\\before.avi";
         fresh.view.target = u"D:\\out\\";
-        fresh.form.dropped(row.control, row.file);
+        fresh.form.dropped(row.control, row.files);
         EXPECT_EQ(fresh.view.source, row.source);
         EXPECT_EQ(fresh.view.target, row.target);
         EXPECT_EQ(fresh.view.messages.empty() ? u"" : fresh.view.messages.front(), row.message);

@@ -185,6 +185,11 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
     };
     const Row rows[] = {
         {"empty target", {u"/v/party.avi", u"", Flv}, Messages::TargetMissing},
+        {"target of blanks", {u"/v/party.avi", u"   ", Flv}, Messages::TargetMissing},
+        {"still relative once made whole",
+         {u"clip.avi", u"/o/", Flv},
+         u"The path clip.avi could not be read from the folder Varnelo was started in. Type the "
+         u"whole path."},
         {"no format", {u"/v/clip.avi", u"/o/", None}, Messages::FormatMissing},
         {"same file by another name", {u"/v/party.avi", u"/o/", Flv}, Messages::OverwritesSource},
         {"no converter", {u"/v/clip.avi", u"/o/", Flv}, u"no ffmpeg"},
@@ -209,7 +214,7 @@ TEST(Prepare, PathsAreReadAsTheProgramsCurrentFolderReadsThem)
     const Row rows[] = {
         {{u"/v/clip.avi", u"/srv/videos/out", Flv}, u" '/v/clip.avi' '/srv/videos/out/clip.flv'\n"},
         {{u"clip.avi", u"out/", Flv}, u" '/home/ann/clip.avi' '/home/ann/out/clip.flv'\n"},
-        {{u"/v/clip.avi", u" ", Flv}, u" '/v/clip.avi' '/home/ann/ clip.flv'\n"},
+        {{u"  /v/clip.avi", u" /o/", Flv}, u" '/v/clip.avi' '/o/clip.flv'\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.inputs.target));

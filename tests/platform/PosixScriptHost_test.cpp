@@ -19,6 +19,7 @@
 #include <string>
 
 #include <csignal>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -302,7 +303,7 @@ TEST(PosixScriptHost, StartsACopyOfTheLastScript)
               (std::set<std::string>{"temp.sh", started.scripts[0].filename().string()}));
 }
 
-TEST(PosixScriptHost, SameFileHoweverItIsSpelledARelativePathFromTheCurrentFolder)
+TEST(PosixScriptHost, SameFileHoweverItIsSpelled)
 {
     TempFolder temp;
     const auto video = temp.path() / "party.flv";
@@ -320,10 +321,47 @@ TEST(PosixScriptHost, SameFileHoweverItIsSpelledARelativePathFromTheCurrentFolde
     EXPECT_TRUE(posix.sameFile(u16(video), u16(temp.path() / "soft.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "other.flv")));
     EXPECT_FALSE(posix.sameFile(u16(video), u16(temp.path() / "missing.flv")));
+}
 
-    const auto here = QDir::currentPath().toStdU16String();
-    EXPECT_EQ(posix.absolute(u"/v/a.avi"), u"/v/a.avi");
-    EXPECT_EQ(posix.absolute(u"out/"), here + u"/out/");
+// A relative path is read from the start folder's own bytes, and ".." is left for the system.
+TEST(PosixScriptHost, ARelativePathIsReadFromTheStartFolderAsTheSystemHasIt)
+{
+    struct Row {
+        const char* start; // a folder in the test's one to start from
+        bool gone;         // removed once the program is in it
+        std::u16string path;
+        std::u16string whole; // behind the start folder; or the start of a refusal
+    };
+    const Row rows[] = {
+        {"here", false, u"/v/a.avi", u"/v/a.avi"},
+        {"here", false, u"out/", u"/here/out/"},
+        {"here", false, u"lnk/../clip.avi", u"/here/lnk/../clip.avi"},
+        {"gone", true, u"clip.avi", u"The relative path clip.avi cannot be read: the folder"},
+        {"bad\xff", false, u"clip.avi", u"The relative path clip.avi cannot be read: the name"},
+    };
+    TempFolder temp;
+    Started started;
+    const platform::PosixScriptHost posix(qpath(temp.path() / "VC_Temp"), started.starter());
+    const int back = ::open(".", O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(back, 0);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.start);
+        const auto start = temp.path() / row.start;
+        fs::create_directory(start);
+        ASSERT_EQ(::chdir(start.c_str()), 0);
+        if (row.gone)
+            fs::remove(start);
+        auto path = row.path;
+        const auto failure = posix.absolute(path);
+        const auto got = failure ? *failure : path;
+        const auto wanted =
+            row.path.starts_with(u'/') || failure
+                ? row.whole
+                : QString::fromStdString(temp.path().string()).toStdU16String() + row.whole;
+        EXPECT_EQ(got.substr(0, wanted.size()), wanted);
+        ASSERT_EQ(::fchdir(back), 0);
+    }
+    ::close(back);
 }
 
 // An ended process's id is given to a later one: only a process that started before a copy was
@@ -447,7 +485,10 @@ TEST_F(ScriptRun, TheConverterIsLookedForOnPathNeverInTheCurrentFolder)
         {"bin", temp_.path(), false},
         {"bin:" + bin_.string(), empty, true},
         {std::nullopt, empty, fs::exists("/usr/bin/ffmpeg")},
+        // An entry that is not UTF-8 never leads to the folder its text would name.
+        {(temp_.path() / "look\xff").string(), empty, false},
     };
+    fs::create_directory_symlink(bin_, temp_.path() / "look\xef\xbf\xbd");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path.value_or("(no PATH)"));
         const ScopedVariable path("PATH", row.path);

@@ -1,5 +1,4 @@
 #include "ui/qt/common/Fonts.h"
-#include "ui/qt/common/LocalFile.h"
 #include "ui/qt/common/SMButton.h"
 #include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/frmAutoPilot.h"
@@ -314,9 +313,10 @@ private slots:
             {QUrl(QStringLiteral("file://localhost/v/a.avi")), QStringLiteral("/v/a.avi"),
              QString()},
             {QUrl::fromEncoded("file:///v/b%E9%FF.avi"), QStringLiteral("/v/a.avi"),
-             LocalFile::misreadMessage(QStringLiteral("/v/b\uFFFD\uFFFD.avi"))},
-            {QUrl(QStringLiteral("file://server/v/c.avi")), QStringLiteral("/v/a.avi"), QString()},
+             QStringLiteral("file:///v/b%E9%FF.avi was not taken: its escapes are not valid "
+                            "UTF-8 text.")},
         };
+        platform->files = {u"/v/my clip 100%.avi", u"/v/a.avi"};
         for (const auto& row : rows) {
             dialogs->messages.clear();
             QMimeData local;

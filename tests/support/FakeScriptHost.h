@@ -1,6 +1,7 @@
 #pragma once
 
 #include "job/ScriptHost.h"
+#include "job/modPath.h"
 
 #include <set>
 #include <stdexcept>
@@ -30,9 +31,11 @@ public:
     {
         return sameFiles.count({first, second}) > 0;
     }
-    std::u16string absolute(const std::u16string& path) const override
+    job::Error absolute(std::u16string& path) const override
     {
-        return path.starts_with(u'/') ? path : currentFolder + path;
+        if (!modPath::IsAbsolute(path, scriptDialect))
+            path = currentFolder + path;
+        return {};
     }
     bool exists(const std::u16string& path) const override
     {

@@ -1,8 +1,5 @@
 #include "PathField.h"
 
-#include "LocalFile.h"
-
-#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -11,13 +8,16 @@
 
 namespace {
 
-// The first dropped item when it is a local file or folder, else the empty URL.
-QUrl droppedUrl(const QMimeData* data)
+// The dropped items' addresses when the first is a local file or folder, else none.
+QStringList droppedAddresses(const QMimeData* data)
 {
-    if (!data || !data->hasUrls() || data->urls().isEmpty())
+    if (!data || !data->hasUrls() || data->urls().isEmpty() ||
+        !data->urls().constFirst().isLocalFile())
         return {};
-    const QUrl url = data->urls().constFirst();
-    return LocalFile::path(url).isEmpty() ? QUrl() : url;
+    QStringList addresses;
+    for (const QUrl& url : data->urls())
+        addresses << QString::fromLatin1(url.toEncoded());
+    return addresses;
 }
 
 } // namespace
@@ -29,7 +29,7 @@ PathField::PathField(QWidget* parent) : QLineEdit(parent)
 
 void PathField::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (droppedUrl(event->mimeData()).isEmpty())
+    if (droppedAddresses(event->mimeData()).isEmpty())
         event->ignore();
     else
         event->acceptProposedAction();
@@ -37,7 +37,7 @@ void PathField::dragEnterEvent(QDragEnterEvent* event)
 
 void PathField::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (droppedUrl(event->mimeData()).isEmpty())
+    if (droppedAddresses(event->mimeData()).isEmpty())
         event->ignore();
     else
         event->acceptProposedAction();
@@ -45,15 +45,11 @@ void PathField::dragMoveEvent(QDragMoveEvent* event)
 
 void PathField::dropEvent(QDropEvent* event)
 {
-    const QUrl url = droppedUrl(event->mimeData());
-    if (url.isEmpty()) {
+    const QStringList addresses = droppedAddresses(event->mimeData());
+    if (addresses.isEmpty()) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    const QString path = QDir::toNativeSeparators(LocalFile::path(url));
-    if (LocalFile::isMisread(url))
-        emit refused(LocalFile::misreadMessage(path));
-    else
-        emit fileDropped(path);
+    emit filesDropped(addresses);
 }

@@ -1,19 +1,19 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QStringList>
 
-// A one-line field for a path: paths have no length limit, and a local file dropped on it is
-// handed on with its path, while anything else dropped is ignored. A name that Qt cannot read
-// as it is is refused with a message.
+// A one-line field for a path: paths have no length limit, and local files dropped on it are
+// handed on as their addresses, for the form to read by the rule the start's files follow,
+// while anything else dropped is ignored.
 class PathField : public QLineEdit {
     Q_OBJECT
 public:
     explicit PathField(QWidget* parent = nullptr);
 
 signals:
-    void fileDropped(const QString& path);
-    // The message that says why a dropped file was refused.
-    void refused(const QString& message);
+    // The dropped files' addresses, escaped as the drop gave them.
+    void filesDropped(const QStringList& addresses);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -22,14 +22,13 @@ frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* par
                         guarded(dialogs_, this, [&] { form_.click(name); });
                     });
         if (control.kind == forms::Kind::TextBox)
-            connect(controls_.get<PathField>(control.name), &PathField::fileDropped, this,
-                    [this, name = control.name](const QString& path) {
-                        guarded(dialogs_, this,
-                                [&] { form_.dropped(name, path.toStdU16String()); });
+            connect(controls_.get<PathField>(control.name), &PathField::filesDropped, this,
+                    [this, name = control.name](const QStringList& addresses) {
+                        std::vector<forms::StartFile::Given> files;
+                        for (const QString& address : addresses)
+                            files.push_back({address.toStdU16String()});
+                        guarded(dialogs_, this, [&] { form_.dropped(name, files); });
                     });
-        if (control.kind == forms::Kind::TextBox)
-            connect(controls_.get<PathField>(control.name), &PathField::refused, this,
-                    [this](const QString& message) { showMessage(message.toStdU16String()); });
     }
 
     // Decoding the pictures waits until the window is on its way to the screen: they are in
@@ -100,10 +99,10 @@ void frmAutoPilot::close()
     QWidget::close();
 }
 
-void frmAutoPilot::showWith(const std::u16string& file)
+void frmAutoPilot::showWith(const std::vector<forms::StartFile::Given>& files)
 {
     show();
-    form_.Form_Load(file);
+    form_.Form_Load(files);
 }
 
 void frmAutoPilot::closeEvent(QCloseEvent* event)

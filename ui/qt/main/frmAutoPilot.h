@@ -20,8 +20,8 @@ public:
     frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
-    // Shows the window, then takes the file the program was started with; empty for none.
-    void showWith(const std::u16string& file);
+    // Shows the window, then takes the files the program was started with.
+    void showWith(const std::vector<forms::StartFile::Given>& files);
 
     // The About window while it is open.
     frnAbout* aboutWindow() const { return about_; }

@@ -3,44 +3,18 @@
 #include "forms/MainWindowDesign.h"
 #include "text/WideText.h"
 
-#include <shlwapi.h>
+#include <shellapi.h>
 
-#include <cwctype>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui::win32 {
 namespace {
 
-// The file a "file:" address names on this computer, or nothing for one on another computer
-// or one that cannot name a file. An escaped control character is refused: the system's
-// conversion would end the name at an escaped NUL and name another file.
-std::optional<std::wstring> localFile(const std::wstring& address)
-{
-    for (auto at = address.find(L'%'); at != std::wstring::npos && at + 2 < address.size();
-         at = address.find(L'%', at + 1)) {
-        const wchar_t high = address[at + 1];
-        const wchar_t low = towlower(address[at + 2]);
-        if (((high == L'0' || high == L'1') && iswxdigit(low)) || (high == L'7' && low == L'f'))
-            return std::nullopt;
-    }
-    DWORD length = 32768;
-    std::wstring path(length, L'\0');
-    if (PathCreateFromUrlW(address.c_str(), path.data(), &length, 0) != S_OK)
-        return std::nullopt;
-    path.resize(length);
-    // A share's path names a file of the computer the address names.
-    if (path.starts_with(L"\\\\"))
-        return std::nullopt;
-    return path;
-}
-
-// The first file the arguments name, as a full path the way the Open dialog gives it, or the
-// empty text when there is none; an address the program cannot read as a local file comes back
-// as it stands, for the form to refuse. Blank arguments are not parsed: that would load shell32
-// at every plain start.
-std::u16string firstFile(const std::wstring& arguments)
+// The files the arguments name, as the system splits them. Blank arguments are not split: that
+// would load shell32 at every plain start.
+std::vector<forms::StartFile::Given> files(const std::wstring& arguments)
 {
     if (arguments.find_first_not_of(L" \t") == std::wstring::npos)
         return {};
@@ -50,22 +24,11 @@ std::u16string firstFile(const std::wstring& arguments)
     LPWSTR* words = CommandLineToArgvW(line.c_str(), &count);
     if (!words)
         return {};
-    std::wstring file = count > 1 ? words[1] : L"";
+    std::vector<forms::StartFile::Given> given;
+    for (int i = 1; i < count; ++i)
+        given.push_back({WideText::fromWide(words[i])});
     LocalFree(words);
-    if (file.empty())
-        return {};
-    if (forms::MainForm::isAddress(WideText::fromWide(file))) {
-        const auto local = localFile(file);
-        if (!local)
-            return WideText::fromWide(file);
-        file = *local;
-    }
-    const DWORD size = GetFullPathNameW(file.c_str(), 0, nullptr, nullptr);
-    std::wstring full(size, L'\0');
-    const DWORD length = GetFullPathNameW(file.c_str(), size, full.data(), nullptr);
-    if (length > 0 && length < size)
-        file.assign(full, 0, length);
-    return WideText::fromWide(file);
+    return given;
 }
 
 } // namespace
@@ -88,22 +51,26 @@ void frmAutoPilot::show(int showCommand, const std::wstring& arguments)
 {
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
-    form_.Form_Load(firstFile(arguments));
+    form_.Form_Load(files(arguments));
 }
 
-void frmAutoPilot::drop(HDROP files)
+void frmAutoPilot::drop(HDROP dropped)
 {
-    // One video at a time: only the first file counts.
-    const UINT length = DragQueryFileW(files, 0, nullptr, 0);
-    std::wstring path(length + 1, L'\0');
-    path.resize(DragQueryFileW(files, 0, path.data(), length + 1));
+    std::vector<forms::StartFile::Given> given;
+    const UINT count = DragQueryFileW(dropped, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(dropped, i, nullptr, 0);
+        std::wstring path(length + 1, L'\0');
+        path.resize(DragQueryFileW(dropped, i, path.data(), length + 1));
+        given.push_back({WideText::fromWide(path)});
+    }
     POINT point{};
-    DragQueryPoint(files, &point);
-    DragFinish(files);
-    if (path.empty())
+    DragQueryPoint(dropped, &point);
+    DragFinish(dropped);
+    if (given.empty() || given.front().text.empty())
         return;
     const forms::Control* on = controlAt(point);
-    form_.dropped(on ? on->name : std::string_view(), WideText::fromWide(path));
+    form_.dropped(on ? on->name : std::string_view(), given);
 }
 
 HWND frmAutoPilot::field(forms::Field field) const
