@@ -364,6 +364,8 @@ protected:
         InitCommonControlsEx(&controls);
     }
 
+    void SetUp() override { host.scriptDialect = job::ScriptDialect::Windows; }
+
     void click(std::string_view button) { SendMessageW(main.control(button), BM_CLICK, 0, 0); }
 
     FakeScriptHost host;
