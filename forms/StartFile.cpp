@@ -43,8 +43,13 @@ void appendUtf8(std::string& bytes, char32_t c)
     } else if (c < 0x800) {
         bytes += static_cast<char>(0xc0 | (c >> 6));
         bytes += static_cast<char>(0x80 | (c & 0x3f));
-    } else {
+    } else if (c < 0x10000) {
         bytes += static_cast<char>(0xe0 | (c >> 12));
+        bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
+        bytes += static_cast<char>(0x80 | (c & 0x3f));
+    } else {
+        bytes += static_cast<char>(0xf0 | (c >> 18));
+        bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3f));
         bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3f));
         bytes += static_cast<char>(0x80 | (c & 0x3f));
     }
@@ -121,7 +126,12 @@ Local fromAddress(const std::u16string& address, ScriptDialect dialect)
         const int high = at + 2 < rest.size() && rest[at] == u'%' ? hexValue(rest[at + 1]) : -1;
         const int low = high < 0 ? -1 : hexValue(rest[at + 2]);
         if (low < 0) {
-            appendUtf8(bytes, rest[at]);
+            char32_t c = rest[at];
+            // A letter beyond the first 65536 comes as a pair of halves.
+            if (c >= 0xd800 && c < 0xdc00 && at + 1 < rest.size() && rest[at + 1] >= 0xdc00 &&
+                rest[at + 1] < 0xe000)
+                c = 0x10000 + ((c - 0xd800) << 10) + (rest[++at] - 0xdc00);
+            appendUtf8(bytes, c);
             continue;
         }
         const auto byte = static_cast<unsigned char>(high * 16 + low);

@@ -94,6 +94,7 @@ TEST_F(MainFormTest, TheStartFilesAreReadByOneRule)
         {Posix, {{u"svn+ssh://h/a.avi"}}, u"typed", local + u"svn+ssh://h/a.avi is not."},
         {Windows, {{u"C:/v/clip.avi"}}, u"C:\\v\\clip.avi", u""},
         {Windows, {{u"file:///C:/v/%CE%A9mega.avi"}}, u"C:\\v\\\u03A9mega.avi", u""},
+        {Windows, {{u"file:///C:/v/\U0001F3AC.avi"}}, u"C:\\v\\\U0001F3AC.avi", u""},
         {Windows,
          {{u"file:////server/share/a.avi"}},
          u"typed",
@@ -105,7 +106,7 @@ TEST_F(MainFormTest, TheStartFilesAreReadByOneRule)
         fresh.host.scriptDialect = row.dialect;
         fresh.host.currentFolder = u"/v/";
         fresh.host.files = {u"/v/party.avi", u"/v/100% #1.avi", u"C:\\v\\clip.avi",
-                            u"C:\\v\\\u03A9mega.avi"};
+                            u"C:\\v\\\u03A9mega.avi", u"C:\\v\\\U0001F3AC.avi"};
         fresh.host.folders.insert(u"/v");
         fresh.view.source = u"typed";
         fresh.form.Form_Load(row.files);
