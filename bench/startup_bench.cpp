@@ -12,6 +12,9 @@
 // counts that start as failed, says what went wrong, and the run ends with status 1. The
 // figures are the median and the 25th and 75th percentiles of the rounds, and the same of each
 // round's ratio of the program's figure to a floor's.
+// With VARNELO_COLD_START=1 in its environment, the system's page cache is dropped before
+// every start, so each window is read from the disk as after a boot (the caller checks first
+// that the system allows it).
 // Usage: startup_bench ROUNDS TITLE PROGRAM [ARGS] [-- TITLE FLOOR [ARGS] ...]
 #include <X11/Xlib.h>
 
@@ -96,8 +99,20 @@ bool failed(Subject& subject, const char* what)
     return false;
 }
 
+bool dropPageCache()
+{
+    ::sync();
+    std::ofstream drop("/proc/sys/vm/drop_caches");
+    drop << "3\n";
+    drop.flush();
+    return bool(drop);
+}
+
 bool measure(Display* display, Subject& subject, std::array<double, Figures>& figures)
 {
+    static const bool cold = std::getenv("VARNELO_COLD_START") != nullptr;
+    if (cold && !dropPageCache())
+        return failed(subject, "the page cache could not be dropped");
     XSync(display, True);
     int output[2];
     if (pipe(output) != 0)

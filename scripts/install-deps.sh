@@ -13,7 +13,7 @@ run_packages=(
 )
 test_packages=(
     googletest libgtest-dev clang-format git
-    xvfb xauth xdotool x11-utils procps
+    xvfb xauth xdotool x11-utils procps strace
     at-spi2-core python3-pyatspi dbus-daemon
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream

@@ -1,8 +1,10 @@
 #include "TerminalLauncher.h"
 
+#include "DetachedStart.h"
 #include "SearchPath.h"
 #include "job/modPath.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -76,16 +78,13 @@ QList<TerminalLauncher::Candidate> TerminalLauncher::candidates(const QString& t
 
 Error TerminalLauncher::start(const std::u16string& scriptPath)
 {
-    const QString script = QString::fromStdU16String(scriptPath);
+    const QByteArray script = QFile::encodeName(QString::fromStdU16String(scriptPath));
     // The console starts in the script's folder, the private work folder, and looks for the
     // converter only where the check before GO looked: wherever the program was started from,
     // its files play no part, and a folder the user cannot enter stops nothing.
-    QProcess console;
-    console.setWorkingDirectory(
+    const QByteArray folder = QFile::encodeName(
         QString::fromStdU16String(modPath::FolderPart(scriptPath, job::ScriptDialect::Posix)));
-    auto environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"), SearchPath::folders().join(QLatin1Char(':')));
-    console.setProcessEnvironment(environment);
+    const QByteArray path = QFile::encodeName(SearchPath::folders().join(QLatin1Char(':')));
     QStringList tried;
     for (const auto& candidate : candidates(qEnvironmentVariable("TERMINAL"))) {
         const QString program = SearchPath::find(candidate.program);
@@ -98,16 +97,17 @@ Error TerminalLauncher::start(const std::u16string& scriptPath)
                                        ? QStringList{}
                                        : commandOption(QFileInfo(program).canonicalFilePath())
                                              .value_or(candidate.commandOption);
-        const QStringList arguments =
-            candidate.options + option + QStringList{QStringLiteral("/bin/sh"), script};
-        // startDetached starts the terminal in a new session, so closing the program or its
-        // own terminal leaves the conversion running.
-        console.setProgram(program);
-        console.setArguments(arguments);
-        if (console.startDetached())
+        QByteArrayList arguments;
+        for (const auto& argument : candidate.options + option)
+            arguments << QFile::encodeName(argument);
+        arguments << QByteArrayLiteral("/bin/sh") << script;
+        // In a session of its own, so closing the program or its own terminal leaves the
+        // conversion running.
+        const auto error = startDetached(QFile::encodeName(program), arguments, folder, path);
+        if (!error)
             return {};
-        tried
-            << QStringLiteral("%1 (could not be started: %2)").arg(program, console.errorString());
+        tried << QStringLiteral("%1 (could not be started: %2)")
+                     .arg(program, QString::fromStdString(error.message()));
     }
     return QStringLiteral("No terminal window could be opened to run the conversion. Tried: %1. "
                           "Install xterm, or name your terminal in the TERMINAL environment "

@@ -88,13 +88,15 @@ protected:
             qputenv("TERMINAL", terminal_);
     }
 
-    // A terminal that records its arguments, working folder, session and PATH, then exits.
+    // A terminal that records its arguments, working folder, session, PATH, process id and
+    // whether it holds descriptor 77, then exits.
     void install(const char* name)
     {
         const auto file = temp_.path() / name;
         writeFile(file, "#!/bin/sh\n"
                         "{ for a; do printf '[%s]' \"$a\"; done; echo; pwd;\n"
-                        "  /usr/bin/awk '{print $6}' /proc/$$/stat; echo \"$PATH\"; } > \"" +
+                        "  /usr/bin/awk '{print $6}' /proc/$$/stat; echo \"$PATH\"; echo $$;\n"
+                        "  [ -e /proc/$$/fd/77 ] && echo inherited || echo closed; } > \"" +
                             record().string() +
                             ".tmp\"\n"
                             "/bin/mv \"" +
@@ -130,17 +132,26 @@ TEST_F(Terminals, StartsTheFirstInstalledTerminalDetachedInTheScriptsFolder)
     qputenv("PATH", ":.:terms:" + QByteArray::fromStdString(temp_.path().string()) + "::");
     const auto home = fs::current_path();
     fs::current_path(temp_.path() / "start");
+    // A descriptor some library left open across exec.
+    ASSERT_EQ(::dup2(STDERR_FILENO, 77), 77);
 
     const auto error = TerminalLauncher::start(script.toStdU16String());
 
+    ::close(77);
     fs::current_path(home);
     EXPECT_EQ(error, std::nullopt);
     const auto lines = QString::fromStdString(waitForRecord()).split(QLatin1Char('\n'));
-    ASSERT_GE(lines.size(), 4);
+    ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines[0], QStringLiteral("[-e][/bin/sh][%1]").arg(script));
     EXPECT_EQ(lines[1], QString::fromStdString(work.string()));
     EXPECT_NE(lines[2].toLongLong(), static_cast<long long>(::getsid(0)));
     EXPECT_EQ(lines[3], QString::fromStdString(temp_.path().string()));
+    EXPECT_EQ(lines[5], QStringLiteral("closed"));
+    // Once it has ended, the terminal is collected: no zombie of it stays in the process table.
+    const auto process = "/proc/" + lines[4].toStdString();
+    for (int i = 0; i < 200 && fs::exists(process); ++i)
+        QThread::msleep(25);
+    EXPECT_FALSE(fs::exists(process));
 }
 
 TEST_F(Terminals, TheNamedTerminalComesFirst)

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -36,7 +37,15 @@ std::string FormBuilder::pngOf(std::string_view picture, std::string_view varian
 // A window's icon may be named as a picture is: the program carries it as NAME-icon.png.
 QIcon FormBuilder::windowIcon(const forms::Window& design)
 {
-    return QIcon(QPixmap::fromImage(PngFile::read(resource(pngOf(design.icon, "-icon")))));
+    // One pixmap for all the windows of a design: each new one stayed held until the program
+    // ended, 4 KB every time the About window opened.
+    const QString file = resource(pngOf(design.icon, "-icon"));
+    QPixmap icon;
+    if (!QPixmapCache::find(file, &icon)) {
+        icon = QPixmap::fromImage(PngFile::read(file));
+        QPixmapCache::insert(file, icon);
+    }
+    return QIcon(icon);
 }
 
 QString FormBuilder::text(std::u16string_view text)
