@@ -32,7 +32,15 @@ bool isLetter(char16_t c)
 
 } // namespace
 
-MainForm::MainForm(MainView& view, job::ScriptHost& host) : view_(view), host_(host) {}
+MainForm::MainForm(MainView& view, Dialogs& dialogs, job::ScriptHost& host)
+    : view_(view), dialogs_(dialogs), host_(host), dlg_(dialogs, view)
+{
+}
+
+void MainForm::MsgBox(const std::u16string& text)
+{
+    dialogs_.showMessage(&view_, text);
+}
 
 void MainForm::click(std::string_view control)
 {
@@ -51,7 +59,7 @@ void MainForm::dropped(std::string_view control, const std::u16string& file)
     if (control == fieldControl(Field::txtPath))
         view_.setText(Field::txtPath, file);
     else if (host_.isFolder(file))
-        view_.showMessage(folderRefused(file));
+        MsgBox(folderRefused(file));
     else
         view_.setText(Field::Text1, file);
 }
@@ -68,10 +76,11 @@ bool MainForm::isAddress(std::u16string_view text)
 
 void MainForm::Button38_Click()
 {
+    dlg_.CancelError = false;
     dlg_.DialogTitle = u"Open ...";
     dlg_.Filter = OpenFilter;
     // A cancel keeps what the field holds, typed text included.
-    if (view_.showOpen(dlg_))
+    if (dlg_.ShowOpen())
         view_.setText(Field::Text1, dlg_.FileName);
 }
 
@@ -83,11 +92,11 @@ void MainForm::Button2_Click()
 void MainForm::Button3_Click()
 {
     // A cancelled or failed pick keeps the target the user had.
-    const auto folder = view_.browseForFolder(FolderPrompt);
-    if (!folder)
+    const std::u16string folder = dialogs_.BrowseForFolder(&view_, FolderPrompt);
+    if (folder.empty())
         return;
     // A drive's root ends with its separator already.
-    view_.setText(Field::txtPath, modPath::WithSeparator(*folder, host_.dialect()));
+    view_.setText(Field::txtPath, modPath::WithSeparator(folder, host_.dialect()));
 }
 
 void MainForm::Button7_Click()
@@ -98,7 +107,7 @@ void MainForm::Button7_Click()
     for (int i = 0; i < ConversionJob::FormatCount; ++i)
         inputs.selected[i] = view_.isSelected(i);
     if (const auto refusal = ConversionJob::prepare(inputs, host_)) {
-        view_.showMessage(*refusal);
+        MsgBox(*refusal);
         return;
     }
     Button4_Click();
@@ -107,7 +116,7 @@ void MainForm::Button7_Click()
 void MainForm::Button4_Click()
 {
     if (const auto failure = host_.startScript())
-        view_.showMessage(*failure);
+        MsgBox(*failure);
 }
 
 void MainForm::Button10_Click()
@@ -125,11 +134,11 @@ void MainForm::Form_Load(const std::u16string& file)
     if (file.empty())
         return;
     if (isAddress(file))
-        view_.showMessage(u"The source MUST be a file on this computer, and " + file + u" is not.");
+        MsgBox(u"The source MUST be a file on this computer, and " + file + u" is not.");
     else if (host_.isFolder(file))
-        view_.showMessage(folderRefused(file));
+        MsgBox(folderRefused(file));
     else if (!host_.exists(file))
-        view_.showMessage(u"The source file " + file + u" does not exist.");
+        MsgBox(u"The source file " + file + u" does not exist.");
     else
         view_.setText(Field::Text1, file);
 }

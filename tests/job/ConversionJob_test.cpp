@@ -182,18 +182,22 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
         const char* name;
         Inputs inputs;
         std::u16string message;
+        bool converter = false;
     };
     const Row rows[] = {
         {"empty target", {u"/v/party.avi", u"", Flv}, Messages::TargetMissing},
         {"no format", {u"/v/clip.avi", u"/o/", None}, Messages::FormatMissing},
         {"same file by another name", {u"/v/party.avi", u"/o/", Flv}, Messages::OverwritesSource},
         {"no converter", {u"/v/clip.avi", u"/o/", Flv}, u"no ffmpeg"},
+        {"the script cannot be written", {u"/v/clip.avi", u"/o/", Flv}, u"disk full", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakeScriptHost fake;
         fake.sameFiles.insert({u"/v/party.avi", u"/o/party.flv"});
-        fake.converterMissing = u"no ffmpeg";
+        if (!row.converter)
+            fake.converterMissing = u"no ffmpeg";
+        fake.writeFailure = u"disk full";
         EXPECT_EQ(prepare(row.inputs, fake), row.message);
         EXPECT_TRUE(fake.scripts.empty());
     }

@@ -1,11 +1,11 @@
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/common/LocalFile.h"
 #include "ui/qt/common/SMButton.h"
-#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
 #include "job/ConversionJob.h"
+#include "platform/Platform.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
@@ -28,8 +28,6 @@
 #include <memory>
 
 namespace {
-
-using FakeDialogs = FakeDialogsOf<Dialogs, QWidget*>;
 
 QString qstring(std::u16string_view text)
 {
@@ -260,7 +258,7 @@ private slots:
         QCOMPARE(platform->starts, 1);
         // Every dialog is owned by the main window.
         QVERIFY(std::all_of(dialogs->owners.begin(), dialogs->owners.end(),
-                            [this](QWidget* owner) { return owner == window.get(); }));
+                            [this](const forms::View* owner) { return owner == window.get(); }));
     }
 
     void aFailingCommandIsToldAndTheWindowGoesOn()
@@ -366,26 +364,20 @@ private slots:
         QTRY_VERIFY(about.isNull());
     }
 
-    // The system asks the program to end: by a signal, or, at the end of a session, by
-    // quitting the application.
+    // The system asks the program to end by a signal; the program closes its windows then, as
+    // it is wired.
     void theEndOfTheProgramCleansUpToo_data()
     {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGHUP") << SIGHUP;
         QTest::newRow("SIGINT") << SIGINT;
-        QTest::newRow("the session ends") << 0;
     }
     void theEndOfTheProgramCleansUpToo()
     {
         QFETCH(int, signal);
-        SessionEnd::closeWindowsOnEnd();
-        if (signal) {
-            std::raise(signal);
-        } else {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-            QCoreApplication::exec();
-        }
+        ::platform::onEndRequest(&QApplication::closeAllWindows);
+        std::raise(signal);
         QTRY_VERIFY(!window->isVisible());
         QCOMPARE(platform->removals, 1);
     }

@@ -1,7 +1,7 @@
 #include "frmAutoPilot.h"
 
+#include "forms/Guarded.h"
 #include "forms/MainWindowDesign.h"
-#include "ui/qt/common/Guarded.h"
 #include "ui/qt/common/PathField.h"
 #include "ui/qt/common/ProgramIcon.h"
 
@@ -11,25 +11,27 @@
 #include <QRadioButton>
 #include <QTimer>
 
-frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* parent)
+frmAutoPilot::frmAutoPilot(job::ScriptHost& host, forms::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, FormBuilder::windowFlags(forms::MainWindowDesign)), dialogs_(dialogs),
-      form_(*this, host), controls_(this, forms::MainWindowDesign)
+      form_(*this, dialogs, host), controls_(this, forms::MainWindowDesign)
 {
     for (const auto& control : forms::MainWindowDesign.controls) {
         if (!control.click.empty())
             connect(controls_.get<QAbstractButton>(control.name), &QAbstractButton::clicked, this,
                     [this, name = control.name] {
-                        guarded(dialogs_, this, [&] { form_.click(name); });
+                        forms::guarded(dialogs_, this, [&] { form_.click(name); });
                     });
         if (control.kind == forms::Kind::TextBox)
             connect(controls_.get<PathField>(control.name), &PathField::fileDropped, this,
                     [this, name = control.name](const QString& path) {
-                        guarded(dialogs_, this,
-                                [&] { form_.dropped(name, path.toStdU16String()); });
+                        forms::guarded(dialogs_, this,
+                                       [&] { form_.dropped(name, path.toStdU16String()); });
                     });
         if (control.kind == forms::Kind::TextBox)
             connect(controls_.get<PathField>(control.name), &PathField::refused, this,
-                    [this](const QString& message) { showMessage(message.toStdU16String()); });
+                    [this](const QString& message) {
+                        dialogs_.showMessage(this, message.toStdU16String());
+                    });
     }
 
     // Decoding the pictures waits until the window is on its way to the screen: they are in
@@ -65,21 +67,6 @@ bool frmAutoPilot::isSelected(int index) const
     return controls_.get<QRadioButton>(forms::formatOption(index))->isChecked();
 }
 
-void frmAutoPilot::showMessage(const std::u16string& text)
-{
-    dialogs_.showMessage(this, text);
-}
-
-bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
-{
-    return dialogs_.showOpen(this, dlg);
-}
-
-std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
-{
-    return dialogs_.browseForFolder(this, prompt);
-}
-
 void frmAutoPilot::showAbout()
 {
     if (!about_)
@@ -108,6 +95,6 @@ void frmAutoPilot::showWith(const std::u16string& file)
 
 void frmAutoPilot::closeEvent(QCloseEvent* event)
 {
-    guarded(dialogs_, this, [this] { form_.Form_Unload(); });
+    forms::guarded(dialogs_, this, [this] { form_.Form_Unload(); });
     event->accept();
 }
