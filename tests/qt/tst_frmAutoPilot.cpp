@@ -4,7 +4,6 @@
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
-#include "job/ConversionJob.h"
 #include "platform/Platform.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
@@ -249,7 +248,7 @@ private slots:
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
         click("Button7");
         QCOMPARE(dialogs->messages,
-                 std::vector<std::u16string>{ConversionJob::Messages::FormatMissing});
+                 std::vector<std::u16string>{u"Output format MUST be chosen before proceeding!"});
         QVERIFY(platform->scripts.empty());
         dialogs->messages.clear();
         option(1)->click();
