@@ -41,6 +41,10 @@ TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
     EXPECT_EQ(view.source, u"/typed/by hand.avi");
     // The dialog remembers the file chosen last, for its next use.
     EXPECT_EQ(dialogs.openDialogs[1].FileName, u"/v/party.avi");
+    // Where a cancel is asked to be an error, it is one.
+    forms::CommonDialog strict(dialogs, view);
+    strict.CancelError = true;
+    EXPECT_THROW(strict.ShowOpen(), forms::CommonDialog::Cancelled);
 
     form.Button2_Click();
     EXPECT_EQ(view.source, u"");
