@@ -5,6 +5,7 @@
 // benchmark made it.
 #include "forms/MainForm.h"
 #include "platform/posix/PosixScriptHost.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeMainView.h"
 
 #include <QDir>
@@ -65,7 +66,8 @@ int main()
     view.source = u"/home/ann/videos/holiday on the coast 2026.avi";
     view.target = u"/home/ann/converted/";
     view.selected = {false, true, false, false};
-    forms::MainForm form(view, posix);
+    FakeDialogs dialogs;
+    forms::MainForm form(view, dialogs, posix);
     constexpr int Presses = 2000;
     std::vector<double> micros;
     micros.reserve(Presses);
@@ -74,7 +76,7 @@ int main()
         const auto start = std::chrono::steady_clock::now();
         form.Button7_Click();
         const auto end = std::chrono::steady_clock::now();
-        if (!view.messages.empty()) {
+        if (!dialogs.messages.empty()) {
             std::fprintf(stderr, "press %d failed\n", i);
             return 1;
         }
