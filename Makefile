@@ -8,8 +8,8 @@
 #            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it, and FFMPEG_SOURCE=URL
 #            says where its complete corresponding source is.
 # make property: the conversion script's safety tried on CASES generated names (100000 unless
-#            given) through the real /bin/sh, from SEED when given; property-windows does the same
-#            through cmd.exe under Wine (3000 names unless given).
+#            given) through the real /bin/sh, from SEED when given, else from a fresh one;
+#            property-windows does the same through cmd.exe under Wine (3000 names unless given).
 
 .PHONY: run deb win-installer check test build format-check test-linux test-windows test-asan bench bench-windows property property-windows clean
 
@@ -37,10 +37,11 @@ build:
 	cmake --preset default
 	cmake --build --preset default
 
-# Only the programs the quick tests run are built: no benchmark, end-to-end driver or package.
+# Only the programs the quick tests run are built, in a tree of their own: no benchmark,
+# end-to-end driver or package.
 check:
-	cmake --preset default
-	cmake --build --preset default --target quick_tests
+	cmake --preset check
+	cmake --build --preset check --target quick_tests
 	ctest --preset check
 
 test:
@@ -72,14 +73,14 @@ test-asan:
 property:
 	cmake --preset default
 	cmake --build --preset default --target job_property
-	VARNELO_PROPERTY_CASES=$(or $(CASES),100000) VARNELO_PROPERTY_SEED=$(SEED) \
+	VARNELO_PROPERTY_CASES=$(or $(CASES),100000) VARNELO_PROPERTY_SEED=$(or $(SEED),random) \
 		build/tests/job/job_property
 
 property-windows: export WINEPREFIX = $(CURDIR)/build-mingw/wineprefix
 property-windows:
 	cmake --preset mingw
 	cmake --build --preset mingw --target job_property
-	VARNELO_PROPERTY_CASES=$(or $(CASES),3000) VARNELO_PROPERTY_SEED=$(SEED) \
+	VARNELO_PROPERTY_CASES=$(or $(CASES),3000) VARNELO_PROPERTY_SEED=$(or $(SEED),random) \
 		scripts/wine-run.sh build-mingw/tests/job/job_property.exe; \
 		status=$$?; scripts/wine-prefix.sh stop; exit $$status
 
@@ -98,4 +99,4 @@ bench-windows:
 	bench/run.sh --windows
 
 clean:
-	rm -rf build build-run build-mingw build-asan
+	rm -rf build build-check build-run build-mingw build-asan

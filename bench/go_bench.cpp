@@ -10,6 +10,7 @@
 #include "forms/MainForm.h"
 #include "platform/posix/PosixScriptHost.h"
 #include "platform/posix/TerminalLauncher.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeMainView.h"
 
 #include <QDir>
@@ -167,11 +168,12 @@ int main()
     view.source = u"/home/ann/videos/holiday on the coast 2026.avi";
     view.target = u"/home/ann/converted/";
     view.selected = {false, true, false, false};
-    forms::MainForm form(view, posix);
+    FakeDialogs dialogs;
+    forms::MainForm form(view, dialogs, posix);
     const auto press = [&] {
         const std::int64_t start = nowNanoseconds();
         form.Button7_Click();
-        if (!view.messages.empty()) {
+        if (!dialogs.messages.empty()) {
             std::fprintf(stderr, "a press failed\n");
             std::exit(1);
         }

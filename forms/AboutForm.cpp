@@ -29,13 +29,13 @@ void AboutForm::click(std::string_view control)
 
 void AboutForm::Image1_Click()
 {
-    view_.openUrl(std::u16string(MakerPage));
+    dialogs_.openUrl(std::u16string(MakerPage));
     view_.close();
 }
 
 void AboutForm::Label2_Click()
 {
-    view_.openUrl(std::u16string(FfmpegPage));
+    dialogs_.openUrl(std::u16string(FfmpegPage));
     view_.close();
 }
 

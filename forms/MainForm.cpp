@@ -20,7 +20,15 @@ constexpr Handler Handlers[] = {
 
 } // namespace
 
-MainForm::MainForm(MainView& view, job::ScriptHost& host) : view_(view), host_(host) {}
+MainForm::MainForm(MainView& view, Dialogs& dialogs, job::ScriptHost& host)
+    : view_(view), dialogs_(dialogs), host_(host), dlg_(dialogs, view)
+{
+}
+
+void MainForm::MsgBox(const std::u16string& text)
+{
+    dialogs_.showMessage(&view_, text);
+}
 
 void MainForm::click(std::string_view control)
 {
@@ -56,15 +64,16 @@ void MainForm::put(Field field, const StartFile::Taken& taken)
         why = taken.message;
     }
     if (!why.empty())
-        view_.showMessage(why);
+        MsgBox(why);
 }
 
 void MainForm::Button38_Click()
 {
+    dlg_.CancelError = false;
     dlg_.DialogTitle = u"Open ...";
     dlg_.Filter = OpenFilter;
     // A cancel keeps what the field holds, typed text included.
-    if (view_.showOpen(dlg_))
+    if (dlg_.ShowOpen())
         view_.setText(Field::Text1, dlg_.FileName);
 }
 
@@ -76,11 +85,11 @@ void MainForm::Button2_Click()
 void MainForm::Button3_Click()
 {
     // A cancelled or failed pick keeps the target the user had.
-    const auto folder = view_.browseForFolder(FolderPrompt);
-    if (!folder)
+    const std::u16string folder = dialogs_.BrowseForFolder(&view_, FolderPrompt);
+    if (folder.empty())
         return;
     // A drive's root ends with its separator already.
-    view_.setText(Field::txtPath, modPath::WithSeparator(*folder, host_.dialect()));
+    view_.setText(Field::txtPath, modPath::WithSeparator(folder, host_.dialect()));
 }
 
 void MainForm::Button7_Click()
@@ -91,7 +100,7 @@ void MainForm::Button7_Click()
     for (int i = 0; i < ConversionJob::FormatCount; ++i)
         inputs.selected[i] = view_.isSelected(i);
     if (const auto refusal = ConversionJob::prepare(inputs, host_)) {
-        view_.showMessage(*refusal);
+        MsgBox(*refusal);
         return;
     }
     Button4_Click();
@@ -100,7 +109,7 @@ void MainForm::Button7_Click()
 void MainForm::Button4_Click()
 {
     if (const auto failure = host_.startScript())
-        view_.showMessage(*failure);
+        MsgBox(*failure);
 }
 
 void MainForm::Button10_Click()

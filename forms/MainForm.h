@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/CommonDialog.h"
+#include "forms/Dialogs.h"
 #include "forms/MainView.h"
 #include "forms/StartFile.h"
 #include "job/ScriptHost.h"
@@ -23,7 +24,7 @@ public:
         u"*.divx; *.rm; *.rmvb"
         u"|All files (*.*)|*.*";
 
-    MainForm(MainView& view, job::ScriptHost& host);
+    MainForm(MainView& view, Dialogs& dialogs, job::ScriptHost& host);
 
     // A click on the design's control of that name: runs its handler, if it has one.
     void click(std::string_view control);
@@ -53,7 +54,11 @@ private:
     // what there is to say of it.
     void put(Field field, const StartFile::Taken& taken);
 
+    // Shows a message box owned by the window.
+    void MsgBox(const std::u16string& text);
+
     MainView& view_;
+    Dialogs& dialogs_;
     job::ScriptHost& host_;
     CommonDialog dlg_;
 };

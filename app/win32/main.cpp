@@ -1,7 +1,6 @@
-#include "forms/Failure.h"
+#include "forms/Guarded.h"
 #include "platform/Platform.h"
-#include "text/WideText.h"
-#include "ui/win32/common/Dialogs.h"
+#include "ui/win32/common/SystemDialogs.h"
 #include "ui/win32/main/frmAutoPilot.h"
 
 #include <windows.h>
@@ -10,7 +9,7 @@
 
 namespace {
 
-int run(ui::win32::Dialogs& dialogs, const wchar_t* arguments, int showCommand)
+int run(forms::Dialogs& dialogs, const wchar_t* arguments, int showCommand)
 {
     const auto host = platform::createScriptHost();
     ui::win32::frmAutoPilot window(*host, dialogs);
@@ -36,15 +35,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR arguments, int showCommand)
     InitCommonControlsEx(&controls);
 
     ui::win32::SystemDialogs dialogs;
-    // Only a window that could not be made fails here (the window procedures catch their own):
+    // Only a window that could not be made fails here (the window procedures guard their own):
     // the user is told why, rather than the program vanishing.
-    try {
-        return run(dialogs, arguments, showCommand);
-    } catch (...) {
-        // In the system's code page, as the window procedures tell theirs.
-        const auto detail =
-            WideText::fromCodePage(forms::failureDetail(std::current_exception()), CP_ACP);
-        dialogs.showMessage(nullptr, forms::failureMessage(detail));
-        return 1;
-    }
+    int status = 1;
+    forms::guarded(dialogs, nullptr, [&] { status = run(dialogs, arguments, showCommand); });
+    return status;
 }

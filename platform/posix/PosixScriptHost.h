@@ -1,5 +1,9 @@
 #pragma once
 
+// On POSIX a file is examined, read and written by the system's own calls, which take a path's
+// bytes, tell owner, mode and links, and never follow one unasked; a name becomes text and back
+// by QFile's decodeName and encodeName, as the rest of the program reads names.
+
 #include "platform/Platform.h"
 #include "platform/ScriptRuns.h"
 

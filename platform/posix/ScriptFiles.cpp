@@ -1,9 +1,10 @@
 #include "platform/ScriptFiles.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,13 +99,12 @@ std::error_code removeFolder(const Path& folder)
 
 std::u16string text(const Path& path)
 {
-    return std::filesystem::path(path).u16string();
+    return QFile::decodeName(path.c_str()).toStdU16String();
 }
 
-// The standard library's own conversion from the system's narrow encoding.
 std::u16string describe(std::error_code error)
 {
-    return text(error.message());
+    return QString::fromLocal8Bit(error.message()).toStdU16String();
 }
 
 // Read with the system's own calls: this list, made at every start, was the only use of the

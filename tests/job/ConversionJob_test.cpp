@@ -143,7 +143,7 @@ TEST(Refusals, EachNamesItsReason)
         {{u"D:\\clips\\party.flv", u"D:\\clips\\", Flv},
          ScriptDialect::Windows,
          Messages::OverwritesSource},
-        {{u"D:\\Clips\\PARTY.FLV", u"d:\\clips\\", Flv},
+        {{u"D:\\Zips\\PARTY.FLV", u"d:\\zips\\", Flv},
          ScriptDialect::Windows,
          Messages::OverwritesSource},
         {{u"/v/party.flv", u"/v/", Flv}, ScriptDialect::Posix, Messages::OverwritesSource},
@@ -167,13 +167,20 @@ TEST(Refusals, OnlyTheEmptyTargetIsMissing)
     EXPECT_EQ(refusal({u"/v/party.flv", u"/v/", Swf}, ScriptDialect::Posix), u"");
 }
 
-TEST(ScriptBytes, TrailingBackslashesCannotEscapeTheClosingQuote)
+// What cmd.exe and the converter's C runtime read from the script is the path itself. The job
+// never plans a path with a trailing backslash, but the script must not depend on it.
+TEST(ScriptBytes, CmdReadsEachPathAsItIs)
 {
-    // The job never plans such a path, but the script must not depend on it.
-    const auto text =
-        ScriptText::compose(ScriptDialect::Windows, u"D:\\x\\abcd", u"E:\\out\\", false);
-    EXPECT_NE(text.find(u"ffmpeg.exe -i \"D:\\x\\abcd\" \"E:\\out\\\\\"\r\n"),
-              std::u16string::npos);
+    const std::pair<std::u16string, std::u16string> rows[] = {
+        {u"E:\\out\\", u" \"D:\\x\\abcd\" \"E:\\out\\\\\"\r\n"},
+        {u"E:\\%PATH%", u" \"D:\\x\\abcd\" \"E:\\%%PATH%%\"\r\n"},
+    };
+    for (const auto& [output, line] : rows) {
+        const auto text =
+            ScriptText::compose(ScriptDialect::Windows, u"D:\\x\\abcd", output, false);
+        EXPECT_NE(text.find(u"ffmpeg.exe -i" + line), std::u16string::npos)
+            << testing::PrintToString(text);
+    }
 }
 
 TEST(Prepare, StopsBeforeWritingWhenRefused)
@@ -182,6 +189,7 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
         const char* name;
         Inputs inputs;
         std::u16string message;
+        bool converter = false;
     };
     const Row rows[] = {
         {"empty target", {u"/v/party.avi", u"", Flv}, Messages::TargetMissing},
@@ -193,12 +201,15 @@ TEST(Prepare, StopsBeforeWritingWhenRefused)
         {"no format", {u"/v/clip.avi", u"/o/", None}, Messages::FormatMissing},
         {"same file by another name", {u"/v/party.avi", u"/o/", Flv}, Messages::OverwritesSource},
         {"no converter", {u"/v/clip.avi", u"/o/", Flv}, u"no ffmpeg"},
+        {"the script cannot be written", {u"/v/clip.avi", u"/o/", Flv}, u"disk full", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FakeScriptHost fake;
         fake.sameFiles.insert({u"/v/party.avi", u"/o/party.flv"});
-        fake.converterMissing = u"no ffmpeg";
+        if (!row.converter)
+            fake.converterMissing = u"no ffmpeg";
+        fake.writeFailure = u"disk full";
         EXPECT_EQ(prepare(row.inputs, fake), row.message);
         EXPECT_TRUE(fake.scripts.empty());
     }

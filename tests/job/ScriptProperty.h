@@ -1,6 +1,6 @@
 #pragma once
 
-#include "job/ConversionJob.h"
+#include "job/ScriptHost.h"
 
 #include <cstdint>
 #include <functional>
@@ -36,7 +36,8 @@ struct Host {
 };
 
 // Generates the cases (VARNELO_PROPERTY_CASES of them, else the default count, from the seed
-// VARNELO_PROPERTY_SEED or a fresh one), runs each planned script and checks the property.
+// VARNELO_PROPERTY_SEED, a fresh one when it is "random", else 1), runs each planned script and
+// checks the property.
 void check(job::ScriptDialect dialect, std::size_t defaultCases, const Runner& run,
            const Host& host);
 

@@ -87,6 +87,13 @@ TEST(PosixScriptHost, RefusesAWorkFolderThatIsNotPrivate)
         {"readable by the group", folderWithMode<0750>, notPrivate},
         {"writable by the group", folderWithMode<0770>, notPrivate},
         {"searchable by the group", folderWithMode<0710>, notPrivate},
+        {"someone else's",
+         [](const fs::path& temp, const fs::path&) {
+             // Given away when the test may; else the administrator's own folder is one.
+             const auto folder = folderWithMode<0700>(temp, temp);
+             return ::chown(folder.c_str(), 65534, 65534) == 0 ? folder : fs::path("/root");
+         },
+         notPrivate},
         {"a link to another folder",
          [](const fs::path& temp, const fs::path& elsewhere) {
              fs::create_directory_symlink(elsewhere, temp / "VC_Temp");

@@ -42,6 +42,10 @@ TEST(TerminalLauncher, TriesTheNamedTerminalFirstThenTheDefaultThenTheCommonOnes
          QStringLiteral("kitty"),
          {QStringLiteral("--single-instance")}},
         {QStringLiteral("xterm -e"), QStringLiteral("xterm"), {QStringLiteral("-e")}},
+        // Only an execute option at the end is the one the command follows.
+        {QStringLiteral("xterm -e -hold"),
+         QStringLiteral("xterm"),
+         {QStringLiteral("-e"), QStringLiteral("-hold"), QStringLiteral("-e")}},
         {QStringLiteral("gnome-terminal --"),
          QStringLiteral("gnome-terminal"),
          {QStringLiteral("--")}},

@@ -1,4 +1,3 @@
-#include "forms/CommonDialog.h"
 #include "ui/qt/common/FolderDialog.h"
 #include "ui/qt/common/LocalFile.h"
 #include "ui/qt/common/OpenDialog.h"
@@ -34,12 +33,12 @@ private slots:
 
     void openDialogKeepsItsFileOnCancel()
     {
-        forms::CommonDialog dialog;
+        std::u16string file;
         QString refusal;
-        QVERIFY(OpenDialog::take(QStringLiteral("/v/party.avi"), dialog, refusal));
-        QCOMPARE(dialog.FileName, u"/v/party.avi");
-        QVERIFY(!OpenDialog::take(QString(), dialog, refusal));
-        QCOMPARE(dialog.FileName, u"/v/party.avi");
+        QVERIFY(OpenDialog::take(QStringLiteral("/v/party.avi"), file, refusal));
+        QCOMPARE(file, u"/v/party.avi");
+        QVERIFY(!OpenDialog::take(QString(), file, refusal));
+        QCOMPARE(file, u"/v/party.avi");
         QVERIFY(refusal.isEmpty());
     }
 
@@ -53,16 +52,15 @@ private slots:
              {QByteArray("/b\xe9\xff.avi"), QByteArray("/b\xef\xbf\xbd\xef\xbf\xbd.avi")})
             std::fclose(std::fopen((there + name).constData(), "w"));
         const QString misread = folder.path() + QStringLiteral("/b\uFFFD\uFFFD.avi");
-        forms::CommonDialog dialog;
-        dialog.FileName = u"/v/party.avi";
+        std::u16string file = u"/v/party.avi";
         QString refusal;
-        QVERIFY(!OpenDialog::take(misread, dialog, refusal));
-        QCOMPARE(dialog.FileName, u"/v/party.avi");
+        QVERIFY(!OpenDialog::take(misread, file, refusal));
+        QCOMPARE(file, u"/v/party.avi");
         QCOMPARE(refusal, LocalFile::misreadMessage(misread));
         std::error_code ignored;
         std::filesystem::remove(there.toStdString() + "/b\xe9\xff.avi", ignored);
-        QVERIFY(OpenDialog::take(misread, dialog, refusal));
-        QCOMPARE(QString::fromStdU16String(dialog.FileName), misread);
+        QVERIFY(OpenDialog::take(misread, file, refusal));
+        QCOMPARE(QString::fromStdU16String(file), misread);
         QVERIFY(refusal.isEmpty());
     }
 

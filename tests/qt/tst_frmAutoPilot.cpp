@@ -1,10 +1,9 @@
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/common/SMButton.h"
-#include "ui/qt/common/SessionEnd.h"
 #include "ui/qt/main/frmAutoPilot.h"
 
 #include "forms/MainWindowDesign.h"
-#include "job/ConversionJob.h"
+#include "platform/Platform.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeScriptHost.h"
 
@@ -27,8 +26,6 @@
 #include <memory>
 
 namespace {
-
-using FakeDialogs = FakeDialogsOf<Dialogs, QWidget*>;
 
 QString qstring(std::u16string_view text)
 {
@@ -119,8 +116,9 @@ private slots:
                                                                     : forms::WindowFaceName));
                 QCOMPARE(widget->font().bold(), design.face == forms::Face::WindowBold);
             }
+            // The controls no one sees are out of the keyboard's reach too.
             if (forms::MainWindowDesign.offScreen(design))
-                QVERIFY(!window->rect().intersects(widget->geometry()));
+                QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
         }
     }
 
@@ -218,9 +216,6 @@ private slots:
         for (const auto* design : forms::MainWindowDesign.tabChain())
             designed << qstring(design->name);
         QCOMPARE(order, designed);
-        // The controls no one sees are out of the keyboard's reach.
-        for (const char* name : {"Button4", "Option1(0)", "Option1(3)"})
-            QCOMPARE(control(name)->focusPolicy(), Qt::NoFocus);
     }
 
     void formatButtonsGroupByContainer()
@@ -250,7 +245,7 @@ private slots:
         QCOMPARE(txtPath()->text(), QStringLiteral("/srv/out/"));
         click("Button7");
         QCOMPARE(dialogs->messages,
-                 std::vector<std::u16string>{ConversionJob::Messages::FormatMissing});
+                 std::vector<std::u16string>{u"Output format MUST be chosen before proceeding!"});
         QVERIFY(platform->scripts.empty());
         dialogs->messages.clear();
         option(1)->click();
@@ -259,7 +254,7 @@ private slots:
         QCOMPARE(platform->starts, 1);
         // Every dialog is owned by the main window.
         QVERIFY(std::all_of(dialogs->owners.begin(), dialogs->owners.end(),
-                            [this](QWidget* owner) { return owner == window.get(); }));
+                            [this](const forms::View* owner) { return owner == window.get(); }));
     }
 
     void aFailingCommandIsToldAndTheWindowGoesOn()
@@ -366,26 +361,20 @@ private slots:
         QTRY_VERIFY(about.isNull());
     }
 
-    // The system asks the program to end: by a signal, or, at the end of a session, by
-    // quitting the application.
+    // The system asks the program to end by a signal; the program closes its windows then, as
+    // it is wired.
     void theEndOfTheProgramCleansUpToo_data()
     {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGHUP") << SIGHUP;
         QTest::newRow("SIGINT") << SIGINT;
-        QTest::newRow("the session ends") << 0;
     }
     void theEndOfTheProgramCleansUpToo()
     {
         QFETCH(int, signal);
-        SessionEnd::closeWindowsOnEnd();
-        if (signal) {
-            std::raise(signal);
-        } else {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-            QCoreApplication::exec();
-        }
+        ::platform::onEndRequest(&QApplication::closeAllWindows);
+        std::raise(signal);
         QTRY_VERIFY(!window->isVisible());
         QCOMPARE(platform->removals, 1);
     }

@@ -16,8 +16,6 @@
 
 namespace {
 
-using FakeDialogs = FakeDialogsOf<Dialogs, QWidget*>;
-
 QString qstring(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));

@@ -90,6 +90,8 @@ protected:
                                 DUPLICATE_SAME_ACCESS);
             if (own)
                 processes_.push_back(own);
+            // Wine's cmd.exe runs no AutoRun command, so only the line shows the user's is not run.
+            EXPECT_TRUE(platform::consoleCommandLine(script).starts_with(L"cmd.exe /D "));
             return process;
         };
     }

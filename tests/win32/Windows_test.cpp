@@ -7,6 +7,7 @@
 #include "ui/win32/common/Fonts.h"
 #include "ui/win32/common/OpenDialog.h"
 #include "ui/win32/common/SMButton.h"
+#include "ui/win32/common/SystemDialogs.h"
 #include "ui/win32/main/frmAutoPilot.h"
 
 #include <windows.h>
@@ -29,7 +30,6 @@ using forms::Kind;
 using ui::win32::frmAutoPilot;
 using ui::win32::frnAbout;
 namespace Dpi = ui::win32::Dpi;
-using FakeDialogs = FakeDialogsOf<ui::win32::Dialogs, HWND>;
 
 // The resolution the test run set up for the screen.
 UINT screenDpi()
@@ -487,7 +487,7 @@ TEST_F(Windows, GoRefusesAnEmptyTargetByMouseByDoubleClickAndByEnterThenNoFormat
     click("Button7");
     refusals.push_back(u"Output format MUST be chosen before proceeding!");
     EXPECT_EQ(dialogs.messages, refusals);
-    EXPECT_EQ(dialogs.owners, std::vector<HWND>(5, main.handle()));
+    EXPECT_EQ(dialogs.owners, std::vector<const forms::View*>(5, &main));
     EXPECT_TRUE(host.scripts.empty());
 }
 
@@ -649,7 +649,7 @@ TEST_F(Windows, TheFolderBrowserReturnsANameTheCodePageCannotHold)
     }
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, lookForBrowser);
     ui::win32::SystemDialogs system;
-    const auto picked = system.browseForFolder(main.handle(), u"Select Target Folder...");
+    const auto picked = system.BrowseForFolder(&main, u"Select Target Folder...");
     KillTimer(nullptr, timer);
     RemoveDirectoryW(folder.c_str());
     EXPECT_EQ(picked, std::u16string(folder.begin(), folder.end()));

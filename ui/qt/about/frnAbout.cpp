@@ -2,16 +2,16 @@
 
 #include "CreditLabel.h"
 #include "forms/AboutWindowDesign.h"
+#include "forms/Guarded.h"
 #include "forms/TextColor.h"
-#include "ui/qt/common/Guarded.h"
 
 #include <QEvent>
 #include <QMouseEvent>
 #include <QShortcut>
 
-frnAbout::frnAbout(Dialogs& dialogs)
+frnAbout::frnAbout(forms::Dialogs& dialogs)
     : QWidget(nullptr, FormBuilder::windowFlags(forms::AboutWindowDesign)), dialogs_(dialogs),
-      form_(*this),
+      form_(*this, dialogs),
       controls_(this, forms::AboutWindowDesign,
                 [](const forms::Control& control, QWidget* parent) -> QWidget* {
                     if (!control.paragraphs)
@@ -34,9 +34,10 @@ frnAbout::frnAbout(Dialogs& dialogs)
     setPalette(white);
     new QShortcut(QKeySequence::Cancel, this, this, [this] { close(); });
 
-    // In front of the picture where the two overlap, so no word is hidden.
-    controls_.get<QWidget>("Label1")->raise();
     for (const auto& control : forms::AboutWindowDesign.controls) {
+        // In front of the picture where the two overlap, so no word is hidden.
+        if (control.paragraphs)
+            controls_.get<QWidget>(control.name)->raise();
         if (control.click.empty())
             continue;
         QWidget* link = controls_.get<QWidget>(control.name);
@@ -45,11 +46,6 @@ frnAbout::frnAbout(Dialogs& dialogs)
         links_.insert(link, control.name);
     }
     controls_.loadPictures();
-}
-
-void frnAbout::openUrl(const std::u16string& address)
-{
-    dialogs_.openUrl(address);
 }
 
 void frnAbout::close()
@@ -75,6 +71,6 @@ bool frnAbout::eventFilter(QObject* watched, QEvent* event)
                        static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
     pressed_ = nullptr;
     if (click)
-        guarded(dialogs_, this, [&] { form_.click(*link); });
+        forms::guarded(dialogs_, this, [&] { form_.click(*link); });
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/AboutForm.h"
-#include "ui/qt/common/Dialogs.h"
+#include "forms/Dialogs.h"
 #include "ui/qt/common/FormBuilder.h"
 
 #include <QHash>
@@ -12,19 +12,18 @@
 
 // The About window: a picture, the credit to FFmpeg, and links to the maker's page and to
 // FFmpeg's. It deletes itself when closed.
-class frnAbout : public QWidget, public forms::AboutView {
+class frnAbout : public QWidget, public forms::View {
     Q_OBJECT
 public:
-    explicit frnAbout(Dialogs& dialogs);
+    explicit frnAbout(forms::Dialogs& dialogs);
 
-    void openUrl(const std::u16string& address) override;
     void close() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Dialogs& dialogs_;
+    forms::Dialogs& dialogs_;
     forms::AboutForm form_;
     FormBuilder controls_;
     // The controls that take clicks, and their names in the design.

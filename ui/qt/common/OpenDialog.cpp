@@ -40,7 +40,7 @@ QString nameFilter(const QString& filter)
     return entries.join(QStringLiteral(";;"));
 }
 
-bool take(const QString& chosen, forms::CommonDialog& dlg, QString& refusal)
+bool take(const QString& chosen, std::u16string& file, QString& refusal)
 {
     refusal.clear();
     if (chosen.isEmpty())
@@ -50,7 +50,7 @@ bool take(const QString& chosen, forms::CommonDialog& dlg, QString& refusal)
         refusal = LocalFile::misreadMessage(path);
         return false;
     }
-    dlg.FileName = path.toStdU16String();
+    file = path.toStdU16String();
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "frmAutoPilot.h"
 
+#include "forms/Guarded.h"
 #include "forms/MainWindowDesign.h"
-#include "ui/qt/common/Guarded.h"
 #include "ui/qt/common/PathField.h"
 #include "ui/qt/common/ProgramIcon.h"
 
@@ -11,15 +11,15 @@
 #include <QRadioButton>
 #include <QTimer>
 
-frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* parent)
+frmAutoPilot::frmAutoPilot(job::ScriptHost& host, forms::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, FormBuilder::windowFlags(forms::MainWindowDesign)), dialogs_(dialogs),
-      form_(*this, host), controls_(this, forms::MainWindowDesign)
+      form_(*this, dialogs, host), controls_(this, forms::MainWindowDesign)
 {
     for (const auto& control : forms::MainWindowDesign.controls) {
         if (!control.click.empty())
             connect(controls_.get<QAbstractButton>(control.name), &QAbstractButton::clicked, this,
                     [this, name = control.name] {
-                        guarded(dialogs_, this, [&] { form_.click(name); });
+                        forms::guarded(dialogs_, this, [&] { form_.click(name); });
                     });
         if (control.kind == forms::Kind::TextBox)
             connect(controls_.get<PathField>(control.name), &PathField::filesDropped, this,
@@ -27,7 +27,7 @@ frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* par
                         std::vector<forms::StartFile::Given> files;
                         for (const QString& address : addresses)
                             files.push_back({address.toStdU16String()});
-                        guarded(dialogs_, this, [&] { form_.dropped(name, files); });
+                        forms::guarded(dialogs_, this, [&] { form_.dropped(name, files); });
                     });
     }
 
@@ -64,21 +64,6 @@ bool frmAutoPilot::isSelected(int index) const
     return controls_.get<QRadioButton>(forms::formatOption(index))->isChecked();
 }
 
-void frmAutoPilot::showMessage(const std::u16string& text)
-{
-    dialogs_.showMessage(this, text);
-}
-
-bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
-{
-    return dialogs_.showOpen(this, dlg);
-}
-
-std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
-{
-    return dialogs_.browseForFolder(this, prompt);
-}
-
 void frmAutoPilot::showAbout()
 {
     if (!about_)
@@ -107,6 +92,6 @@ void frmAutoPilot::showWith(const std::vector<forms::StartFile::Given>& files)
 
 void frmAutoPilot::closeEvent(QCloseEvent* event)
 {
-    guarded(dialogs_, this, [this] { form_.Form_Unload(); });
+    forms::guarded(dialogs_, this, [this] { form_.Form_Unload(); });
     event->accept();
 }

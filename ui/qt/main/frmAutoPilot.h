@@ -1,10 +1,10 @@
 #pragma once
 
+#include "forms/Dialogs.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
 #include "job/ScriptHost.h"
 #include "ui/qt/about/frnAbout.h"
-#include "ui/qt/common/Dialogs.h"
 #include "ui/qt/common/FormBuilder.h"
 
 #include <QPointer>
@@ -17,7 +17,7 @@ class QLineEdit;
 class frmAutoPilot : public QWidget, public forms::MainView {
     Q_OBJECT
 public:
-    frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs, QWidget* parent = nullptr);
+    frmAutoPilot(job::ScriptHost& host, forms::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmAutoPilot() override;
 
     // Shows the window, then takes the files the program was started with.
@@ -29,9 +29,6 @@ public:
     std::u16string text(forms::Field field) const override;
     void setText(forms::Field field, const std::u16string& text) override;
     bool isSelected(int index) const override;
-    void showMessage(const std::u16string& text) override;
-    bool showOpen(forms::CommonDialog& dlg) override;
-    std::optional<std::u16string> browseForFolder(const std::u16string& prompt) override;
     void showAbout() override;
     void closeAbout() override;
     void close() override;
@@ -42,7 +39,7 @@ protected:
 private:
     QLineEdit* field(forms::Field field) const;
 
-    Dialogs& dialogs_;
+    forms::Dialogs& dialogs_;
     forms::MainForm form_;
     FormBuilder controls_;
     QPointer<frnAbout> about_;

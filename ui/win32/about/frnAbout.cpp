@@ -5,7 +5,8 @@
 
 namespace ui::win32 {
 
-frnAbout::frnAbout(Dialogs& dialogs) : FormWindow(forms::AboutWindowDesign, dialogs), form_(*this)
+frnAbout::frnAbout(forms::Dialogs& dialogs)
+    : FormWindow(forms::AboutWindowDesign, dialogs), form_(*this, dialogs)
 {
     create();
     for (const auto& c : design().controls) {
@@ -23,11 +24,6 @@ void frnAbout::show()
 {
     ShowWindow(handle(), SW_SHOWNORMAL);
     SetForegroundWindow(handle());
-}
-
-void frnAbout::openUrl(const std::u16string& address)
-{
-    dialogs().openUrl(address);
 }
 
 void frnAbout::close()

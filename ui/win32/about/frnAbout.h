@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/AboutForm.h"
-#include "ui/win32/common/Dialogs.h"
+#include "forms/Dialogs.h"
 #include "ui/win32/common/FormWindow.h"
 
 namespace ui::win32 {
@@ -9,15 +9,14 @@ namespace ui::win32 {
 // The About window: a tool window with the program's picture, the credit to FFmpeg and its link
 // line. Clicking the picture or the link line opens a web page and closes the window; Escape
 // closes it too. None of its controls takes the focus, so the keys come to the window itself.
-class frnAbout final : public FormWindow, public forms::AboutView {
+class frnAbout final : public FormWindow, public forms::View {
 public:
-    explicit frnAbout(Dialogs& dialogs);
+    explicit frnAbout(forms::Dialogs& dialogs);
     ~frnAbout() override;
 
     // Shows the window in front of the others.
     void show();
 
-    void openUrl(const std::u16string& address) override;
     void close() override;
 
 private:

@@ -2,7 +2,7 @@
 
 #include "Dpi.h"
 #include "Resources.h"
-#include "forms/Failure.h"
+#include "forms/Guarded.h"
 #include "text/WideText.h"
 
 #include <string>
@@ -39,7 +39,7 @@ void registerClass(const forms::Window& design, WNDPROC windowProc)
 
 } // namespace
 
-FormWindow::FormWindow(const forms::Window& design, Dialogs& dialogs)
+FormWindow::FormWindow(const forms::Window& design, forms::Dialogs& dialogs)
     : design_(design), dialogs_(dialogs)
 {
 }
@@ -153,33 +153,14 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     LRESULT result = 0;
-    try {
-        result = self->onMessage(message, wParam, lParam);
-    } catch (...) {
-        self->tell(std::current_exception());
-    }
+    // The box that tells a failure is owned by the window, which every form's view is.
+    forms::guarded(self->dialogs_, dynamic_cast<forms::View*>(self),
+                   [&] { result = self->onMessage(message, wParam, lParam); });
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
     }
     return result;
-}
-
-void FormWindow::tell(std::exception_ptr failure) noexcept
-{
-    // A message box handles the window's messages while it is up; one that fails again then is
-    // not told a second time, or the boxes would pile up.
-    static bool telling = false;
-    if (telling)
-        return;
-    telling = true;
-    try {
-        const auto detail = WideText::fromCodePage(forms::failureDetail(failure), CP_ACP);
-        dialogs_.showMessage(window_, forms::failureMessage(detail));
-    } catch (...) {
-        // With no message box to be had, the window still goes on.
-    }
-    telling = false;
 }
 
 } // namespace ui::win32

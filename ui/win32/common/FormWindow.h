@@ -1,12 +1,11 @@
 #pragma once
 
-#include "Dialogs.h"
 #include "FormControls.h"
 #include "forms/Design.h"
+#include "forms/Dialogs.h"
 
 #include <windows.h>
 
-#include <exception>
 #include <memory>
 #include <string_view>
 
@@ -29,7 +28,7 @@ public:
     const forms::Control* controlAt(POINT point) const;
 
 protected:
-    FormWindow(const forms::Window& design, Dialogs& dialogs);
+    FormWindow(const forms::Window& design, forms::Dialogs& dialogs);
 
     // Opens the window hidden: a tool window where the system puts new windows, any other
     // centred on its screen. extraExStyle adds to the extended styles of the window's kind.
@@ -41,16 +40,15 @@ protected:
     virtual void onCommand(const forms::Control& control, WORD code) = 0;
 
     const forms::Window& design() const { return design_; }
-    Dialogs& dialogs() const { return dialogs_; }
+    forms::Dialogs& dialogs() const { return dialogs_; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void layOut(UINT dpi);
     void centre();
-    void tell(std::exception_ptr failure) noexcept;
 
     const forms::Window& design_;
-    Dialogs& dialogs_;
+    forms::Dialogs& dialogs_;
     HWND window_ = nullptr;
     std::unique_ptr<FormControls> controls_;
 };

@@ -1,36 +1,47 @@
-#include "Dialogs.h"
+#include "SystemDialogs.h"
 
 #include "BrowseForFolder.h"
+#include "FormWindow.h"
 #include "OpenDialog.h"
 #include "text/WideText.h"
 
 #include <shellapi.h>
 
 namespace ui::win32 {
+namespace {
 
-void SystemDialogs::showMessage(HWND owner, const std::u16string& text)
+HWND window(forms::View* owner)
 {
-    MessageBoxW(owner, WideText::toWide(text).c_str(), L"Varnelo", MB_OK);
+    const auto* form = dynamic_cast<const FormWindow*>(owner);
+    return form ? form->handle() : nullptr;
 }
 
-bool SystemDialogs::showOpen(HWND owner, forms::CommonDialog& dlg)
+} // namespace
+
+void SystemDialogs::showMessage(forms::View* owner, const std::u16string& text)
 {
-    return OpenDialog::show(owner, dlg);
+    MessageBoxW(window(owner), WideText::toWide(text).c_str(), L"Varnelo", MB_OK);
 }
 
-std::optional<std::u16string> SystemDialogs::browseForFolder(HWND owner,
-                                                             const std::u16string& prompt)
+bool SystemDialogs::showOpen(forms::View* owner, forms::CommonDialog& dlg)
 {
-    auto folder = BrowseForFolder(owner, prompt);
-    if (folder.empty())
-        return std::nullopt;
-    return folder;
+    return OpenDialog::show(window(owner), dlg);
+}
+
+std::u16string SystemDialogs::BrowseForFolder(forms::View* owner, const std::u16string& prompt)
+{
+    return win32::BrowseForFolder(window(owner), prompt);
 }
 
 void SystemDialogs::openUrl(const std::u16string& address)
 {
     ShellExecuteW(nullptr, nullptr, WideText::toWide(address).c_str(), nullptr, nullptr,
                   SW_SHOWNORMAL);
+}
+
+std::u16string SystemDialogs::systemText(const std::string& text)
+{
+    return WideText::fromCodePage(text, CP_ACP);
 }
 
 } // namespace ui::win32

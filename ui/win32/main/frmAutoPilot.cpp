@@ -33,8 +33,8 @@ std::vector<forms::StartFile::Given> files(const std::wstring& arguments)
 
 } // namespace
 
-frmAutoPilot::frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs)
-    : FormWindow(forms::MainWindowDesign, dialogs), form_(*this, host)
+frmAutoPilot::frmAutoPilot(job::ScriptHost& host, forms::Dialogs& dialogs)
+    : FormWindow(forms::MainWindowDesign, dialogs), form_(*this, dialogs, host)
 {
     // Files dropped on the window or on a field come here. The style is what DragAcceptFiles
     // sets, without loading shell32 before the first drop.
@@ -96,21 +96,6 @@ bool frmAutoPilot::isSelected(int index) const
 {
     const HWND option = control(forms::formatOption(index));
     return SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void frmAutoPilot::showMessage(const std::u16string& text)
-{
-    dialogs().showMessage(handle(), text);
-}
-
-bool frmAutoPilot::showOpen(forms::CommonDialog& dlg)
-{
-    return dialogs().showOpen(handle(), dlg);
-}
-
-std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string& prompt)
-{
-    return dialogs().browseForFolder(handle(), prompt);
 }
 
 void frmAutoPilot::showAbout()

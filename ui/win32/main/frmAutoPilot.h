@@ -1,10 +1,10 @@
 #pragma once
 
+#include "forms/Dialogs.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
 #include "job/ScriptHost.h"
 #include "ui/win32/about/frnAbout.h"
-#include "ui/win32/common/Dialogs.h"
 #include "ui/win32/common/FormWindow.h"
 
 #include <shellapi.h>
@@ -18,7 +18,7 @@ namespace ui::win32 {
 // click to the main window's behaviour. Closing it unloads the program.
 class frmAutoPilot final : public FormWindow, public forms::MainView {
 public:
-    frmAutoPilot(job::ScriptHost& host, Dialogs& dialogs);
+    frmAutoPilot(job::ScriptHost& host, forms::Dialogs& dialogs);
     ~frmAutoPilot() override;
 
     // Shows the window, then takes the file the command line names first. The arguments are
@@ -28,9 +28,6 @@ public:
     std::u16string text(forms::Field field) const override;
     void setText(forms::Field field, const std::u16string& text) override;
     bool isSelected(int index) const override;
-    void showMessage(const std::u16string& text) override;
-    bool showOpen(forms::CommonDialog& dlg) override;
-    std::optional<std::u16string> browseForFolder(const std::u16string& prompt) override;
     void showAbout() override;
     void closeAbout() override;
     void close() override;

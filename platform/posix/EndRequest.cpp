@@ -1,6 +1,6 @@
-#include "SessionEnd.h"
+#include "platform/Platform.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -8,11 +8,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace SessionEnd {
+namespace platform {
 namespace {
 
-// A signal handler may do next to nothing: it writes a byte, and the event loop, woken by
-// the byte, closes the windows.
+// A signal handler may do next to nothing: it writes a byte, and the event loop, woken by the
+// byte, ends the program.
 int pipeEnds[2] = {-1, -1};
 
 void noteSignal(int)
@@ -23,25 +23,19 @@ void noteSignal(int)
     errno = saved;
 }
 
-void closeWindows()
-{
-    char bytes[64];
-    while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
-    }
-    QApplication::closeAllWindows();
-}
-
 } // namespace
 
-void closeWindowsOnEnd()
+void onEndRequest(std::function<void()> end)
 {
     if (pipeEnds[0] >= 0 || ::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto* notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, &closeWindows);
-    // The session manager ends the session by quitting the application, which would skip the
-    // windows' own closing.
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &QApplication::closeAllWindows);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [end = std::move(end)] {
+        char bytes[64];
+        while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
+        }
+        end();
+    });
     struct sigaction action {};
     action.sa_handler = &noteSignal;
     action.sa_flags = SA_RESTART;
@@ -50,4 +44,4 @@ void closeWindowsOnEnd()
         ::sigaction(signal, &action, nullptr);
 }
 
-} // namespace SessionEnd
+} // namespace platform
