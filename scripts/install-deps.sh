@@ -16,7 +16,7 @@ test_packages=(
     xvfb xauth xdotool x11-utils procps
     at-spi2-core python3-pyatspi dbus-daemon
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
-    lintian desktop-file-utils appstream
+    lintian desktop-file-utils appstream xdg-utils
     nsis imagemagick icoutils
     npm
 )
