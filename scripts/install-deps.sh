@@ -17,7 +17,7 @@ test_packages=(
     at-spi2-core python3-pyatspi dbus-daemon
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
     lintian desktop-file-utils appstream xdg-utils
-    nsis imagemagick icoutils
+    nsis imagemagick icoutils qt6-svg-dev
     npm
 )
 deb_packages=(file)
