@@ -22,6 +22,14 @@ trap 'if installed; then dpkg -r varnelo >/dev/null; fi; rm -rf "$scratch"' EXIT
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
 deb=$scratch/varnelo_$version-1_amd64.deb
 [ -f "$deb" ] || { echo "no $(basename "$deb") among: $(ls "$scratch")" >&2; exit 1; }
+# Packed again a second later, the same; and no folder of the build is in the program, its
+# debugging information included.
+sleep 1
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/again" >/dev/null
+cmp "$deb" "$scratch/again/$(basename "$deb")"
+for folder in "$build" "$(cd "$(dirname "$0")/../.." && pwd)"; do
+    ! grep -qF "$folder" "$build/app/qt/varnelo" || { echo "$folder is in the program" >&2; exit 1; }
+done
 # An error fails the package, and so does any of lintian's hardening notes.
 notes=$(lintian --fail-on error --display-info "$deb") || { echo "$notes" >&2; exit 1; }
 echo "$notes"
