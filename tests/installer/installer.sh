@@ -31,6 +31,13 @@ pack() { # version, converter
 }
 earlier=$(pack 2.9 "")
 installer=$(pack "$version" "$converter")
+# Packed again, the same: no time of packing or of the files' copies is in it.
+mv "$installer" "$scratch/first.exe"
+cmp "$scratch/first.exe" "$(pack "$version" "$converter")"
+# The program carries no link time (the PE header's time stamp).
+exe=$build/app/varnelo.exe
+stamp=$(od -An -tu4 -N4 -j$(($(od -An -tu4 -N4 -j60 "$exe") + 8)) "$exe")
+expect "varnelo.exe's link time" $((stamp)) 0
 
 windows_variable() { wine cmd /c echo "%$1%" | tr -d '\r'; }
 local_data=$(windows_variable LOCALAPPDATA)
@@ -68,7 +75,7 @@ expect "version after the earlier installer" "$(value "$uninstall" DisplayVersio
 wine "$installer" /S
 echo "installed $(basename "$installer") over $(basename "$earlier")"
 
-for file in varnelo.exe Uninstall.exe ffmpeg.exe ffmpeg-readme.txt ffmpeg-GPL-3.txt; do
+for file in varnelo.exe LICENSE.txt Uninstall.exe ffmpeg.exe ffmpeg-readme.txt ffmpeg-GPL-3.txt; do
     [ -f "$(unix "$folder\\$file")" ] || { echo "$folder\\$file is missing" >&2; exit 1; }
 done
 for line in "FFmpeg N-92722-gf22fcd4483" "$converter_source" "libavutil 56.24.101" \
@@ -77,6 +84,12 @@ for line in "FFmpeg N-92722-gf22fcd4483" "$converter_source" "libavutil 56.24.10
         { echo "ffmpeg-readme.txt does not name $line" >&2; exit 1; }
 done
 [ -f "$(unix "$shortcut")" ] || { echo "no shortcut $shortcut" >&2; exit 1; }
+# Explorer's Properties name the product, its maker and version for the installer and the
+# uninstaller.
+for exe in "$installer" "$(unix "$folder\\Uninstall.exe")"; do
+    strings -el "$exe" | grep -qxF "Copyright (C) 2026 Pelmora Software" ||
+        { echo "$exe carries no version information" >&2; exit 1; }
+done
 
 # key | name | value
 while IFS='|' read -r key name wanted; do
