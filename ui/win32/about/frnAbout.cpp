@@ -5,9 +5,10 @@
 
 namespace ui::win32 {
 
-frnAbout::frnAbout(Dialogs& dialogs) : FormWindow(forms::AboutWindowDesign, dialogs), form_(*this)
+frnAbout::frnAbout(Dialogs& dialogs, HWND over)
+    : FormWindow(forms::AboutWindowDesign, dialogs), form_(*this)
 {
-    create();
+    create(0, over);
     for (const auto& c : design().controls) {
         if (!c.click.empty())
             ClickArea::attach(control(c.name));

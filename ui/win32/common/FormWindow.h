@@ -31,9 +31,10 @@ public:
 protected:
     FormWindow(const forms::Window& design, Dialogs& dialogs);
 
-    // Opens the window hidden: a tool window where the system puts new windows, any other
-    // centred on its screen. extraExStyle adds to the extended styles of the window's kind.
-    void create(DWORD extraExStyle = 0);
+    // Opens the window hidden, centred on OVER when given, else a tool window where the system
+    // puts new windows and any other centred on its screen. extraExStyle adds to the extended
+    // styles of the window's kind.
+    void create(DWORD extraExStyle = 0, HWND over = nullptr);
     void destroy();
 
     // What a window does with a message: the controls' commands, drawing and colours here.
@@ -46,7 +47,7 @@ protected:
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void layOut(UINT dpi);
-    void centre();
+    void centre(HWND over);
     void tell(std::exception_ptr failure) noexcept;
 
     const forms::Window& design_;

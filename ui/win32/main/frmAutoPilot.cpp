@@ -149,7 +149,7 @@ std::optional<std::u16string> frmAutoPilot::browseForFolder(const std::u16string
 void frmAutoPilot::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<frnAbout>(dialogs());
+        about_ = std::make_unique<frnAbout>(dialogs(), handle());
     about_->show();
 }
 
