@@ -527,7 +527,7 @@ int main(int argc, char** argv)
     if (!writeProgramSvg(out.filePath(QStringLiteral("program.svg"))))
         fail(QStringLiteral("program.svg"));
     QList<QImage> programIcon;
-    for (const int size : {16, 20, 24, 32, 40, 48, 64, 256})
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 128, 256})
         programIcon.append(programPicture(size));
     if (!IconFile::writeSizes(programIcon, out.filePath("program.ico")))
         fail("program.ico");
