@@ -30,14 +30,12 @@ pack() { # version, converter
     echo "$scratch/$1/Varnelo-$1-win64.exe"
 }
 earlier=$(pack 2.9 "")
+# Packed again from files of another time, the same: no time of packing or of the files is in
+# it.
+mv "$earlier" "$scratch/first.exe"
+touch "$build/app/varnelo.exe"
+cmp "$scratch/first.exe" "$(pack 2.9 "")"
 installer=$(pack "$version" "$converter")
-# Packed again, the same: no time of packing or of the files' copies is in it.
-mv "$installer" "$scratch/first.exe"
-cmp "$scratch/first.exe" "$(pack "$version" "$converter")"
-# The program carries no link time (the PE header's time stamp).
-exe=$build/app/varnelo.exe
-stamp=$(od -An -tu4 -N4 -j$(($(od -An -tu4 -N4 -j60 "$exe") + 8)) "$exe")
-expect "varnelo.exe's link time" $((stamp)) 0
 
 windows_variable() { wine cmd /c echo "%$1%" | tr -d '\r'; }
 local_data=$(windows_variable LOCALAPPDATA)
@@ -59,6 +57,10 @@ key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 expect() { # what, got, wanted
     [ "$2" = "$3" ] || { echo "$1: '$2', not '$3'" >&2; exit 1; }
 }
+# The program carries no link time (the PE header's time stamp).
+exe=$build/app/varnelo.exe
+stamp=$(od -An -tu4 -N4 -j$(($(od -An -tu4 -N4 -j60 "$exe") + 8)) "$exe")
+expect "varnelo.exe's link time" $((stamp)) 0
 classes='HKCU\Software\Classes'
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnelo'
 application="$classes\\Applications\\varnelo.exe"
