@@ -4,6 +4,9 @@
 # make test: install what is missing, check the formatting, build, run every test (Linux, then
 #            Windows under Wine, then Linux again under the sanitizers). CI runs this one.
 # make deb:  build the Debian package, build-run/varnelo_<version>-1_amd64.deb.
+#            The packages and the Windows program are the same for the same commit, wherever
+#            and whenever they are built: times recorded are the last commit's, unless
+#            SOURCE_DATE_EPOCH gives another.
 # make win-installer: build the Windows installer, build-mingw/Varnelo-<version>-win64.exe;
 #            FFMPEG_EXE=path/to/ffmpeg.exe puts that converter in it, and FFMPEG_SOURCE=URL
 #            says where its complete corresponding source is.
@@ -28,6 +31,8 @@ deb:
 
 # The converter is given anew each time: without FFMPEG_EXE the installer carries none.
 win-installer:
+	$(if $(and $(FFMPEG_EXE),$(if $(FFMPEG_SOURCE),,missing)),$(error FFMPEG_SOURCE=URL must \
+		say where the complete corresponding source of $(FFMPEG_EXE) is))
 	scripts/install-deps.sh win
 	cmake --preset mingw -D VARNELO_FFMPEG_EXE="$(FFMPEG_EXE)" -D VARNELO_FFMPEG_SOURCE="$(FFMPEG_SOURCE)"
 	cmake --build --preset mingw --target varnelo

@@ -16,8 +16,8 @@ test_packages=(
     xvfb xauth xdotool x11-utils procps strace
     at-spi2-core python3-pyatspi dbus-daemon
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
-    lintian desktop-file-utils appstream
-    nsis imagemagick icoutils
+    lintian desktop-file-utils appstream xdg-utils
+    nsis imagemagick icoutils qt6-svg-dev
     npm
 )
 deb_packages=(file)

@@ -44,6 +44,12 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         printError(QStringLiteral("no display to show the window on"));
         std::_Exit(EXIT_FAILURE);
     }
+    // Qt looks into the runtime folder while it starts, and warns when there is no private one
+    // (after su -, over ssh); the work folder is in the user's cache folder then, so the warning
+    // would only alarm the user.
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")) &&
+        message.contains(QLatin1String("runtime"), Qt::CaseInsensitive))
+        return;
     heldMessages << qFormatLogMessage(type, context, message);
 }
 
@@ -95,7 +101,7 @@ Start start(int& argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNELO_VERSION));
     // The name of the installed desktop entry, by which desktops match the window to its
     // entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.pelmora.Varnelo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.pelmora.varnelo"));
 
     QCommandLineParser parser;
     describe(parser);

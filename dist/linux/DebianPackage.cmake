@@ -23,4 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, xterm | x-terminal-emulator, qt6-qpa-p
 # The faces the window was laid out with are close to these.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 
+# Read by cpack itself: the archives' times are the last commit's, unless SOURCE_DATE_EPOCH
+# says otherwise.
+configure_file(CPackOptions.cmake.in CPackOptions.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackOptions.cmake)
+
 include(CPack)

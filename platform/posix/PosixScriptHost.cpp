@@ -57,6 +57,18 @@ ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
     };
 }
 
+// XDG_RUNTIME_DIR when it names a folder of the user's that no one else may open. Qt's own
+// runtime location would fall back to a folder under /tmp without it, and warn at every start.
+QString runtimeFolder()
+{
+    const QByteArray folder = qgetenv("XDG_RUNTIME_DIR");
+    struct stat info {};
+    if (folder.isEmpty() || ::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
+        return {};
+    return QFile::decodeName(folder);
+}
+
 } // namespace
 
 std::unique_ptr<ScriptHost> createScriptHost()
@@ -78,12 +90,11 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
 
 QString PosixScriptHost::defaultWorkFolder()
 {
-    // Qt gives no runtime folder when the one it falls back to belongs to someone else; the
-    // user's cache folder is the user's own too. A folder at the root or right under it is
+    // The user's cache folder is the user's own too. A folder at the root or right under it is
     // taken for a missing one.
-    for (const auto location :
-         {QStandardPaths::RuntimeLocation, QStandardPaths::GenericCacheLocation}) {
-        const QString base = QDir::cleanPath(QStandardPaths::writableLocation(location));
+    for (const QString& location : {runtimeFolder(), QStandardPaths::writableLocation(
+                                                         QStandardPaths::GenericCacheLocation)}) {
+        const QString base = QDir::cleanPath(location);
         if (modPath::IsAbsolute(base.toStdU16String(), ScriptDialect::Posix) &&
             modPath::FolderPart(base.toStdU16String(), ScriptDialect::Posix) != u"/")
             return base + QStringLiteral("/VC_Temp");

@@ -17,7 +17,8 @@ class PosixScriptHost final : public ScriptHost {
 public:
     PosixScriptHost(const QString& workFolder, ConsoleStarter startConsole);
 
-    // The work folder the program uses: VC_Temp in the user's runtime directory.
+    // The work folder the program uses: VC_Temp in the user's runtime directory, or in the
+    // user's cache folder when there is no private runtime directory.
     static QString defaultWorkFolder();
 
     ScriptDialect dialect() const override { return ScriptDialect::Posix; }

@@ -1,10 +1,11 @@
-// Draws the program's pictures: the window and button icons, the program's picture at the
-// sizes of the desktop's icon theme and as the Windows program's icon at the sizes its shell
-// shows, the two pictures of the main window and the About window's picture and icon. The
-// windows' pictures are drawn at the size they are shown, and twice that for scaled screens
-// (NAME@2x.png), so no front end scales them when the screen is not scaled;
-// scripts/make-artwork.sh turns copies of them into the Windows program's bitmaps. The main
-// window's pictures have a transparent background, so the window's own colour shows around them.
+// Draws the program's pictures: the window and button icons, the program's icon at the sizes
+// of the desktop's icon theme, as a scalable picture and as the Windows program's icon at the
+// sizes its shell shows, the Windows installer's pictures, the two pictures of the main window and
+// the About window's picture and icon. The windows' pictures are drawn at the size they are shown,
+// and twice that for scaled screens (NAME@2x.png), so no front end scales them when the screen is
+// not scaled; scripts/make-artwork.sh turns copies of them into the Windows program's bitmaps. The
+// main window's pictures have a transparent background, so the window's own colour shows around
+// them.
 #include "IconFile.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cstdio>
@@ -195,9 +197,9 @@ void landscape(QPainter& p, QRectF r, int step)
     p.drawPath(hills);
 }
 
-// The program's picture, the arrow of the "GO" button, drawn on a 16-pixel grid at any size.
+// The arrow of the "GO" button, drawn on a 16-pixel grid at any size: the main window's icon.
 // The outline thickens more slowly than the arrow grows, so large ones do not look heavy.
-QImage programPicture(int size)
+QImage arrowPicture(int size)
 {
     return render(size, size, [size](QPainter& p) {
         const qreal scale = size / 16.0;
@@ -214,9 +216,84 @@ QImage programPicture(int size)
     });
 }
 
+// The program's own icon, for its launcher, its menu entry, its .exe and its installer: a frame
+// of film between two rows of holes, and an orange badge with an arrow, what becomes of the
+// video. Drawn on a 16-unit grid whose edges fall on whole pixels at 16, so the smallest stays
+// sharp; from 32 pixels on the frame shows a landscape and the badge a light edge.
+void drawProgramIcon(QPainter& p, int size)
+{
+    const bool detailed = size >= 32;
+    p.setPen(Qt::NoPen);
+    QLinearGradient body(0, 1, 0, 15);
+    body.setColorAt(0, QColor(58, 60, 70));
+    body.setColorAt(1, QColor(22, 23, 28));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(1, 1, 14, 14), 1.5, 1.5);
+    p.setBrush(QColor(238, 236, 226));
+    for (const qreal y : {2.0, 5.0, 8.0, 11.0}) {
+        p.drawRect(QRectF(2, y, 2, 2));
+        p.drawRect(QRectF(12, y, 2, 2));
+    }
+    const QRectF frame(5, 2, 6, 12);
+    QLinearGradient sky(frame.topLeft(), frame.bottomLeft());
+    sky.setColorAt(0, QColor(70, 150, 235));
+    sky.setColorAt(1, QColor(250, 205, 120));
+    p.setBrush(sky);
+    p.drawRect(frame);
+    if (detailed) {
+        p.setBrush(QColor(255, 236, 110));
+        p.drawEllipse(QPointF(9.2, 4.8), 1.1, 1.1);
+    }
+    QPainterPath hills;
+    hills.moveTo(frame.left(), frame.bottom());
+    hills.lineTo(frame.left(), 9.5);
+    hills.quadTo(6.5, 7.8, 8, 9.2);
+    hills.quadTo(9.8, 10.6, frame.right(), 8.8);
+    hills.lineTo(frame.right(), frame.bottom());
+    hills.closeSubpath();
+    p.setBrush(QColor(45, 140, 70));
+    p.drawPath(hills);
+
+    const QPointF centre(12, 12);
+    QRadialGradient badge(centre - QPointF(1, 1), 5);
+    badge.setColorAt(0, QColor(255, 170, 60));
+    badge.setColorAt(1, QColor(225, 75, 20));
+    p.setBrush(badge);
+    p.setPen(detailed ? QPen(QColor(255, 255, 255), 0.5) : QPen(QColor(140, 40, 10), 0.6));
+    p.drawEllipse(centre, 3.6, 3.6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(polygon({{9, 11}, {12, 11}, {12, 9.5}, {14.5, 12}, {12, 14.5}, {12, 13}, {9, 13}}));
+}
+
+QImage programPicture(int size)
+{
+    return render(size, size, [size](QPainter& p) {
+        p.scale(size / 16.0, size / 16.0);
+        drawProgramIcon(p, size);
+    });
+}
+
+// The same drawing as a scalable picture, for the desktop's icon theme.
+bool writeProgramSvg(const QString& file)
+{
+    QSvgGenerator svg;
+    svg.setFileName(file);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Varnelo"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(16, 16);
+    drawProgramIcon(p, 256);
+    return p.end();
+}
+
 QImage goPicture()
 {
-    return programPicture(16);
+    return arrowPicture(16);
 }
 
 void writeIcons(const QDir& out)
@@ -380,6 +457,39 @@ QImage aboutIcon()
     return render(32, 32, [](QPainter& p) { filmStrip(p, QRectF(3, 1, 26, 30), 2, landscape); });
 }
 
+// The Windows installer's pictures, as 24-bit bitmaps at the size its wizard shows them at 96
+// dots an inch: the tall one beside the welcome and finish pages, the small one at the right
+// of every other page's white header.
+void writeInstallerPictures(const QDir& out)
+{
+    const QImage welcome = toRgb(render(164, 314,
+                                        [](QPainter& p) {
+                                            QLinearGradient back(0, 0, 0, 314);
+                                            back.setColorAt(0, QColor(38, 74, 150));
+                                            back.setColorAt(1, QColor(16, 24, 56));
+                                            p.fillRect(QRectF(0, 0, 164, 314), back);
+                                            p.drawImage(QPointF(34, 28), programPicture(96));
+                                            QFont title(QStringLiteral("Liberation Sans"));
+                                            title.setPixelSize(26);
+                                            title.setBold(true);
+                                            p.setFont(title);
+                                            p.setPen(Qt::white);
+                                            p.drawText(QRectF(0, 132, 164, 36), Qt::AlignCenter,
+                                                       QStringLiteral("Varnelo"));
+                                            p.translate(46, 186);
+                                            p.rotate(-8);
+                                            filmStrip(p, QRectF(0, 0, 72, 150), 3, landscape);
+                                        }),
+                                 Qt::white);
+    const QImage header =
+        toRgb(render(150, 57, [](QPainter& p) { p.drawImage(QPointF(98, 4), programPicture(48)); }),
+              Qt::white);
+    for (const auto& [name, picture] : {std::pair{QStringLiteral("installer-welcome.bmp"), welcome},
+                                        std::pair{QStringLiteral("installer-header.bmp"), header}})
+        if (!picture.save(out.filePath(name), "BMP"))
+            fail(name);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -403,16 +513,25 @@ int main(int argc, char** argv)
                 fail(file);
         }
     }
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // The main window's icon on Linux.
+    for (const int size : {16, 32, 48, 64}) {
         const QString file = QStringLiteral("varnelo-%1.png").arg(size);
+        if (!arrowPicture(size).save(out.filePath(file)))
+            fail(file);
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString file = QStringLiteral("program-%1.png").arg(size);
         if (!programPicture(size).save(out.filePath(file)))
             fail(file);
     }
+    if (!writeProgramSvg(out.filePath(QStringLiteral("program.svg"))))
+        fail(QStringLiteral("program.svg"));
     QList<QImage> programIcon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 128, 256})
         programIcon.append(programPicture(size));
     if (!IconFile::writeSizes(programIcon, out.filePath("program.ico")))
         fail("program.ico");
+    writeInstallerPictures(out);
     // The About window's icon; the Linux program shows the same pixels from about-icon.png.
     const QImage about = toRgb(aboutIcon(), Qt::white);
     if (!IconFile::write(about, 24, qRgb(255, 255, 255), out.filePath("about.ico")))

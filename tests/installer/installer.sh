@@ -30,6 +30,11 @@ pack() { # version, converter
     echo "$scratch/$1/Varnelo-$1-win64.exe"
 }
 earlier=$(pack 2.9 "")
+# Packed again from files of another time, the same: no time of packing or of the files is in
+# it.
+mv "$earlier" "$scratch/first.exe"
+touch "$build/app/varnelo.exe"
+cmp "$scratch/first.exe" "$(pack 2.9 "")"
 installer=$(pack "$version" "$converter")
 
 windows_variable() { wine cmd /c echo "%$1%" | tr -d '\r'; }
@@ -52,6 +57,10 @@ key_exists() { wine reg query "$1" >/dev/null 2>&1; }
 expect() { # what, got, wanted
     [ "$2" = "$3" ] || { echo "$1: '$2', not '$3'" >&2; exit 1; }
 }
+# The program carries no link time (the PE header's time stamp).
+exe=$build/app/varnelo.exe
+stamp=$(od -An -tu4 -N4 -j$(($(od -An -tu4 -N4 -j60 "$exe") + 8)) "$exe")
+expect "varnelo.exe's link time" $((stamp)) 0
 classes='HKCU\Software\Classes'
 uninstall='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Varnelo'
 application="$classes\\Applications\\varnelo.exe"
@@ -68,7 +77,7 @@ expect "version after the earlier installer" "$(value "$uninstall" DisplayVersio
 wine "$installer" /S
 echo "installed $(basename "$installer") over $(basename "$earlier")"
 
-for file in varnelo.exe Uninstall.exe ffmpeg.exe ffmpeg-readme.txt ffmpeg-GPL-3.txt; do
+for file in varnelo.exe LICENSE.txt Uninstall.exe ffmpeg.exe ffmpeg-readme.txt ffmpeg-GPL-3.txt; do
     [ -f "$(unix "$folder\\$file")" ] || { echo "$folder\\$file is missing" >&2; exit 1; }
 done
 for line in "FFmpeg N-92722-gf22fcd4483" "$converter_source" "libavutil 56.24.101" \
@@ -77,6 +86,12 @@ for line in "FFmpeg N-92722-gf22fcd4483" "$converter_source" "libavutil 56.24.10
         { echo "ffmpeg-readme.txt does not name $line" >&2; exit 1; }
 done
 [ -f "$(unix "$shortcut")" ] || { echo "no shortcut $shortcut" >&2; exit 1; }
+# Explorer's Properties name the product, its maker and version for the installer and the
+# uninstaller.
+for exe in "$installer" "$(unix "$folder\\Uninstall.exe")"; do
+    strings -el "$exe" | grep -qxF "Copyright (C) 2026 Pelmora Software" ||
+        { echo "$exe carries no version information" >&2; exit 1; }
+done
 
 # key | name | value
 while IFS='|' read -r key name wanted; do

@@ -158,25 +158,32 @@ private:
     bool had_;
 };
 
-TEST(PosixScriptHost, WithoutARuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAtTheRoot)
+TEST(PosixScriptHost, WithoutAPrivateRuntimeFolderTheWorkFolderIsInTheUsersCacheNeverAtTheRoot)
 {
     TempFolder temp;
-    // Qt has no runtime folder when the one it would fall back to is not a folder of the user's.
-    writeFile(temp.path() / ("runtime-" + std::string(::getpwuid(::geteuid())->pw_name)), "x");
-    const ScopedVariable runtime("XDG_RUNTIME_DIR", std::nullopt);
+    const fs::path open = temp.path() / "open";
+    const fs::path closed = temp.path() / "closed";
+    fs::create_directory(open);
+    fs::create_directory(closed);
+    fs::permissions(closed, fs::perms::owner_all);
+    // Where Qt would make a runtime folder of its own.
     const ScopedVariable tmp("TMPDIR", temp.path().string());
     struct Row {
+        std::optional<std::string> runtime;
         std::optional<std::string> home;
         std::optional<std::string> cache;
         fs::path work;
     };
     const Row rows[] = {
-        {temp.path().string(), std::nullopt, temp.path() / ".cache" / "VC_Temp"},
-        {"/", (temp.path() / "cache").string(), temp.path() / "cache" / "VC_Temp"},
-        {"/", std::nullopt, fs::path()},
-        {"/", "relative", fs::path()},
+        {closed.string(), "/", std::nullopt, closed / "VC_Temp"},
+        {std::nullopt, temp.path().string(), std::nullopt, temp.path() / ".cache" / "VC_Temp"},
+        {open.string(), temp.path().string(), std::nullopt, temp.path() / ".cache" / "VC_Temp"},
+        {std::nullopt, "/", (temp.path() / "cache").string(), temp.path() / "cache" / "VC_Temp"},
+        {std::nullopt, "/", std::nullopt, fs::path()},
+        {std::nullopt, "/", "relative", fs::path()},
     };
     for (const auto& row : rows) {
+        const ScopedVariable runtime("XDG_RUNTIME_DIR", row.runtime);
         const ScopedVariable home("HOME", row.home);
         const ScopedVariable cache("XDG_CACHE_HOME", row.cache);
         EXPECT_EQ(platform::PosixScriptHost::defaultWorkFolder(), qpath(row.work));

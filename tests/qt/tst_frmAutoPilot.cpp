@@ -343,6 +343,7 @@ private slots:
         QVERIFY(about);
         QVERIFY(about->isVisible());
         QCOMPARE(about->parentWidget(), nullptr);
+        QVERIFY((about->geometry().center() - window->geometry().center()).manhattanLength() <= 2);
         click("Button10");
         QCOMPARE(window->aboutWindow(), about.data());
         const auto windows = QApplication::topLevelWidgets();

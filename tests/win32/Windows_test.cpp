@@ -578,6 +578,12 @@ TEST_F(Windows, HelpOpensOneAboutWindowEscapeClosesItAndCancelClosesEverything)
     click("Button10");
     click("Button10");
     EXPECT_EQ(aboutWindowsOpen(), 1);
+    RECT mainFrame{};
+    RECT aboutFrame{};
+    GetWindowRect(main.handle(), &mainFrame);
+    GetWindowRect(FindWindowW(L"frnAbout", nullptr), &aboutFrame);
+    EXPECT_NEAR(aboutFrame.left + aboutFrame.right, mainFrame.left + mainFrame.right, 2);
+    EXPECT_NEAR(aboutFrame.top + aboutFrame.bottom, mainFrame.top + mainFrame.bottom, 2);
     // The keys go to the About window, as the program's message loop hands them on.
     MSG escape{GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
     ASSERT_NE(escape.hwnd, nullptr);

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Reads a Windows program's icon as the shell finds it, the first icon group in the program:
 # it must hold the program's picture at every size the shell shows, 32 bits each, and those over
-# 48 pixels must be the Linux program's own PNG files.
+# 48 pixels must be the desktop icon theme's PNG files.
 #   icons.sh PROGRAM RESOURCES_FOLDER
 set -euo pipefail
 program=$1
 resources=$2
-sizes="16 24 32 48 64 128 256"
+sizes="16 20 24 32 40 48 64 128 256"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -23,6 +23,6 @@ if [ "$found" != "$sizes" ]; then
 fi
 icotool -x -o "$scratch" "$scratch/first.ico"
 for size in 64 128 256; do
-    cmp -s "$scratch"/first_*_"${size}x${size}"x32.png "$resources/varnelo-$size.png" ||
-        { echo "the $size-pixel image is not resources/varnelo-$size.png" >&2; exit 1; }
+    cmp -s "$scratch"/first_*_"${size}x${size}"x32.png "$resources/program-$size.png" ||
+        { echo "the $size-pixel image is not resources/program-$size.png" >&2; exit 1; }
 done

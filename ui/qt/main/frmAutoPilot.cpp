@@ -9,7 +9,11 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
 
 frmAutoPilot::frmAutoPilot(job::ScriptHost& host, forms::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, FormBuilder::windowFlags(forms::MainWindowDesign)), dialogs_(dialogs),
@@ -66,8 +70,18 @@ bool frmAutoPilot::isSelected(int index) const
 
 void frmAutoPilot::showAbout()
 {
-    if (!about_)
+    if (!about_) {
         about_ = new frnAbout(dialogs_);
+        // Centred on this window, and whole on its screen where it fits.
+        QRect place =
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, about_->size(), geometry());
+        const QRect screen = this->screen()->availableGeometry();
+        place.moveTo(std::max(screen.left(),
+                              std::min(screen.x() + screen.width() - place.width(), place.left())),
+                     std::max(screen.top(), std::min(screen.y() + screen.height() - place.height(),
+                                                     place.top())));
+        about_->setGeometry(place);
+    }
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -5,10 +5,10 @@
 
 namespace ui::win32 {
 
-frnAbout::frnAbout(forms::Dialogs& dialogs)
+frnAbout::frnAbout(forms::Dialogs& dialogs, HWND over)
     : FormWindow(forms::AboutWindowDesign, dialogs), form_(*this, dialogs)
 {
-    create();
+    create(0, over);
     for (const auto& c : design().controls) {
         if (!c.click.empty())
             ClickArea::attach(control(c.name));

@@ -11,7 +11,8 @@ namespace ui::win32 {
 // closes it too. None of its controls takes the focus, so the keys come to the window itself.
 class frnAbout final : public FormWindow, public forms::View {
 public:
-    explicit frnAbout(forms::Dialogs& dialogs);
+    // Centred on OVER when given.
+    explicit frnAbout(forms::Dialogs& dialogs, HWND over = nullptr);
     ~frnAbout() override;
 
     // Shows the window in front of the others.

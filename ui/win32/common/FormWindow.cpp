@@ -5,6 +5,7 @@
 #include "forms/Guarded.h"
 #include "text/WideText.h"
 
+#include <algorithm>
 #include <string>
 #include <system_error>
 
@@ -49,7 +50,7 @@ FormWindow::~FormWindow()
     destroy();
 }
 
-void FormWindow::create(DWORD extraExStyle)
+void FormWindow::create(DWORD extraExStyle, HWND over)
 {
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     const DWORD exStyle = (design_.toolWindow ? WS_EX_TOOLWINDOW : WS_EX_APPWINDOW) | extraExStyle;
@@ -68,8 +69,8 @@ void FormWindow::create(DWORD extraExStyle)
     controls_ = std::make_unique<FormControls>(window_, design_, dpi);
     if (dpi != Dpi::ofSystem())
         layOut(dpi);
-    if (!design_.toolWindow)
-        centre();
+    if (over || !design_.toolWindow)
+        centre(over);
 }
 
 void FormWindow::destroy()
@@ -94,16 +95,24 @@ void FormWindow::layOut(UINT dpi)
     controls_->layOut(dpi);
 }
 
-void FormWindow::centre()
+// Kept on the screen of what it is centred on, whole where it fits.
+void FormWindow::centre(HWND over)
 {
     RECT frame{};
     GetWindowRect(window_, &frame);
     MONITORINFO screen{};
     screen.cbSize = sizeof screen;
-    GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &screen);
+    GetMonitorInfoW(MonitorFromWindow(over ? over : window_, MONITOR_DEFAULTTOPRIMARY), &screen);
     const RECT& work = screen.rcWork;
-    const int left = work.left + (work.right - work.left - (frame.right - frame.left)) / 2;
-    const int top = work.top + (work.bottom - work.top - (frame.bottom - frame.top)) / 2;
+    RECT around = work;
+    if (over)
+        GetWindowRect(over, &around);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left =
+        std::max(work.left, std::min(work.right - width, (around.left + around.right - width) / 2));
+    const int top = std::max(
+        work.top, std::min(work.bottom - height, (around.top + around.bottom - height) / 2));
     SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -30,9 +30,10 @@ public:
 protected:
     FormWindow(const forms::Window& design, forms::Dialogs& dialogs);
 
-    // Opens the window hidden: a tool window where the system puts new windows, any other
-    // centred on its screen. extraExStyle adds to the extended styles of the window's kind.
-    void create(DWORD extraExStyle = 0);
+    // Opens the window hidden, centred on OVER when given, else a tool window where the system
+    // puts new windows and any other centred on its screen. extraExStyle adds to the extended
+    // styles of the window's kind.
+    void create(DWORD extraExStyle = 0, HWND over = nullptr);
     void destroy();
 
     // What a window does with a message: the controls' commands, drawing and colours here.
@@ -45,7 +46,7 @@ protected:
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void layOut(UINT dpi);
-    void centre();
+    void centre(HWND over);
 
     const forms::Window& design_;
     forms::Dialogs& dialogs_;

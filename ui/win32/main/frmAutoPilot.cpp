@@ -101,7 +101,7 @@ bool frmAutoPilot::isSelected(int index) const
 void frmAutoPilot::showAbout()
 {
     if (!about_ || !about_->isOpen())
-        about_ = std::make_unique<frnAbout>(dialogs());
+        about_ = std::make_unique<frnAbout>(dialogs(), handle());
     about_->show();
 }
 
