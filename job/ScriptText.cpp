@@ -59,13 +59,16 @@ std::u16string compose(ScriptDialect dialect, std::u16string_view source,
     if (dialect == ScriptDialect::Windows) {
         // Only a converter that succeeded clears the console; a failure stays readable above
         // the key prompt. The two tests together mean "exit code 0", negative codes included.
+        // cmd.exe reads its script again for every line, so the copy a console runs can go only
+        // at its end: the last line deletes it, and EXIT, parsed with it, ends the console
+        // before it would read the missing file.
         return u"@ECHO OFF\r\n"
                u"ffmpeg.exe -i " +
                quotedForCmd(source) + resample + u" " + quotedForCmd(output) +
                u"\r\n"
                u"if not errorlevel 1 if errorlevel 0 cls\r\n"
                u"PAUSE\r\n"
-               u"EXIT\r\n";
+               u"del \"%~f0\" & EXIT\r\n";
     }
     // The shell runs a copy of its own, which it removes as soon as it has it open: only this
     // console needs it, and a terminal that hands its command to a server opens it at a

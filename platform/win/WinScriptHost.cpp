@@ -38,9 +38,14 @@ bool identify(const std::u16string& path, FileIdentity& identity)
     return known;
 }
 
-bool programRuns(unsigned long processId, const ScriptRuns::Path&)
+// Each console deletes its copy when it ends, so a copy is left over only by a console closed
+// before its end. cmd.exe reads the copy again for every line, so it is needed for as long as
+// its console runs, and a console is known only as a child of the program that started it.
+// Another program that runs may be about to start a console of a copy it has just made.
+bool consoleMayRun(const ScriptRuns::Path& copy, unsigned long processId)
 {
-    return WinProcesses::alive(processId);
+    return WinProcesses::hasChildren(processId) ||
+           (processId != GetCurrentProcessId() && WinProcesses::writerAlive(processId, copy));
 }
 
 // The first folder that is private already or missing yet, else the first.
@@ -76,16 +81,10 @@ WinScriptHost::WinScriptHost(std::vector<std::wstring> workFolders,
     : folders_(std::move(workFolders)), folder_(likelyFolder(folders_)),
       runs_(folder_, L"temp.bat", GetCurrentProcessId()), startConsole_(std::move(startConsole))
 {
-    // Copies that consoles still ran when an earlier program closed, or that a killed program
-    // left, go once nothing runs them.
+    // Copies of consoles closed before their end, of an earlier program or a killed one, go
+    // once nothing may run them.
     if (!PrivateFolder::check(folder_))
-        runs_.removeUnused(copyUsers(), &programRuns);
-}
-
-WinScriptHost::~WinScriptHost()
-{
-    for (const auto& console : consoles_)
-        CloseHandle(console.process);
+        runs_.removeUnused(&consoleMayRun);
 }
 
 bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& second) const
@@ -187,7 +186,7 @@ Error WinScriptHost::startScript()
     return runs_.start([this](const std::u16string& script) {
         Error error;
         if (HANDLE process = startConsole_(script, error))
-            consoles_.push_back({toWide(script), process});
+            CloseHandle(process);
         return error;
     });
 }
@@ -195,25 +194,7 @@ Error WinScriptHost::startScript()
 void WinScriptHost::removeScripts()
 {
     if (!PrivateFolder::check(folder_))
-        runs_.removeAll(copyUsers(), &programRuns);
-}
-
-ScriptRuns::InUse WinScriptHost::copyUsers()
-{
-    std::erase_if(consoles_, [](const Console& console) {
-        if (WaitForSingleObject(console.process, 0) == WAIT_TIMEOUT)
-            return false;
-        CloseHandle(console.process);
-        return true;
-    });
-    // cmd.exe opens its batch file again for every line, so a copy is used for as long as its
-    // console runs. The consoles of a program that has ended are known only as its children.
-    return [this](const ScriptRuns::Path& copy, unsigned long processId) {
-        if (processId == GetCurrentProcessId())
-            return std::any_of(consoles_.begin(), consoles_.end(),
-                               [&copy](const Console& console) { return console.script == copy; });
-        return WinProcesses::hasChildren(processId);
-    };
+        runs_.removeAll(&consoleMayRun);
 }
 
 } // namespace platform

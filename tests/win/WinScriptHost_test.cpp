@@ -120,7 +120,7 @@ TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
         u"ffmpeg.exe -i \"D:\\clips\\caf\u00e9 100%%.avi\" \"E:\\out\\caf\u00e9 100%%.flv\"\r\n"
         u"if not errorlevel 1 if errorlevel 0 cls\r\n"
         u"PAUSE\r\n"
-        u"EXIT\r\n");
+        u"del \"%~f0\" & EXIT\r\n");
     EXPECT_EQ(bytes.find("\xc3"), std::string::npos) << "written as UTF-8";
 }
 
@@ -242,11 +242,12 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
     const std::string own = copyName(GetCurrentProcessId());
     // A process id that no process can have.
     const std::string killed = copyName(0xFFFFFFFC);
+    std::vector<HANDLE> suspended;
     struct Row {
         const char* name;
         std::function<std::string(WinScriptHost&)> arrange; // returns a file it leaves
         std::set<std::string> atExit;                       // "*" stands for that file
-        std::set<std::string> later;
+        std::set<std::string> ended; // once the consoles have ended, before another clean-up
     };
     const auto converted = [this](WinScriptHost& windows, const wchar_t* delay) {
         setVariable(L"FAKE_DELAY", delay);
@@ -284,25 +285,52 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
              return name;
          },
          {"*"},
+         {"*"}},
+        {"a copy older than the process that took its program's id",
+         [&](WinScriptHost&) {
+             STARTUPINFOW startup{};
+             startup.cb = sizeof startup;
+             PROCESS_INFORMATION later{};
+             wchar_t line[] = L"cmd.exe /d /c rem";
+             CreateProcessW(nullptr, line, nullptr, nullptr, FALSE,
+                            CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                            &later);
+             CloseHandle(later.hThread);
+             suspended.push_back(later.hProcess);
+             fs::create_directory(WorkFolder);
+             writeFile(WorkFolder / copyName(later.dwProcessId), "x");
+             fs::last_write_time(WorkFolder / copyName(later.dwProcessId),
+                                 fs::file_time_type::clock::now() - std::chrono::hours(1));
+             return std::string();
+         },
+         {},
          {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove_all(WorkFolder);
-        std::set<std::string> atExit;
+        std::string left;
+        const auto holds = [&left] {
+            auto names = workFolderHolds();
+            if (names.erase(left))
+                names.insert("*");
+            return names;
+        };
         {
             WinScriptHost windows({WorkFolder}, starter());
-            const auto left = row.arrange(windows);
+            left = row.arrange(windows);
             windows.removeScripts();
-            atExit = workFolderHolds();
-            if (atExit.erase(left))
-                atExit.insert("*");
+            EXPECT_EQ(holds(), row.atExit);
         }
-        EXPECT_EQ(atExit, row.atExit);
         waitForConsoles();
+        EXPECT_EQ(holds(), row.ended);
         WinScriptHost later({WorkFolder}, starter());
         later.removeScripts();
-        EXPECT_EQ(workFolderHolds(), row.later);
+        EXPECT_EQ(workFolderHolds(), std::set<std::string>());
+    }
+    for (HANDLE process : suspended) {
+        TerminateProcess(process, 1);
+        CloseHandle(process);
     }
 }
 
