@@ -5,6 +5,8 @@ namespace {
 
 using job::ScriptDialect;
 
+constexpr std::u16string_view WindowsConverter = u"ffmpeg.exe";
+
 bool isControl(char16_t c)
 {
     return c < 0x20 || c == 0x7f;
@@ -62,8 +64,7 @@ std::u16string compose(ScriptDialect dialect, std::u16string_view source,
         // cmd.exe reads its script again for every line, so the copy a console runs can go only
         // at its end: the last line deletes it, and EXIT, parsed with it, ends the console
         // before it would read the missing file.
-        return u"@ECHO OFF\r\n"
-               u"ffmpeg.exe -i " +
+        return u"@ECHO OFF\r\n" + std::u16string(WindowsConverter) + u" -i " +
                quotedForCmd(source) + resample + u" " + quotedForCmd(output) +
                u"\r\n"
                u"if not errorlevel 1 if errorlevel 0 cls\r\n"
@@ -83,6 +84,15 @@ std::u16string compose(ScriptDialect dialect, std::u16string_view source,
            u"stty -icanon -echo min 1 time 0 2>/dev/null; dd bs=1 count=1 >/dev/null 2>&1; "
            u"[ -z \"$t\" ] || stty \"$t\"\n"
            u"exit\n";
+}
+
+std::u16string namingConverter(std::u16string_view script, std::u16string_view converter)
+{
+    std::u16string named(script);
+    const auto line = named.find(u"\r\n" + std::u16string(WindowsConverter) + u" -i ");
+    if (line != std::u16string::npos)
+        named.replace(line + 2, WindowsConverter.size(), quotedForCmd(converter));
+    return named;
 }
 
 } // namespace ScriptText

@@ -4,6 +4,7 @@
 #include "ConverterPath.h"
 #include "PrivateFolder.h"
 #include "WinProcesses.h"
+#include "job/ScriptText.h"
 #include "job/modPath.h"
 #include "text/WideText.h"
 
@@ -46,6 +47,26 @@ bool consoleMayRun(const ScriptRuns::Path& copy, unsigned long processId)
 {
     return WinProcesses::hasChildren(processId) ||
            (processId != GetCurrentProcessId() && WinProcesses::writerAlive(processId, copy));
+}
+
+// Why a console would find no converter, and where to put one.
+std::u16string converterMissing()
+{
+    return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
+           modPath::FileNamePart(fromWide(ConverterPath::programFile()), ScriptDialect::Windows) +
+           u", in " + fromWide(ConverterPath::programFolder()) + u", or in a folder on PATH.";
+}
+
+// The short form of an existing file's path, or the path when it has none.
+std::wstring shortPath(const std::wstring& path)
+{
+    std::wstring name(GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
+    const DWORD length =
+        GetShortPathNameW(path.c_str(), name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0 || length >= name.size())
+        return path;
+    name.resize(length);
+    return name;
 }
 
 // The first folder that is private already or missing yet, else the first.
@@ -125,13 +146,9 @@ bool WinScriptHost::isFolder(const std::u16string& path) const
 
 Error WinScriptHost::checkConverter() const
 {
-    // The folder the console starts in and searches first.
-    const auto folder = ConverterPath::programFolder();
-    if (ConverterPath::find(folder))
+    if (ConverterPath::find(ConverterPath::programFolder()))
         return {};
-    return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
-           modPath::FileNamePart(fromWide(ConverterPath::programFile()), ScriptDialect::Windows) +
-           u", in " + fromWide(folder) + u", or in a folder on PATH.";
+    return converterMissing();
 }
 
 Error WinScriptHost::useFolder()
@@ -158,7 +175,16 @@ Error WinScriptHost::writeScript(const std::u16string& text)
     // OEM code page whatever the console's, so such a script could not be tested here, and a
     // name outside the code page is refused instead.
     const UINT codePage = GetOEMCP();
-    const auto bytes = WideText::toCodePage(text, codePage);
+    // The script names the converter the check finds by its whole path, so the console looks
+    // for it nowhere, least of all in its own folder. A path with characters outside the code
+    // page is named by its short form.
+    auto converter = ConverterPath::find(ConverterPath::programFolder());
+    if (!converter)
+        return converterMissing();
+    if (!WideText::toCodePage(fromWide(*converter), codePage))
+        converter = shortPath(*converter);
+    const auto bytes =
+        WideText::toCodePage(ScriptText::namingConverter(text, fromWide(*converter)), codePage);
     if (!bytes)
         return u"Paths MUST use only characters of the console's code page (" +
                fromWide(std::to_wstring(codePage)) + u")!";

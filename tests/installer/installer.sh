@@ -3,8 +3,10 @@
 # an earlier version installed, then this one over it with /S, carrying the converter; its
 # files, Start menu shortcut and registry entries in place, without taking .avi from the program
 # that has it; the program started from the shortcut, and through "Open with" with a video that
-# then shows in the source field; neither uninstalled nor installed over while it runs;
-# uninstalled with /S once it is closed, leaving nothing of Varnelo behind.
+# then shows in the source field; neither uninstalled nor installed over while it runs; a
+# conversion started, its console left waiting for a key after the program closed; uninstalled
+# with /S then, leaving nothing of Varnelo behind, and the console's copy of its script gone
+# once a key closes it.
 # Usage: installer.sh BUILD VERSION FIELD_TEXT_EXE FFMPEG_EXE, on a display of its own, with
 # WINEPREFIX set to a prefix for this test alone.
 source "$(dirname "$0")/../e2e/common.sh" wine wineserver winepath cpack makensis
@@ -109,13 +111,16 @@ title="Varnelo! v$version"
 find_window() { xdotool search --onlyvisible --name "^${title//./\\.}\$" 2>/dev/null | head -n 1 || true; }
 shown() { [ -n "$(find_window)" ]; }
 program_ended() { ! running 'varnelo\.exe' && ! shown; }
-# CANCEL, in the window's client area of 423 x 266, inside the frame Wine draws itself.
-close_program() {
+# In the window's client area of 423 x 266, inside the frame Wine draws itself.
+click() { # x y
     local window WIDTH HEIGHT left
     window=$(find_window)
     eval "$(xdotool getwindowgeometry --shell "$window")"
     left=$(((WIDTH - 423) / 2))
-    xdotool mousemove --window "$window" $((368 + left)) $((120 + HEIGHT - 266 - left)) click 1
+    xdotool mousemove --window "$window" $(($1 + left)) $(($2 + HEIGHT - 266 - left)) click 1
+}
+close_program() {
+    click 368 120 # CANCEL
     wait_until 60 program_ended
 }
 
@@ -160,19 +165,37 @@ close_program
 wait
 echo "neither uninstalled nor installed over while Varnelo ran"
 
-# The uninstaller removes the work folder only when nothing is in it.
-mkdir "$WINEPREFIX/drive_c/VC_Temp"
-kept="$(unix "$local_data")/VC_Temp"
-mkdir "$kept" && touch "$kept/a run's copy.bat"
+# A console waiting for its key holds its own folder, which must be none of the installation's.
+# Wine traces each command the console runs; after PAUSE's trace, a key pressed lies in the
+# console's input until PAUSE reads it.
+WINEDEBUG=trace+cmd wine "$program" "$video" 2>"$scratch/messages" &
+wait_until 120 shows_video
+click 150 89 # the target field
+xdotool type --delay 20 'C:\clips\'
+click 340 200 # FLV (Flash)
+click 368 232 # GO
+console_at_pause() { grep -q "trace:cmd:WCMD_execute Command: 'L\"PAUSE\"'" "$scratch/messages"; }
+wait_until 180 console_at_pause
+close_program
+wait
+work="$WINEPREFIX/drive_c/VC_Temp"
+copy=$(ls -A "$work")
+[[ $copy =~ ^temp-[0-9]+-1\.bat$ ]] || { echo "C:\VC_Temp holds $copy" >&2; exit 1; }
+check_format "$WINEPREFIX/drive_c/clips/party clip.flv" flv
+echo "converted, the console waiting for a key after Varnelo closed"
+
+# The uninstaller removes a work folder only when nothing is in it.
+mkdir "$(unix "$local_data")/VC_Temp"
 quiet=$(value "$uninstall" QuietUninstallString)
 [[ $quiet =~ ^\"([^\"]+)\"\ /S$ ]] || { echo "unexpected quiet uninstall: $quiet" >&2; exit 1; }
-# The uninstaller runs on as a copy of itself after the one started returns: every Wine process
-# of the prefix has ended when it is done.
+# The uninstaller runs on as a copy of itself after the one started returns, told the folder
+# with "_?=", until it is done.
 wine "${BASH_REMATCH[1]}" /S
-wineserver --wait
+uninstalled() { ! running '_\?='; }
+wait_until 120 uninstalled
 
 left=()
-for path in "$folder" "$shortcut" 'C:\VC_Temp'; do
+for path in "$folder" "$shortcut" "$local_data\\VC_Temp"; do
     [ ! -e "$(unix "$path")" ] || left+=("$path")
 done
 for key in "$uninstall" "$application" "$classes\\.avi\\OpenWithList\\varnelo.exe"; do
@@ -184,7 +207,12 @@ done
 [ ${#left[@]} -eq 0 ] || { printf 'left behind: %s\n' "${left[@]}" >&2; exit 1; }
 expect "the default of .avi" "$(value "$classes\\.avi" "")" OtherPlayer.avi
 key_exists "$classes\\.avi\\OpenWithList\\other.exe"
-[ -e "$kept/a run's copy.bat" ]
+[ "$(ls -A "$work")" = "$copy" ]
+console=$(xdotool search --onlyvisible --class '^conhost\.exe$' | head -n 1)
+xdotool windowfocus --sync "$console" key space
+console_closed() { ! running 'cmd\.exe.*VC_Temp'; }
+wait_until 60 console_closed
+[ -z "$(ls -A "$work")" ] || { echo "the console left $(ls -A "$work")" >&2; exit 1; }
 "$scripts/wine-prefix.sh" stop
 rm -rf "$WINEPREFIX"
 echo "uninstalled, nothing of Varnelo left"

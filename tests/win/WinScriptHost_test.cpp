@@ -114,13 +114,12 @@ TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
     ASSERT_EQ(ConversionJob::prepare({source, u"E:\\out\\", Flv}, windows), std::nullopt);
 
     const auto bytes = readFile(WorkFolder / "temp.bat");
-    EXPECT_EQ(
-        fromCodePage(bytes, GetOEMCP()),
-        u"@ECHO OFF\r\n"
-        u"ffmpeg.exe -i \"D:\\clips\\caf\u00e9 100%%.avi\" \"E:\\out\\caf\u00e9 100%%.flv\"\r\n"
-        u"if not errorlevel 1 if errorlevel 0 cls\r\n"
-        u"PAUSE\r\n"
-        u"del \"%~f0\" & EXIT\r\n");
+    EXPECT_EQ(fromCodePage(bytes, GetOEMCP()),
+              u"@ECHO OFF\r\n\"" + (testFolder() / "stand-in" / "ffmpeg.exe").u16string() +
+                  u"\" -i \"D:\\clips\\caf\u00e9 100%%.avi\" \"E:\\out\\caf\u00e9 100%%.flv\"\r\n"
+                  u"if not errorlevel 1 if errorlevel 0 cls\r\n"
+                  u"PAUSE\r\n"
+                  u"del \"%~f0\" & EXIT\r\n");
     EXPECT_EQ(bytes.find("\xc3"), std::string::npos) << "written as UTF-8";
 }
 
@@ -358,10 +357,11 @@ TEST_F(Consoles, ALineTheConsoleCanReadArrivesWholeALongerOneIsRefused)
 {
     const std::u16string source = u"C:\\clips\\party.avi";
     const auto lineLength = [&](const std::u16string& target) {
-        const auto text =
+        const auto text = ScriptText::namingConverter(
             std::get<ConversionJob::Script>(
                 ConversionJob::plan({source, target, Flv}, job::ScriptDialect::Windows))
-                .text;
+                .text,
+            (testFolder() / "stand-in" / "ffmpeg.exe").u16string());
         const auto start = text.find(u"\r\n") + 2;
         return text.find(u"\r\n", start) - start;
     };
@@ -630,7 +630,7 @@ TEST_F(Consoles, AWorkFolderOthersMayChangeIsPassedForTheUsersOwn)
     EXPECT_TRUE(fs::is_empty(fallback));
 }
 
-TEST_F(Consoles, AConsoleWorksInTheProgramsFolderAndLooksThereFirst)
+TEST_F(Consoles, AConsoleWorksInTheWorkFolderAndLooksBesideTheProgramFirst)
 {
     const auto shown = temp_.path() / "shown.txt";
     const auto browsed = fs::current_path();
@@ -644,9 +644,8 @@ TEST_F(Consoles, AConsoleWorksInTheProgramsFolderAndLooksThereFirst)
     waitForConsoles();
     fs::current_path(browsed);
 
-    // A cmd.exe that searches its current folder first finds nothing there but what the check
-    // finds first; the work folder, which the user may write to, is never searched.
-    EXPECT_EQ(readFile(shown), testFolder().string() + "\r\n" + testFolder().string() + "\\;" +
+    // Nothing of the program's folder is held by a console that waits for its key.
+    EXPECT_EQ(readFile(shown), WorkFolder.string() + "\r\n" + testFolder().string() + "\\;" +
                                    (testFolder() / "stand-in").string() + ";" +
                                    fs::path(path_).string() + "\r\n[1]\r\n");
 }
