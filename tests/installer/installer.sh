@@ -181,7 +181,6 @@ wait
 work="$WINEPREFIX/drive_c/VC_Temp"
 copy=$(ls -A "$work")
 [[ $copy =~ ^temp-[0-9]+-1\.bat$ ]] || { echo "C:\VC_Temp holds $copy" >&2; exit 1; }
-check_format "$WINEPREFIX/drive_c/clips/party clip.flv" flv
 echo "converted, the console waiting for a key after Varnelo closed"
 
 # The uninstaller removes a work folder only when nothing is in it.

@@ -241,7 +241,7 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
     const std::string own = copyName(GetCurrentProcessId());
     // A process id that no process can have.
     const std::string killed = copyName(0xFFFFFFFC);
-    std::vector<HANDLE> suspended;
+    PROCESS_INFORMATION impostor{};
     struct Row {
         const char* name;
         std::function<std::string(WinScriptHost&)> arrange; // returns a file it leaves
@@ -289,17 +289,13 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
          [&](WinScriptHost&) {
              STARTUPINFOW startup{};
              startup.cb = sizeof startup;
-             PROCESS_INFORMATION later{};
              wchar_t line[] = L"cmd.exe /d /c rem";
-             CreateProcessW(nullptr, line, nullptr, nullptr, FALSE,
-                            CREATE_SUSPENDED | CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                            &later);
-             CloseHandle(later.hThread);
-             suspended.push_back(later.hProcess);
+             CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                            nullptr, &startup, &impostor);
+             const auto copy = WorkFolder / copyName(impostor.dwProcessId);
              fs::create_directory(WorkFolder);
-             writeFile(WorkFolder / copyName(later.dwProcessId), "x");
-             fs::last_write_time(WorkFolder / copyName(later.dwProcessId),
-                                 fs::file_time_type::clock::now() - std::chrono::hours(1));
+             writeFile(copy, "x");
+             fs::last_write_time(copy, fs::file_time_type::clock::now() - std::chrono::hours(1));
              return std::string();
          },
          {},
@@ -327,10 +323,9 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
         later.removeScripts();
         EXPECT_EQ(workFolderHolds(), std::set<std::string>());
     }
-    for (HANDLE process : suspended) {
-        TerminateProcess(process, 1);
-        CloseHandle(process);
-    }
+    TerminateProcess(impostor.hProcess, 1);
+    CloseHandle(impostor.hProcess);
+    CloseHandle(impostor.hThread);
 }
 
 TEST_F(Consoles, AFailedWriteKeepsTheLastGoodScript)
