@@ -3,10 +3,9 @@
 # an earlier version installed, then this one over it with /S, carrying the converter; its
 # files, Start menu shortcut and registry entries in place, without taking .avi from the program
 # that has it; the program started from the shortcut, and through "Open with" with a video that
-# then shows in the source field; neither uninstalled nor installed over while it runs; a
-# conversion started, its console left waiting for a key after the program closed; uninstalled
-# with /S then, leaving nothing of Varnelo behind, and the console's copy of its script gone
-# once a key closes it.
+# then shows in the source field; neither uninstalled nor installed over while it runs;
+# uninstalled with /S once it is closed, a console of its still waiting for a key, leaving
+# nothing of Varnelo behind, and the console's copy of its script gone once a key closes it.
 # Usage: installer.sh BUILD VERSION FIELD_TEXT_EXE FFMPEG_EXE, on a display of its own, with
 # WINEPREFIX set to a prefix for this test alone.
 source "$(dirname "$0")/../e2e/common.sh" wine wineserver winepath cpack makensis
@@ -166,8 +165,7 @@ wait
 echo "neither uninstalled nor installed over while Varnelo ran"
 
 # A console waiting for its key holds its own folder, which must be none of the installation's.
-# Wine traces each command the console runs; after PAUSE's trace, a key pressed lies in the
-# console's input until PAUSE reads it.
+# Wine traces each command the console runs; after PAUSE's trace, a key lies in its input.
 WINEDEBUG=trace+cmd wine "$program" "$video" 2>"$scratch/messages" &
 wait_until 120 shows_video
 click 150 89 # the target field
@@ -184,17 +182,18 @@ copy=$(ls -A "$work")
 echo "converted, the console waiting for a key after Varnelo closed"
 
 # The uninstaller removes a work folder only when nothing is in it.
-mkdir "$(unix "$local_data")/VC_Temp"
+spare="$(unix "$local_data")/VC_Temp"
+mkdir "$spare"
 quiet=$(value "$uninstall" QuietUninstallString)
 [[ $quiet =~ ^\"([^\"]+)\"\ /S$ ]] || { echo "unexpected quiet uninstall: $quiet" >&2; exit 1; }
-# The uninstaller runs on as a copy of itself after the one started returns, told the folder
-# with "_?=", until it is done.
+# The uninstaller runs on as a copy of itself after the one started returns; the last thing it
+# does is remove the empty work folder.
 wine "${BASH_REMATCH[1]}" /S
-uninstalled() { ! running '_\?='; }
+uninstalled() { [ ! -e "$spare" ]; }
 wait_until 120 uninstalled
 
 left=()
-for path in "$folder" "$shortcut" "$local_data\\VC_Temp"; do
+for path in "$folder" "$shortcut"; do
     [ ! -e "$(unix "$path")" ] || left+=("$path")
 done
 for key in "$uninstall" "$application" "$classes\\.avi\\OpenWithList\\varnelo.exe"; do

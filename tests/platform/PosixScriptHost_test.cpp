@@ -465,10 +465,10 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
     EXPECT_FALSE(fs::exists(work));
 }
 
-// The program closes right after GO, before its console opens the copy a second late, beside an
-// older copy that no shell opened in time. A terminal may start the shell itself, naming the
-// copy all along, or hand the command to a server that starts it with no process naming the
-// copy in between.
+// The program closes right after GO, before its console opens the copy a second late, beside
+// an older copy no shell opened. A terminal may start the shell itself, naming the copy all
+// along, or hand the command to a server that starts it with no process naming the copy in
+// between.
 TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
 {
     // Each stand-in holds on until the test releases it, after the program has closed.

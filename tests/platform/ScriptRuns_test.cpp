@@ -84,8 +84,8 @@ TEST(ScriptRuns, CleanUpRemovesOnlyTheScriptsNoConsoleUsesThenAnEmptyFolder)
         {"a converted video", {"party.flv"}, {}, {"party.flv"}},
         {"a subfolder", {"keep/"}, {}, {"keep"}},
         {"its copy in use", {}, {"temp-5-1.sh"}, {"temp-5-1.sh"}},
-        {"copies of other programs", {"temp-8-1.sh", "temp-9-4.sh", "temp-5-0.sh"}, {}, {}},
-        {"a copy of another program in use", {"temp-8-1.sh"}, {"temp-8-1.sh"}, {"temp-8-1.sh"}},
+        {"copies of ended programs", {"temp-8-1.sh", "temp-9-4.sh", "temp-5-0.sh"}, {}, {}},
+        {"a copy of an ended program in use", {"temp-8-1.sh"}, {"temp-8-1.sh"}, {"temp-8-1.sh"}},
         {"names like a copy's",
          {"temp-8.sh", "temp-x-1.sh", "temp-8-1.sh.txt", "temp-8-1-2.sh"},
          {},
@@ -132,11 +132,11 @@ TEST(ScriptRuns, CleanUpLeavesAnythingButAFolderInItsPlace)
     TempFolder temp;
     const auto file = temp.path() / "VC_Temp";
     auto runs = runsIn(file, "temp.sh", 5);
-    const auto noCopy = [](const fs::path&, unsigned long) { return false; };
-    runs.removeAll(noCopy);
+    const auto anyCopy = [](const fs::path&, unsigned long) { return false; };
+    runs.removeAll(anyCopy);
     EXPECT_FALSE(fs::exists(file));
     writeFile(file, "a file of the user's");
-    runs.removeAll(noCopy);
+    runs.removeAll(anyCopy);
     EXPECT_EQ(readFile(file), "a file of the user's");
 }
 
