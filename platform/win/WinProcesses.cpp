@@ -30,9 +30,9 @@ bool writerAlive(unsigned long processId, const std::wstring& file)
     const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
     const bool started = GetProcessTimes(process, &created, &ended, &kernel, &user);
     CloseHandle(process);
-    WIN32_FILE_ATTRIBUTE_DATA written{};
     if (!running)
         return false;
+    WIN32_FILE_ATTRIBUTE_DATA written{};
     if (!started || !GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &written))
         return true;
     return ticks(created) <= ticks(written.ftLastWriteTime) + ClockSlackTicks;
