@@ -135,7 +135,8 @@ program=${BASH_REMATCH[1]}
 mkdir "$WINEPREFIX/drive_c/clips"
 make_clip "$WINEPREFIX/drive_c/clips/party clip.avi"
 video='C:\clips\party clip.avi'
-wine "$program" "$video" &
+# Wine traces each command a console runs; after PAUSE's trace, a key lies in its input.
+WINEDEBUG=trace+cmd wine "$program" "$video" 2>"$scratch/messages" &
 source_field() { wine "$field_text" "$title" 2>/dev/null | head -n 1; }
 shows_video() { [ "$(source_field)" = "$video" ]; }
 wait_until 120 shown
@@ -160,14 +161,9 @@ wine "$earlier" /S || status=$?
 expect "the earlier installer's exit code while Varnelo runs" $status 2
 snapshot "$scratch/after"
 diff -r "$scratch/before" "$scratch/after" >&2 || { echo "changed while Varnelo ran" >&2; exit 1; }
-close_program
-wait
 echo "neither uninstalled nor installed over while Varnelo ran"
 
 # A console waiting for its key holds its own folder, which must be none of the installation's.
-# Wine traces each command the console runs; after PAUSE's trace, a key lies in its input.
-WINEDEBUG=trace+cmd wine "$program" "$video" 2>"$scratch/messages" &
-wait_until 120 shows_video
 click 150 89 # the target field
 xdotool type --delay 20 'C:\clips\'
 click 340 200 # FLV (Flash)
@@ -176,9 +172,6 @@ console_at_pause() { grep -q "trace:cmd:WCMD_execute Command: 'L\"PAUSE\"'" "$sc
 wait_until 180 console_at_pause
 close_program
 wait
-work="$WINEPREFIX/drive_c/VC_Temp"
-copy=$(ls -A "$work")
-[[ $copy =~ ^temp-[0-9]+-1\.bat$ ]] || { echo "C:\VC_Temp holds $copy" >&2; exit 1; }
 echo "converted, the console waiting for a key after Varnelo closed"
 
 # The uninstaller removes a work folder only when nothing is in it.
@@ -205,7 +198,8 @@ done
 [ ${#left[@]} -eq 0 ] || { printf 'left behind: %s\n' "${left[@]}" >&2; exit 1; }
 expect "the default of .avi" "$(value "$classes\\.avi" "")" OtherPlayer.avi
 key_exists "$classes\\.avi\\OpenWithList\\other.exe"
-[ "$(ls -A "$work")" = "$copy" ]
+work="$WINEPREFIX/drive_c/VC_Temp"
+[ -n "$(ls -A "$work")" ] || { echo "the console's copy went with Varnelo" >&2; exit 1; }
 console=$(xdotool search --onlyvisible --class '^conhost\.exe$' | head -n 1)
 xdotool windowfocus --sync "$console" key space
 console_closed() { ! running 'cmd\.exe.*VC_Temp'; }
