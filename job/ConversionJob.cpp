@@ -18,6 +18,22 @@ bool isWindows(ScriptDialect dialect)
     return dialect == ScriptDialect::Windows;
 }
 
+// Whether Windows opens a device instead of the file: a name whose part before its first dot,
+// without the blanks Windows strips behind it, is one of the devices' names in any case. The
+// converter would write the video to the console and succeed.
+bool isDeviceName(std::u16string_view name)
+{
+    name = name.substr(0, name.find(u'.'));
+    name = name.substr(0, name.find_last_not_of(u' ') + 1);
+    std::u16string upper;
+    for (char16_t c : name)
+        upper += c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    if (upper == u"CON" || upper == u"PRN" || upper == u"AUX" || upper == u"NUL")
+        return true;
+    return upper.size() == 4 && (upper.starts_with(u"COM") || upper.starts_with(u"LPT")) &&
+           upper[3] >= u'1' && upper[3] <= u'9';
+}
+
 } // namespace
 
 std::u16string extension(const std::array<bool, FormatCount>& selected)
@@ -55,6 +71,8 @@ Plan plan(const Inputs& inputs, ScriptDialect dialect, bool targetIsFolder)
     if (ScriptText::unsafeCharacter(dialect, inputs.source) ||
         ScriptText::unsafeCharacter(dialect, script.outputPath))
         return Refusal{isWindows(dialect) ? Messages::UnsafeWindows : Messages::UnsafePosix};
+    if (isWindows(dialect) && isDeviceName(modPath::FileNamePart(script.outputPath, dialect)))
+        return Refusal{Messages::DeviceName};
     if (modPath::SamePathText(inputs.source, script.outputPath, dialect))
         return Refusal{Messages::OverwritesSource};
     // The converter would read a leading dash as the start of an option.

@@ -40,6 +40,9 @@ inline constexpr char16_t OverwritesSource[] =
 inline constexpr char16_t UnsafeWindows[] =
     u"Paths MUST NOT hold double quotes or control characters!";
 inline constexpr char16_t UnsafePosix[] = u"Paths MUST NOT hold control characters!";
+inline constexpr char16_t DeviceName[] =
+    u"The converted file's name MUST NOT be one Windows keeps for a device (CON, PRN, AUX, NUL, "
+    u"COM1 to COM9, LPT1 to LPT9)!";
 } // namespace Messages
 
 // The extension of the highest selected format, or the empty text when none is selected.

@@ -5,6 +5,8 @@ namespace {
 
 using job::ScriptDialect;
 
+constexpr std::u16string_view WindowsConverter = u"ffmpeg.exe";
+
 bool isControl(char16_t c)
 {
     return c < 0x20 || c == 0x7f;
@@ -59,13 +61,15 @@ std::u16string compose(ScriptDialect dialect, std::u16string_view source,
     if (dialect == ScriptDialect::Windows) {
         // Only a converter that succeeded clears the console; a failure stays readable above
         // the key prompt. The two tests together mean "exit code 0", negative codes included.
-        return u"@ECHO OFF\r\n"
-               u"ffmpeg.exe -i " +
+        // cmd.exe reads its script again for every line, so the copy a console runs can go only
+        // at its end: the last line deletes it, and EXIT, parsed with it, ends the console
+        // before it would read the missing file.
+        return u"@ECHO OFF\r\n" + std::u16string(WindowsConverter) + u" -i " +
                quotedForCmd(source) + resample + u" " + quotedForCmd(output) +
                u"\r\n"
                u"if not errorlevel 1 if errorlevel 0 cls\r\n"
                u"PAUSE\r\n"
-               u"EXIT\r\n";
+               u"del \"%~f0\" & EXIT\r\n";
     }
     // The shell runs a copy of its own, which it removes as soon as it has it open: only this
     // console needs it, and a terminal that hands its command to a server opens it at a
@@ -82,6 +86,15 @@ std::u16string compose(ScriptDialect dialect, std::u16string_view source,
            u"/bin/stty -icanon -echo min 1 time 0 2>/dev/null; /bin/dd bs=1 count=1 >/dev/null "
            u"2>&1; [ -z \"$t\" ] || /bin/stty \"$t\"\n"
            u"exit\n";
+}
+
+std::u16string namingConverter(std::u16string_view script, std::u16string_view converter)
+{
+    std::u16string named(script);
+    const auto line = named.find(u"\r\n" + std::u16string(WindowsConverter) + u" -i ");
+    if (line != std::u16string::npos)
+        named.replace(line + 2, WindowsConverter.size(), quotedForCmd(converter));
+    return named;
 }
 
 } // namespace ScriptText

@@ -18,4 +18,9 @@ std::optional<char16_t> unsafeCharacter(job::ScriptDialect dialect, std::u16stri
 std::u16string compose(job::ScriptDialect dialect, std::u16string_view source,
                        std::u16string_view output, bool swfOutput);
 
+// The Windows script with its converter named by the path, free of unsafe characters, instead
+// of by the bare name, which a console would look for in folders of its own choosing. A script
+// without the converter's line comes back unchanged.
+std::u16string namingConverter(std::u16string_view script, std::u16string_view converter);
+
 } // namespace ScriptText

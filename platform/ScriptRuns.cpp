@@ -102,7 +102,7 @@ void ScriptRuns::discard(const Path& copy)
     ScriptFiles::remove(copy);
 }
 
-void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
+void ScriptRuns::removeUnused(const InUse& inUse)
 {
     // Names of the form STEM-PROCESS-RUN.EXTENSION, compared in the system's own encoding.
     const Path stem = stem_ + Path(1, '-');
@@ -123,18 +123,18 @@ void ScriptRuns::removeUnused(const InUse& inUse, const Alive& alive)
             copies.emplace_back(modPath::Join(folder_, name, ScriptFiles::Dialect), *processId);
     }
     for (const auto& [copy, processId] : copies) {
-        if ((processId == processId_ || !alive(processId, copy)) && !inUse(copy, processId))
+        if (!inUse(copy, processId))
             ScriptFiles::remove(copy);
     }
 }
 
-void ScriptRuns::removeAll(const InUse& inUse, const Alive& alive)
+void ScriptRuns::removeAll(const InUse& inUse)
 {
     // Another program, or the user, may have put a script of its own under the name since.
     std::string bytes;
     if (written_ && !ScriptFiles::read(script(), bytes) && bytes == *written_)
         ScriptFiles::remove(script());
-    removeUnused(inUse, alive);
+    removeUnused(inUse);
     // Fails unless the folder is empty: anything else in it is not ours.
     ScriptFiles::removeFolder(folder_);
 }

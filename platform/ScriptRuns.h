@@ -13,8 +13,9 @@ namespace platform {
 
 // The scripts in the work folder: the one written last, under its fixed name, and the copies
 // that consoles run. A console reads its script while it runs, so it gets a copy that no later
-// script overwrites; the copy stays until nothing runs it any more. Other programs may write
-// the fixed name too, so a copy is made from the bytes this program wrote, never from the file.
+// script overwrites; the copy removes itself once its console no longer needs it. Other programs
+// may write the fixed name too, so a copy is made from the bytes this program wrote, never from
+// the file.
 class ScriptRuns {
 public:
     using Path = ScriptFiles::Path;
@@ -37,19 +38,17 @@ public:
     // Deletes a copy that no console got.
     void discard(const Path& copy);
 
-    // Whether the program of the id that made the copy runs.
-    using Alive = std::function<bool(unsigned long processId, const Path& copy)>;
     // Whether a console runs, or may yet run, the copy made by the program of the id.
     using InUse = std::function<bool(const Path& copy, unsigned long processId)>;
 
-    // Deletes the copies that no console uses: this program's, and those of programs that have
-    // ended. A copy of another running program is left to that program.
-    void removeUnused(const InUse& inUse, const Alive& alive);
+    // Deletes the copies that no console uses: those whose console ended before it removed
+    // them, or that no console ever got.
+    void removeUnused(const InUse& inUse);
 
     // Deletes the last script while it holds what this program wrote last, and the unused
     // copies, then the folder when it is an empty folder. Files the program did not write stay,
     // and so does the folder that holds them.
-    void removeAll(const InUse& inUse, const Alive& alive);
+    void removeAll(const InUse& inUse);
 
 private:
     Path copyName(unsigned long run) const;

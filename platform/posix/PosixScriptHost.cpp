@@ -1,6 +1,5 @@
 #include "PosixScriptHost.h"
 
-#include "PosixProcesses.h"
 #include "SearchPath.h"
 #include "SystemText.h"
 #include "TerminalLauncher.h"
@@ -31,30 +30,20 @@ Error message(const QString& text)
     return text.toStdU16String();
 }
 
-// A terminal may hand its command to a server that starts the shell a moment later, while no
-// process names the copy; the shell removes the copy once it has it open. Until then a copy
-// that is this young may still be waited for.
+// A shell removes its copy as soon as it has it open, and a file removed while open stays
+// readable to the shell that holds it, so only a copy no shell has opened yet can be lost. A
+// terminal may hand its command to a server that starts the shell a moment later, with no
+// process naming the copy meanwhile: a copy this young may still be waited for, an older one
+// never will be, whichever program wrote it.
 constexpr std::time_t YoungCopySeconds = 120;
 
-bool young(const ScriptRuns::Path& copy)
+bool young(const ScriptRuns::Path& copy, unsigned long)
 {
     struct stat info {};
     if (::lstat(copy.c_str(), &info) != 0)
         return false;
     const std::time_t age = std::time(nullptr) - info.st_mtime;
     return age < YoungCopySeconds && age > -YoungCopySeconds;
-}
-
-// Which copies of the script a console uses or may yet use, as the processes and the copies'
-// ages show now. Without /proc nothing shows the users, so a running program's copies all
-// count as used.
-ScriptRuns::InUse copyUsers(const ScriptRuns::Path& folder)
-{
-    return [users = PosixProcesses::FolderUsers(folder)](const ScriptRuns::Path& copy,
-                                                         unsigned long processId) mutable {
-        return young(copy) ||
-               users.uses(copy).value_or(PosixProcesses::writerAlive(processId, copy));
-    };
 }
 
 // XDG_RUNTIME_DIR when it names a folder of the user's that no one else may open. Qt's own
@@ -82,10 +71,10 @@ PosixScriptHost::PosixScriptHost(const QString& workFolder, ConsoleStarter start
       runs_(QFile::encodeName(workFolder).toStdString(), "temp.sh", ::getpid()),
       startConsole_(std::move(startConsole))
 {
-    // Copies that consoles still used when an earlier program closed, or that a killed program
-    // left, go once nothing runs them.
+    // Copies whose shells never started, of an earlier program or a killed one, go once no shell
+    // will start any more.
     if (!checkFolder())
-        runs_.removeUnused(copyUsers(runs_.folder()), &PosixProcesses::writerAlive);
+        runs_.removeUnused(&young);
 }
 
 QString PosixScriptHost::defaultWorkFolder()
@@ -223,7 +212,7 @@ void PosixScriptHost::removeScripts()
 {
     if (checkFolder())
         return;
-    runs_.removeAll(copyUsers(runs_.folder()), &PosixProcesses::writerAlive);
+    runs_.removeAll(&young);
 }
 
 } // namespace platform

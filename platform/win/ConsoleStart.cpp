@@ -1,6 +1,7 @@
 #include "ConsoleStart.h"
 
 #include "ConverterPath.h"
+#include "job/modPath.h"
 #include "text/WideText.h"
 
 namespace platform {
@@ -16,16 +17,18 @@ HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error)
     wchar_t system[MAX_PATH] = {};
     GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring interpreter = std::wstring(system) + L"\\cmd.exe";
+    const std::wstring script = WideText::toWide(scriptPath);
     std::wstring commandLine = consoleCommandLine(scriptPath);
 
-    // The script names the converter bare. The console starts in the program's folder, where
-    // the converter is looked for first anyway: a cmd.exe that searches its current folder
-    // before PATH then finds what the check found, never a file in the work folder or in one
-    // the user browsed.
+    // The console works in the work folder, which holds nothing of the program's installation,
+    // so no console waiting for its key keeps the program's folder from being removed. The
+    // script names the converter by its whole path; the PATH it gets searches no folder that
+    // hangs on the current one.
     wchar_t* own = GetEnvironmentStringsW();
-    const std::wstring folder = ConverterPath::programFolder();
-    std::wstring environment = ConverterPath::consoleEnvironment(own, folder);
+    std::wstring environment =
+        ConverterPath::consoleEnvironment(own, ConverterPath::programFolder());
     FreeEnvironmentStringsW(own);
+    const std::wstring folder = modPath::FolderPart(script, job::ScriptDialect::Windows);
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

@@ -11,8 +11,8 @@ namespace platform {
 std::wstring consoleCommandLine(const std::u16string& scriptPath);
 
 // Runs a batch file in a new console window that is shown normally and takes the focus, by the
-// command line above. The console works in this program's folder and looks for programs there,
-// then in the absolute folders of PATH. Nothing waits for it.
+// command line above. The console works in the script's folder and looks for programs beside
+// this program, then in the absolute folders of PATH. Nothing waits for it.
 // Returns the process, or null with the error set; the caller closes the handle.
 HANDLE startConsoleProcess(const std::u16string& scriptPath, Error& error);
 

@@ -4,6 +4,7 @@
 #include "ConverterPath.h"
 #include "PrivateFolder.h"
 #include "WinProcesses.h"
+#include "job/ScriptText.h"
 #include "job/modPath.h"
 #include "text/WideText.h"
 
@@ -38,9 +39,34 @@ bool identify(const std::u16string& path, FileIdentity& identity)
     return known;
 }
 
-bool programRuns(unsigned long processId, const ScriptRuns::Path&)
+// Each console deletes its copy when it ends, so a copy is left over only by a console closed
+// before its end. cmd.exe reads the copy again for every line, so it is needed for as long as
+// its console runs, and a console is known only as a child of the program that started it.
+// Another program that runs may be about to start a console of a copy it has just made.
+bool consoleMayRun(const ScriptRuns::Path& copy, unsigned long processId)
 {
-    return WinProcesses::alive(processId);
+    return WinProcesses::hasChildren(processId) ||
+           (processId != GetCurrentProcessId() && WinProcesses::writerAlive(processId, copy));
+}
+
+// Why a console would find no converter, and where to put one.
+std::u16string converterMissing()
+{
+    return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
+           modPath::FileNamePart(fromWide(ConverterPath::programFile()), ScriptDialect::Windows) +
+           u", in " + fromWide(ConverterPath::programFolder()) + u", or in a folder on PATH.";
+}
+
+// The short form of an existing file's path, or the path when it has none.
+std::wstring shortPath(const std::wstring& path)
+{
+    std::wstring name(GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
+    const DWORD length =
+        GetShortPathNameW(path.c_str(), name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0 || length >= name.size())
+        return path;
+    name.resize(length);
+    return name;
 }
 
 // The first folder that is private already or missing yet, else the first.
@@ -76,16 +102,10 @@ WinScriptHost::WinScriptHost(std::vector<std::wstring> workFolders,
     : folders_(std::move(workFolders)), folder_(likelyFolder(folders_)),
       runs_(folder_, L"temp.bat", GetCurrentProcessId()), startConsole_(std::move(startConsole))
 {
-    // Copies that consoles still ran when an earlier program closed, or that a killed program
-    // left, go once nothing runs them.
+    // Copies of consoles closed before their end, of an earlier program or a killed one, go
+    // once nothing may run them.
     if (!PrivateFolder::check(folder_))
-        runs_.removeUnused(copyUsers(), &programRuns);
-}
-
-WinScriptHost::~WinScriptHost()
-{
-    for (const auto& console : consoles_)
-        CloseHandle(console.process);
+        runs_.removeUnused(&consoleMayRun);
 }
 
 bool WinScriptHost::sameFile(const std::u16string& first, const std::u16string& second) const
@@ -129,13 +149,9 @@ bool WinScriptHost::isFolder(const std::u16string& path) const
 
 Error WinScriptHost::checkConverter() const
 {
-    // The folder the console starts in and searches first.
-    const auto folder = ConverterPath::programFolder();
-    if (ConverterPath::find(folder))
+    if (ConverterPath::find(ConverterPath::programFolder()))
         return {};
-    return u"FFmpeg MUST be installed before proceeding! Put ffmpeg.exe beside " +
-           modPath::FileNamePart(fromWide(ConverterPath::programFile()), ScriptDialect::Windows) +
-           u", in " + fromWide(folder) + u", or in a folder on PATH.";
+    return converterMissing();
 }
 
 Error WinScriptHost::useFolder()
@@ -162,7 +178,16 @@ Error WinScriptHost::writeScript(const std::u16string& text)
     // OEM code page whatever the console's, so such a script could not be tested here, and a
     // name outside the code page is refused instead.
     const UINT codePage = GetOEMCP();
-    const auto bytes = WideText::toCodePage(text, codePage);
+    // The script names the converter the check finds by its whole path, so the console looks
+    // for it nowhere, least of all in its own folder. A path with characters outside the code
+    // page is named by its short form.
+    auto converter = ConverterPath::find(ConverterPath::programFolder());
+    if (!converter)
+        return converterMissing();
+    if (!WideText::toCodePage(fromWide(*converter), codePage))
+        converter = shortPath(*converter);
+    const auto bytes =
+        WideText::toCodePage(ScriptText::namingConverter(text, fromWide(*converter)), codePage);
     if (!bytes)
         return u"Paths MUST use only characters of the console's code page (" +
                fromWide(std::to_wstring(codePage)) + u")!";
@@ -190,7 +215,7 @@ Error WinScriptHost::startScript()
     return runs_.start([this](const std::u16string& script) {
         Error error;
         if (HANDLE process = startConsole_(script, error))
-            consoles_.push_back({toWide(script), process});
+            CloseHandle(process);
         return error;
     });
 }
@@ -198,25 +223,7 @@ Error WinScriptHost::startScript()
 void WinScriptHost::removeScripts()
 {
     if (!PrivateFolder::check(folder_))
-        runs_.removeAll(copyUsers(), &programRuns);
-}
-
-ScriptRuns::InUse WinScriptHost::copyUsers()
-{
-    std::erase_if(consoles_, [](const Console& console) {
-        if (WaitForSingleObject(console.process, 0) == WAIT_TIMEOUT)
-            return false;
-        CloseHandle(console.process);
-        return true;
-    });
-    // cmd.exe opens its batch file again for every line, so a copy is used for as long as its
-    // console runs. The consoles of a program that has ended are known only as its children.
-    return [this](const ScriptRuns::Path& copy, unsigned long processId) {
-        if (processId == GetCurrentProcessId())
-            return std::any_of(consoles_.begin(), consoles_.end(),
-                               [&copy](const Console& console) { return console.script == copy; });
-        return WinProcesses::hasChildren(processId);
-    };
+        runs_.removeAll(&consoleMayRun);
 }
 
 } // namespace platform

@@ -23,9 +23,6 @@ public:
 
     // The work folder is the first of the folders that is, or can be made, private to the user.
     WinScriptHost(std::vector<std::wstring> workFolders, ConsoleProcessStarter startConsole);
-    ~WinScriptHost() override;
-    WinScriptHost(const WinScriptHost&) = delete;
-    WinScriptHost& operator=(const WinScriptHost&) = delete;
 
     // C:\VC_Temp, else VC_Temp in the user's local application data, as the user's own.
     static std::vector<std::wstring> defaultWorkFolders();
@@ -43,22 +40,14 @@ public:
     void removeScripts() override;
 
 private:
-    struct Console {
-        std::wstring script;
-        HANDLE process;
-    };
-
     // Makes the first of the work folders that can be private the one the scripts go to, or
     // tells why none can.
     Error useFolder();
-    // Forgets the consoles that have ended; tells which copies the others run.
-    ScriptRuns::InUse copyUsers();
 
     std::vector<std::wstring> folders_;
     std::wstring folder_;
     ScriptRuns runs_;
     ConsoleProcessStarter startConsole_;
-    std::vector<Console> consoles_;
 };
 
 } // namespace platform

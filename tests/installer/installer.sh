@@ -4,7 +4,8 @@
 # files, Start menu shortcut and registry entries in place, without taking .avi from the program
 # that has it; the program started from the shortcut, and through "Open with" with a video that
 # then shows in the source field; neither uninstalled nor installed over while it runs;
-# uninstalled with /S once it is closed, leaving nothing of Varnelo behind.
+# uninstalled with /S once it is closed, a console of its still waiting for a key, leaving
+# nothing of Varnelo behind, and the console's copy of its script gone once a key closes it.
 # Usage: installer.sh BUILD VERSION FIELD_TEXT_EXE FFMPEG_EXE, on a display of its own, with
 # WINEPREFIX set to a prefix for this test alone.
 source "$(dirname "$0")/../e2e/common.sh" wine wineserver winepath cpack makensis
@@ -124,13 +125,16 @@ title="Varnelo! v$version"
 find_window() { xdotool search --onlyvisible --name "^${title//./\\.}\$" 2>/dev/null | head -n 1 || true; }
 shown() { [ -n "$(find_window)" ]; }
 program_ended() { ! running 'varnelo\.exe' && ! shown; }
-# CANCEL, in the window's client area of 423 x 266, inside the frame Wine draws itself.
-close_program() {
+# In the window's client area of 423 x 266, inside the frame Wine draws itself.
+click() { # x y
     local window WIDTH HEIGHT left
     window=$(find_window)
     eval "$(xdotool getwindowgeometry --shell "$window")"
     left=$(((WIDTH - 423) / 2))
-    xdotool mousemove --window "$window" $((368 + left)) $((120 + HEIGHT - 266 - left)) click 1
+    xdotool mousemove --window "$window" $(($1 + left)) $(($2 + HEIGHT - 266 - left)) click 1
+}
+close_program() {
+    click 368 120 # CANCEL
     wait_until 60 program_ended
 }
 
@@ -146,7 +150,8 @@ program=${BASH_REMATCH[1]}
 mkdir "$WINEPREFIX/drive_c/clips"
 make_clip "$WINEPREFIX/drive_c/clips/party clip.avi"
 video='C:\clips\party clip.avi'
-wine "$program" "$video" &
+# Wine traces each command a console runs; after PAUSE's trace, a key lies in its input.
+WINEDEBUG=trace+cmd wine "$program" "$video" 2>"$scratch/messages" &
 source_field() { wine "$field_text" "$title" 2>/dev/null | head -n 1; }
 shows_video() { [ "$(source_field)" = "$video" ]; }
 wait_until 120 shown
@@ -171,23 +176,32 @@ wine "$earlier" /S || status=$?
 expect "the earlier installer's exit code while Varnelo runs" $status 2
 snapshot "$scratch/after"
 diff -r "$scratch/before" "$scratch/after" >&2 || { echo "changed while Varnelo ran" >&2; exit 1; }
-close_program
-wait
 echo "neither uninstalled nor installed over while Varnelo ran"
 
-# The uninstaller removes the work folder only when nothing is in it.
-mkdir "$WINEPREFIX/drive_c/VC_Temp"
-kept="$(unix "$local_data")/VC_Temp"
-mkdir "$kept" && touch "$kept/a run's copy.bat"
+# A console waiting for its key holds its own folder, which must be none of the installation's.
+click 150 89 # the target field
+xdotool type --delay 20 'C:\clips\'
+click 340 200 # FLV (Flash)
+click 368 232 # GO
+console_at_pause() { grep -q "trace:cmd:WCMD_execute Command: 'L\"PAUSE\"'" "$scratch/messages"; }
+wait_until 180 console_at_pause
+close_program
+wait
+echo "converted, the console waiting for a key after Varnelo closed"
+
+# The uninstaller removes a work folder only when nothing is in it.
+spare="$(unix "$local_data")/VC_Temp"
+mkdir "$spare"
 quiet=$(value "$uninstall" QuietUninstallString)
 [[ $quiet =~ ^\"([^\"]+)\"\ /S$ ]] || { echo "unexpected quiet uninstall: $quiet" >&2; exit 1; }
-# The uninstaller runs on as a copy of itself after the one started returns: every Wine process
-# of the prefix has ended when it is done.
+# The uninstaller runs on as a copy of itself after the one started returns; the last thing it
+# does is remove the empty work folder.
 wine "${BASH_REMATCH[1]}" /S
-wineserver --wait
+uninstalled() { [ ! -e "$spare" ]; }
+wait_until 120 uninstalled
 
 left=()
-for path in "$folder" "$shortcut" 'C:\VC_Temp'; do
+for path in "$folder" "$shortcut"; do
     [ ! -e "$(unix "$path")" ] || left+=("$path")
 done
 for key in "$uninstall" "$application" "$classes\\.avi\\OpenWithList\\varnelo.exe"; do
@@ -199,7 +213,13 @@ done
 [ ${#left[@]} -eq 0 ] || { printf 'left behind: %s\n' "${left[@]}" >&2; exit 1; }
 expect "the default of .avi" "$(value "$classes\\.avi" "")" OtherPlayer.avi
 key_exists "$classes\\.avi\\OpenWithList\\other.exe"
-[ -e "$kept/a run's copy.bat" ]
+work="$WINEPREFIX/drive_c/VC_Temp"
+[ -n "$(ls -A "$work")" ] || { echo "the console's copy went with Varnelo" >&2; exit 1; }
+console=$(xdotool search --onlyvisible --class '^conhost\.exe$' | head -n 1)
+xdotool windowfocus --sync "$console" key space
+console_closed() { ! running 'cmd\.exe.*VC_Temp'; }
+wait_until 60 console_closed
+[ -z "$(ls -A "$work")" ] || { echo "the console left $(ls -A "$work")" >&2; exit 1; }
 "$scripts/wine-prefix.sh" stop
 rm -rf "$WINEPREFIX"
 echo "uninstalled, nothing of Varnelo left"

@@ -82,6 +82,7 @@ TEST(OutputPath, InBothDialects)
         {u"-", u"D:\\clips\\party.avi", Flv, u".\\-party.flv"},
         {u" ", u"D:\\clips\\party.avi", Flv, u" party.flv"},
         {u"E:\\out\\", u"  D:\\clips\\party.avi", Flv, u"E:\\out\\party.flv"},
+        {u"E:\\out\\", u"D:\\v\\auxiliary.avi", Flv, u"E:\\out\\auxiliary.flv"},
     };
     const OutputRow posix[] = {
         {u"/srv/out/", u"/home/ann/party.avi", Flv, u"/srv/out/party.flv"},
@@ -98,6 +99,7 @@ TEST(OutputPath, InBothDialects)
         {u"/srv/out/", u"/v/clip.avi", Flv, u"/srv/out/clip.flv", true},
         {u"-out/", u"/v/party.avi", Flv, u"./-out/party.flv"},
         {u"-", u"/v/party.avi", Flv, u"./-party.flv"},
+        {u"/srv/out/", u"/v/con.avi", Flv, u"/srv/out/con.flv"},
     };
     const std::pair<ScriptDialect, std::span<const OutputRow>> tables[] = {
         {ScriptDialect::Windows, windows}, {ScriptDialect::Posix, posix}};
@@ -153,6 +155,9 @@ TEST(Refusals, EachNamesItsReason)
         {{u"/v/a\nb.avi", u"/o/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
         {{u"/v/ab.avi", u"/o\x1b/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
         {{u"/v/a\x7f.avi", u"/o/", Flv}, ScriptDialect::Posix, Messages::UnsafePosix},
+        {{u"D:\\v\\con.avi", u"E:\\", Flv}, ScriptDialect::Windows, Messages::DeviceName},
+        {{u"D:\\v\\on.avi", u"E:\\c", Flv}, ScriptDialect::Windows, Messages::DeviceName},
+        {{u"D:\\v\\Lpt9  .tar.mp4", u"E:", Flv}, ScriptDialect::Windows, Messages::DeviceName},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.inputs.target + u" + " + row.inputs.source));

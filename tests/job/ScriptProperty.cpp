@@ -208,7 +208,8 @@ bool isJobsMessage(const std::u16string& message, ScriptDialect dialect)
     namespace M = ConversionJob::Messages;
     for (const char16_t* known :
          {M::TargetMissing, M::SourceMissing, M::FormatMissing, M::NameMissing, M::OverwritesSource,
-          dialect == ScriptDialect::Windows ? M::UnsafeWindows : M::UnsafePosix}) {
+          dialect == ScriptDialect::Windows ? M::UnsafeWindows : M::UnsafePosix,
+          dialect == ScriptDialect::Windows ? M::DeviceName : M::UnsafePosix}) {
         if (message == known)
             return true;
     }

@@ -1,7 +1,6 @@
 #include "platform/posix/PosixScriptHost.h"
 
 #include "job/ConversionJob.h"
-#include "platform/posix/PosixProcesses.h"
 #include "platform/posix/TerminalLauncher.h"
 #include "tests/support/TempFolder.h"
 
@@ -378,40 +377,6 @@ TEST(PosixScriptHost, ARelativePathIsReadFromTheStartFolderAsTheSystemHasIt)
     ::close(back);
 }
 
-// An ended process's id is given to a later one: only a process that started before a copy was
-// written can be the program that wrote it, and a copy is kept for its program while it runs.
-TEST(PosixProcesses, OnlyAProcessThatStartedBeforeACopyWasWrittenCanBeItsWriter)
-{
-    TempFolder temp;
-    const auto copy = temp.path() / "temp-1-1.sh";
-    writeFile(copy, "x");
-    QProcess running;
-    running.start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
-    ASSERT_TRUE(running.waitForStarted());
-    QProcess ended;
-    ended.start(QStringLiteral("/bin/true"));
-    ASSERT_TRUE(ended.waitForStarted());
-    const auto endedId = static_cast<unsigned long>(ended.processId());
-    ASSERT_TRUE(ended.waitForFinished());
-    struct Row {
-        unsigned long processId;
-        std::chrono::seconds age; // of the copy
-        bool writer;
-    };
-    const Row rows[] = {
-        {static_cast<unsigned long>(running.processId()), std::chrono::seconds(0), true},
-        {static_cast<unsigned long>(running.processId()), std::chrono::hours(1), false},
-        {endedId, std::chrono::seconds(0), false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.age.count());
-        fs::last_write_time(copy, fs::file_time_type::clock::now() - row.age);
-        EXPECT_EQ(platform::PosixProcesses::writerAlive(row.processId, copy), row.writer);
-    }
-    running.kill();
-    running.waitForFinished();
-}
-
 // Runs real scripts under /bin/sh with a stand-in converter that records its arguments.
 class ScriptRun : public testing::Test {
 protected:
@@ -555,10 +520,10 @@ TEST_F(ScriptRun, ARunningConsoleNeverRunsALaterJobsLines)
     EXPECT_FALSE(fs::exists(work));
 }
 
-// The program closes right after GO, before its console opens the copy a second late, while
-// another process holds an older copy open without naming it. A terminal may start the shell
-// itself, naming the copy all along, or hand the command to a server that starts it with no
-// process naming the copy in between.
+// The program closes right after GO, before its console opens the copy a second late, beside
+// an older copy no shell opened. A terminal may start the shell itself, naming the copy all
+// along, or hand the command to a server that starts it with no process naming the copy in
+// between.
 TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
 {
     // Each stand-in holds on until the test releases it, after the program has closed.
@@ -582,7 +547,6 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
     const ScopedVariable record("FAKE_RECORD", record_.string());
     const ScopedVariable queue("QUEUE", (temp_.path() / "queue").string());
     const ScopedVariable release("RELEASE", (temp_.path() / "release").string());
-    const ScopedVariable opened("OPENED", (temp_.path() / "opened").string());
     const auto copy = [](int run) {
         return "temp-" + std::to_string(::getpid()) + "-" + std::to_string(run) + ".sh";
     };
@@ -590,7 +554,7 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
         SCOPED_TRACE(row.name);
         const ScopedVariable terminal("TERMINAL", row.terminal);
         fs::remove(record_);
-        for (const char* file : {"queue", "release", "opened"})
+        for (const char* file : {"queue", "release"})
             fs::remove(temp_.path() / file);
         const auto folder = temp_.path() / row.name;
         fs::create_directories(folder / "real");
@@ -604,38 +568,25 @@ TEST_F(ScriptRun, ClosingRightAfterGoKeepsTheCopiesInUseUntilTheyEnd)
              QString::fromStdString("while [ ! -s \"$QUEUE\" ]; do sleep 0.01; done; " + released +
                                     "; exec /bin/sh \"$(cat \"$QUEUE\")\" </dev/null "
                                     ">/dev/null")});
-        QProcess holder;
         {
             platform::PosixScriptHost posix(qpath(work), &platform::TerminalLauncher::start);
             ASSERT_EQ(
                 ConversionJob::prepare({u"/v/a.avi", u"/o/", {false, true, false, false}}, posix),
                 std::nullopt);
             ASSERT_EQ(posix.startScript(), std::nullopt);
-            // Too old to be waited for: only the process that holds it open keeps it.
             writeFile(work / copy(9), "x");
             fs::last_write_time(work / copy(9),
                                 fs::file_time_type::clock::now() - std::chrono::hours(1));
-            auto env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("F"), qpath(work / copy(9)));
-            holder.setProcessEnvironment(env);
-            holder.start(QStringLiteral("/bin/sh"),
-                         {QStringLiteral("-c"),
-                          QString::fromStdString("exec 3<\"$F\"; : >\"$OPENED\"; " + released)});
-            ASSERT_TRUE(holder.waitForStarted());
-            for (int i = 0; i < 1000 && !fs::exists(temp_.path() / "opened"); ++i)
-                QThread::msleep(10);
 
             posix.removeScripts();
 
-            EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1), copy(9)}));
+            EXPECT_EQ(namesIn(work), (std::set<std::string>{copy(1)}));
         }
         writeFile(temp_.path() / "release", "");
-        holder.waitForFinished();
         for (int i = 0; i < 1000 && !fs::exists(record_); ++i)
             QThread::msleep(10);
         EXPECT_EQ(readFile(record_), "[-i][/v/a.avi][/o/a.flv]\n");
-        // The console removed its copy; started again once nothing holds the other, the
-        // program removes it and its folder.
+        // The console removed its copy; started again, the program removes the empty folder.
         for (int i = 0; i < 500 && fs::exists(work); ++i) {
             QThread::msleep(10);
             platform::PosixScriptHost(qpath(work), &platform::TerminalLauncher::start)

@@ -116,13 +116,12 @@ TEST_F(Consoles, TheScriptIsWrittenToTheByteInTheConsolesCodePage)
     ASSERT_EQ(ConversionJob::prepare({source, u"E:\\out\\", Flv}, windows), std::nullopt);
 
     const auto bytes = readFile(WorkFolder / "temp.bat");
-    EXPECT_EQ(
-        fromCodePage(bytes, GetOEMCP()),
-        u"@ECHO OFF\r\n"
-        u"ffmpeg.exe -i \"D:\\clips\\caf\u00e9 100%%.avi\" \"E:\\out\\caf\u00e9 100%%.flv\"\r\n"
-        u"if not errorlevel 1 if errorlevel 0 cls\r\n"
-        u"PAUSE\r\n"
-        u"EXIT\r\n");
+    EXPECT_EQ(fromCodePage(bytes, GetOEMCP()),
+              u"@ECHO OFF\r\n\"" + (testFolder() / "stand-in" / "ffmpeg.exe").u16string() +
+                  u"\" -i \"D:\\clips\\caf\u00e9 100%%.avi\" \"E:\\out\\caf\u00e9 100%%.flv\"\r\n"
+                  u"if not errorlevel 1 if errorlevel 0 cls\r\n"
+                  u"PAUSE\r\n"
+                  u"del \"%~f0\" & EXIT\r\n");
     EXPECT_EQ(bytes.find("\xc3"), std::string::npos) << "written as UTF-8";
 }
 
@@ -244,11 +243,12 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
     const std::string own = copyName(GetCurrentProcessId());
     // A process id that no process can have.
     const std::string killed = copyName(0xFFFFFFFC);
+    PROCESS_INFORMATION impostor{};
     struct Row {
         const char* name;
         std::function<std::string(WinScriptHost&)> arrange; // returns a file it leaves
         std::set<std::string> atExit;                       // "*" stands for that file
-        std::set<std::string> later;
+        std::set<std::string> ended; // once the consoles have ended, before another clean-up
     };
     const auto converted = [this](WinScriptHost& windows, const wchar_t* delay) {
         setVariable(L"FAKE_DELAY", delay);
@@ -286,26 +286,48 @@ TEST_F(Consoles, CleanUpRemovesOnlyTheScriptsNoConsoleRuns)
              return name;
          },
          {"*"},
+         {"*"}},
+        {"a copy older than the process that took its program's id",
+         [&](WinScriptHost&) {
+             STARTUPINFOW startup{};
+             startup.cb = sizeof startup;
+             wchar_t line[] = L"cmd.exe /d /c rem";
+             CreateProcessW(nullptr, line, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                            nullptr, &startup, &impostor);
+             const auto copy = WorkFolder / copyName(impostor.dwProcessId);
+             fs::create_directory(WorkFolder);
+             writeFile(copy, "x");
+             fs::last_write_time(copy, fs::file_time_type::clock::now() - std::chrono::hours(1));
+             return std::string();
+         },
+         {},
          {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove_all(WorkFolder);
-        std::set<std::string> atExit;
+        std::string left;
+        const auto holds = [&left] {
+            auto names = workFolderHolds();
+            if (names.erase(left))
+                names.insert("*");
+            return names;
+        };
         {
             WinScriptHost windows({WorkFolder}, starter());
-            const auto left = row.arrange(windows);
+            left = row.arrange(windows);
             windows.removeScripts();
-            atExit = workFolderHolds();
-            if (atExit.erase(left))
-                atExit.insert("*");
+            EXPECT_EQ(holds(), row.atExit);
         }
-        EXPECT_EQ(atExit, row.atExit);
         waitForConsoles();
+        EXPECT_EQ(holds(), row.ended);
         WinScriptHost later({WorkFolder}, starter());
         later.removeScripts();
-        EXPECT_EQ(workFolderHolds(), row.later);
+        EXPECT_EQ(workFolderHolds(), std::set<std::string>());
     }
+    TerminateProcess(impostor.hProcess, 1);
+    CloseHandle(impostor.hProcess);
+    CloseHandle(impostor.hThread);
 }
 
 TEST_F(Consoles, AFailedWriteKeepsTheLastGoodScript)
@@ -332,10 +354,11 @@ TEST_F(Consoles, ALineTheConsoleCanReadArrivesWholeALongerOneIsRefused)
 {
     const std::u16string source = u"C:\\clips\\party.avi";
     const auto lineLength = [&](const std::u16string& target) {
-        const auto text =
+        const auto text = ScriptText::namingConverter(
             std::get<ConversionJob::Script>(
                 ConversionJob::plan({source, target, Flv}, job::ScriptDialect::Windows))
-                .text;
+                .text,
+            (testFolder() / "stand-in" / "ffmpeg.exe").u16string());
         const auto start = text.find(u"\r\n") + 2;
         return text.find(u"\r\n", start) - start;
     };
@@ -608,7 +631,7 @@ TEST_F(Consoles, AWorkFolderOthersMayChangeIsPassedForTheUsersOwn)
     EXPECT_TRUE(fs::is_empty(fallback));
 }
 
-TEST_F(Consoles, AConsoleWorksInTheProgramsFolderAndLooksThereFirst)
+TEST_F(Consoles, AConsoleWorksInTheWorkFolderAndLooksBesideTheProgramFirst)
 {
     const auto shown = temp_.path() / "shown.txt";
     const auto browsed = fs::current_path();
@@ -622,9 +645,8 @@ TEST_F(Consoles, AConsoleWorksInTheProgramsFolderAndLooksThereFirst)
     waitForConsoles();
     fs::current_path(browsed);
 
-    // A cmd.exe that searches its current folder first finds nothing there but what the check
-    // finds first; the work folder, which the user may write to, is never searched.
-    EXPECT_EQ(readFile(shown), testFolder().string() + "\r\n" + testFolder().string() + "\\;" +
+    // Nothing of the program's folder is held by a console that waits for its key.
+    EXPECT_EQ(readFile(shown), WorkFolder.string() + "\r\n" + testFolder().string() + "\\;" +
                                    (testFolder() / "stand-in").string() + ";" +
                                    fs::path(path_).string() + "\r\n[1]\r\n");
 }
