@@ -117,7 +117,8 @@ TEST_F(MainFormTest, TheStartFilesAreReadByOneRule)
         fresh.view.source = u"typed";
         fresh.form.Form_Load(row.files);
         EXPECT_EQ(fresh.view.source, row.source);
-        EXPECT_EQ(fresh.dialogs.messages.empty() ? u"" : fresh.dialogs.messages.front(), row.message);
+        EXPECT_EQ(fresh.dialogs.messages.empty() ? u"" : fresh.dialogs.messages.front(),
+                  row.message);
     }
 }
 
