@@ -2,6 +2,7 @@
 
 #include "MainWindowDesign.h"
 #include "job/ConversionJob.h"
+#include "job/ScriptHost.h"
 #include "job/modPath.h"
 
 namespace forms {

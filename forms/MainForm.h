@@ -4,10 +4,14 @@
 #include "forms/Dialogs.h"
 #include "forms/MainView.h"
 #include "forms/StartFile.h"
-#include "job/ScriptHost.h"
 
 #include <string_view>
 #include <vector>
+
+// Only referred to here: a change to the host recompiles no window.
+namespace job {
+class ScriptHost;
+} // namespace job
 
 namespace forms {
 

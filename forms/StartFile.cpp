@@ -1,5 +1,6 @@
 #include "StartFile.h"
 
+#include "job/ScriptHost.h"
 #include "job/modPath.h"
 
 #include <algorithm>

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "job/ScriptHost.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Only referred to here: a change to the host recompiles no window.
+namespace job {
+class ScriptHost;
+} // namespace job
 
 // The one rule for the files the program is given, on its command line or dropped on its
 // window: one video at a time, the first, as a whole local path; addresses and names the

@@ -3,12 +3,16 @@
 #include "forms/Dialogs.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
-#include "job/ScriptHost.h"
 #include "ui/qt/about/frnAbout.h"
 #include "ui/qt/common/FormBuilder.h"
 
 #include <QPointer>
 #include <QWidget>
+
+// Only referred to here: a change to the host recompiles no window.
+namespace job {
+class ScriptHost;
+} // namespace job
 
 class QLineEdit;
 

@@ -3,7 +3,6 @@
 #include "forms/Dialogs.h"
 #include "forms/MainForm.h"
 #include "forms/MainView.h"
-#include "job/ScriptHost.h"
 #include "ui/win32/about/frnAbout.h"
 #include "ui/win32/common/FormWindow.h"
 
@@ -11,6 +10,11 @@
 
 #include <memory>
 #include <string>
+
+// Only referred to here: a change to the host recompiles no window.
+namespace job {
+class ScriptHost;
+} // namespace job
 
 namespace ui::win32 {
 
