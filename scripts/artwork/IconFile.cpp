@@ -134,7 +134,7 @@ bool writeSizes(const QList<QImage>& pictures, const QString& fileName)
         const int w = argb.width();
         const int h = argb.height();
         QByteArray data;
-        if (w > 48) {
+        if (w > 24) {
             QBuffer png(&data);
             if (!png.open(QIODevice::WriteOnly) || !argb.save(&png, "PNG"))
                 return false;

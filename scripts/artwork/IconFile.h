@@ -13,9 +13,9 @@ namespace IconFile {
 // Pixels whose index or colour equals the key colour are written transparent.
 bool write(const QImage& image, int bitsPerPixel, QRgb key, const QString& fileName);
 
-// One image for each picture, of 32 bits with its alpha. Those larger than 48 pixels are PNG
-// files, a small part of a bitmap's size: only shells that read PNG in icons (Windows Vista's
-// and later) show those sizes.
+// One image for each picture, of 32 bits with its alpha. Those larger than 24 pixels are PNG
+// files, a small part of a bitmap's size, which every shell a 64-bit program runs on since
+// Windows Vista reads; the small ones, which lists draw most often, stay bitmaps.
 bool writeSizes(const QList<QImage>& pictures, const QString& fileName);
 
 } // namespace IconFile
