@@ -64,7 +64,6 @@ TEST_F(MainFormTest, TheStartFilesAreReadByOneRule)
         std::u16string message;
     };
     const Row rows[] = {
-        {Posix, {{u"/v/party.avi"}}, u"/v/party.avi", u""},
         {Posix, {}, u"typed", u""},
         {Posix, {{u"party.avi"}}, u"/v/party.avi", u""},
         {Posix, {{u"/v/gone.avi"}}, u"typed", u"The source file /v/gone.avi does not exist."},
@@ -93,10 +92,6 @@ TEST_F(MainFormTest, TheStartFilesAreReadByOneRule)
          {{u"file:///v/b%E9%FF.avi"}},
          u"typed",
          u"file:///v/b%E9%FF.avi was not taken: its escapes are not valid UTF-8 text."},
-        {Posix,
-         {{u"http://example.com/a.avi"}},
-         u"typed",
-         local + u"http://example.com/a.avi is not."},
         {Posix, {{u"svn+ssh://h/a.avi"}}, u"typed", local + u"svn+ssh://h/a.avi is not."},
         {Windows, {{u"C:/v/clip.avi"}}, u"C:\\v\\clip.avi", u""},
         {Windows, {{u"file:///C:/v/%CE%A9mega.avi"}}, u"C:\\v\\\u03A9mega.avi", u""},
