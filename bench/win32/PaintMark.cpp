@@ -7,6 +7,8 @@
 // the queue behind them: a probe taken while a window is shown and nothing else is waiting,
 // not even a paint (paints come last, after every posted message), is the last message before
 // the wait.
+#include "AboutCycles.h"
+
 #include <windows.h>
 
 namespace {
@@ -35,6 +37,7 @@ void mark()
     marked = true;
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), "painted\n", 8, &written, nullptr);
+    startAboutCyclesIfAsked();
 }
 
 LRESULT CALLBACK taken(int code, WPARAM removed, LPARAM message)
