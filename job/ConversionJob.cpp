@@ -1,5 +1,6 @@
 #include "ConversionJob.h"
 
+#include "ScriptHost.h"
 #include "ScriptText.h"
 #include "modPath.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ScriptHost.h"
+#include "Error.h"
+#include "ScriptDialect.h"
 
 #include <array>
 #include <string>
@@ -8,6 +9,10 @@
 
 // The program's one piece of work: from the source file, the target folder and the chosen
 // format it writes the conversion script and starts it in a console.
+namespace job {
+class ScriptHost;
+} // namespace job
+
 namespace ConversionJob {
 
 // The formats, in the order of the main window's format buttons.

@@ -1,18 +1,13 @@
 #pragma once
 
-#include <optional>
+#include "Error.h"
+#include "ScriptDialect.h"
+
 #include <string>
 
 // What the conversion job asks of the system it runs on: where its script is written and how a
 // console runs it. The platform layer implements it, one host per system.
 namespace job {
-
-// How a conversion script is written: a Windows batch file run by cmd.exe, or a POSIX shell
-// script run by /bin/sh.
-enum class ScriptDialect { Windows, Posix };
-
-// What a failed operation tells the user; empty when it succeeded.
-using Error = std::optional<std::u16string>;
 
 // Where the conversion job writes its script and how it runs it.
 class ScriptHost {

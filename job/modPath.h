@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptHost.h"
+#include "ScriptDialect.h"
 
 #include <concepts>
 #include <filesystem>

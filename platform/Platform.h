@@ -1,10 +1,15 @@
 #pragma once
 
-#include "job/ScriptHost.h"
+#include "job/Error.h"
+#include "job/ScriptDialect.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+
+namespace job {
+class ScriptHost;
+} // namespace job
 
 // The operating system's services that the program needs, one implementation per system: the
 // conversion job's script host, and on POSIX systems the signals that ask the program to end.

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "job/ScriptHost.h"
 #include "platform/Platform.h"
 #include "ui/qt/common/Fonts.h"
 #include "ui/qt/common/SystemDialogs.h"

@@ -1,4 +1,5 @@
 #include "forms/Guarded.h"
+#include "job/ScriptHost.h"
 #include "platform/Platform.h"
 #include "ui/win32/common/SystemDialogs.h"
 #include "ui/win32/main/frmAutoPilot.h"

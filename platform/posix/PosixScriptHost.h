@@ -4,6 +4,7 @@
 // bytes, tell owner, mode and links, and never follow one unasked; a name becomes text and back
 // by QFile's decodeName and encodeName, as the rest of the program reads names.
 
+#include "job/ScriptHost.h"
 #include "platform/Platform.h"
 #include "platform/ScriptRuns.h"
 

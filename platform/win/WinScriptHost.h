@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job/ScriptHost.h"
 #include "platform/Platform.h"
 #include "platform/ScriptRuns.h"
 

@@ -2,6 +2,7 @@
 // the source, target and format given on the command line, and says what the user would be
 // told.
 #include "forms/MainForm.h"
+#include "job/ScriptHost.h"
 #include "platform/Platform.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeMainView.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "job/ScriptHost.h"
+#include "job/Error.h"
+#include "job/ScriptDialect.h"
 
 #include <cstdint>
 #include <functional>
