@@ -46,16 +46,18 @@ bool young(const ScriptRuns::Path& copy, unsigned long)
     return age < YoungCopySeconds && age > -YoungCopySeconds;
 }
 
-// XDG_RUNTIME_DIR when it names a folder of the user's that no one else may open. Qt's own
-// runtime location would fall back to a folder under /tmp without it, and warn at every start.
+// XDG_RUNTIME_DIR when it names a folder of the user's that no one else may open, by a name
+// the program can carry exactly. Qt's own runtime location would fall back to a folder under
+// /tmp without it, and warn at every start.
 QString runtimeFolder()
 {
     const QByteArray folder = qgetenv("XDG_RUNTIME_DIR");
+    const auto text = SystemText::read(folder.toStdString());
     struct stat info {};
-    if (folder.isEmpty() || ::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
+    if (folder.isEmpty() || !text || ::stat(folder.constData(), &info) != 0 ||
+        !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
         return {};
-    return QFile::decodeName(folder);
+    return QString::fromStdU16String(*text);
 }
 
 } // namespace
