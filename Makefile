@@ -46,8 +46,8 @@ build:
 # end-to-end driver or package.
 check:
 	cmake --preset check
-	cmake --build --preset check --target quick_tests
-	ctest --preset check
+	cmake --build --preset check --target quick_tests --parallel $(shell nproc)
+	ctest --preset check --parallel $(shell nproc)
 
 test:
 	scripts/install-deps.sh test

@@ -1,6 +1,7 @@
 #include "modPath.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace modPath {
 namespace {
@@ -122,7 +123,10 @@ template <PathText String> String ExtensionPart(const String& path, ScriptDialec
     return name.substr(dot);
 }
 
-// The program's texts, and the system's paths that the platform keeps as they are.
+// The program's texts, and the system's paths that the platform keeps as they are. Only the
+// type is taken from the standard library's path: its code would bring locales and character
+// conversions along.
+using SystemPath = std::filesystem::path::string_type;
 template std::u16string WithSeparator(std::u16string, ScriptDialect);
 template std::u16string Join(const std::u16string&, const std::u16string&, ScriptDialect);
 template bool IsAbsolute(const std::u16string&, ScriptDialect);

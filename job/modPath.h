@@ -3,7 +3,6 @@
 #include "ScriptDialect.h"
 
 #include <concepts>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -14,15 +13,13 @@ namespace modPath {
 
 using job::ScriptDialect;
 
-// A path in the system's own characters (std::string on POSIX, std::wstring on Windows), as the
-// platform keeps the paths it hands to the system unconverted. Only the type is taken from the
-// standard library's path: its code would bring locales and character conversions along.
-using SystemPath = std::filesystem::path::string_type;
-
-// The texts the functions on whole paths work on: the program's own and the system's. Every
-// character they look for is ASCII, a code unit of its own in both.
+// The texts the functions on whole paths work on: the program's own, and a path in the system's
+// own characters (std::string on POSIX, std::wstring on Windows), as the platform keeps the paths
+// it hands to the system unconverted; only the system's kind is compiled. Every character they
+// look for is ASCII, a code unit of its own in each.
 template <class String>
-concept PathText = std::same_as<String, std::u16string> || std::same_as<String, SystemPath>;
+concept PathText = std::same_as<String, std::u16string> || std::same_as<String, std::string> ||
+    std::same_as<String, std::wstring>;
 
 // The separator the program writes behind a folder.
 char16_t Separator(ScriptDialect dialect);

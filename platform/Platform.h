@@ -1,12 +1,9 @@
 #pragma once
 
-#include "job/Error.h"
-#include "job/ScriptDialect.h"
-
 #include <functional>
 #include <memory>
-#include <string>
 
+// Only named here: a change to the job's headers compiles no user of these services again.
 namespace job {
 class ScriptHost;
 } // namespace job
@@ -15,15 +12,8 @@ class ScriptHost;
 // conversion job's script host, and on POSIX systems the signals that ask the program to end.
 namespace platform {
 
-using job::Error;
-using job::ScriptDialect;
-using job::ScriptHost;
-
-// Starts one script in a console window of its own and returns without waiting.
-using ConsoleStarter = std::function<Error(const std::u16string& scriptPath)>;
-
 // The script host of the system the program was built for.
-std::unique_ptr<ScriptHost> createScriptHost();
+std::unique_ptr<job::ScriptHost> createScriptHost();
 
 #ifndef _WIN32
 // Calls end from the application's event loop when SIGTERM, SIGHUP or SIGINT asks the program to

@@ -2,6 +2,7 @@
 
 #include "job/modPath.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -11,10 +12,10 @@
 // follows a link or writes into a file it did not create.
 namespace platform::ScriptFiles {
 
-// A path in the system's own characters. The standard library's path type is not used: its
-// code on Windows brings the library's locales and character conversions into the program, a
-// third of its size.
-using Path = modPath::SystemPath;
+// A path in the system's own characters, as the standard library's path holds it. The path
+// type itself is not used: its code on Windows brings the library's locales and character
+// conversions into the program, a third of its size.
+using Path = std::filesystem::path::string_type;
 
 // The path rules of the system's own paths.
 extern const job::ScriptDialect Dialect;

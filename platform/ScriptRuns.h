@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Platform.h"
 #include "ScriptFiles.h"
+#include "job/Error.h"
 
 #include <functional>
 #include <optional>
@@ -10,6 +10,11 @@
 #include <system_error>
 
 namespace platform {
+
+using job::Error;
+
+// Starts one script in a console window of its own and returns without waiting.
+using ConsoleStarter = std::function<Error(const std::u16string& scriptPath)>;
 
 // The scripts in the work folder: the one written last, under its fixed name, and the copies
 // that consoles run. A console reads its script while it runs, so it gets a copy that no later

@@ -4,6 +4,7 @@
 #include "SystemText.h"
 #include "TerminalLauncher.h"
 #include "job/modPath.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,12 +5,14 @@
 // by QFile's decodeName and encodeName, as the rest of the program reads names.
 
 #include "job/ScriptHost.h"
-#include "platform/Platform.h"
 #include "platform/ScriptRuns.h"
 
 #include <QString>
 
 namespace platform {
+
+using job::ScriptDialect;
+using job::ScriptHost;
 
 // The script host on Linux and other POSIX systems: a private work folder in the user's runtime
 // directory, shell scripts, and a terminal emulator as the console.

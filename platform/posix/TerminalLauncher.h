@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "job/Error.h"
 
 #include <QList>
 #include <QString>
@@ -9,6 +9,8 @@
 #include <optional>
 
 namespace platform {
+
+using job::Error;
 
 // Starts a script in a terminal emulator window, detached in a session of its own so that it
 // outlives the program: the terminal the user named in TERMINAL, the system's default terminal,

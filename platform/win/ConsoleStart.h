@@ -1,10 +1,12 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "job/Error.h"
 
 #include <windows.h>
 
 namespace platform {
+
+using job::Error;
 
 // The interpreter's command line for a batch file: it runs no AutoRun command and leaves "!"
 // alone whatever the registry says, so the script's paths reach the converter as written.

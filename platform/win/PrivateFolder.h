@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "job/Error.h"
 
 #include <windows.h>
 
@@ -11,6 +11,8 @@
 // A work folder that no one but the user may change (the system and the administrators aside,
 // as in the user's own profile), so no one else can alter a script between its write and its run.
 namespace platform::PrivateFolder {
+
+using job::Error;
 
 // One entry of a folder's access list.
 struct Entry {

@@ -6,6 +6,7 @@
 #include "WinProcesses.h"
 #include "job/ScriptText.h"
 #include "job/modPath.h"
+#include "platform/Platform.h"
 #include "text/WideText.h"
 
 #include <algorithm>

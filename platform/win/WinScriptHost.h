@@ -1,7 +1,6 @@
 #pragma once
 
 #include "job/ScriptHost.h"
-#include "platform/Platform.h"
 #include "platform/ScriptRuns.h"
 
 #include <windows.h>
@@ -11,6 +10,9 @@
 #include <vector>
 
 namespace platform {
+
+using job::ScriptDialect;
+using job::ScriptHost;
 
 // The script host on Windows: batch files in a private work folder, run by cmd.exe.
 class WinScriptHost final : public ScriptHost {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <span>
 #include <string>
 
@@ -84,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(BothDialects, PathHelpers,
                          });
 
 // The system's own path strings take the same answers as the program's texts.
-modPath::SystemPath systemPath(const std::u16string& text)
+std::filesystem::path::string_type systemPath(const std::u16string& text)
 {
     return {text.begin(), text.end()};
 }

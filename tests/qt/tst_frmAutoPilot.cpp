@@ -5,7 +5,7 @@
 #include "forms/MainWindowDesign.h"
 #include "platform/Platform.h"
 #include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeScriptHost.h"
+#include "tests/support/FakeHostRecord.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -42,7 +42,7 @@ QString qstring(std::string_view text)
 class tst_frmAutoPilot : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<FakeScriptHost> platform;
+    std::unique_ptr<FakeHostRecord> platform;
     std::unique_ptr<FakeDialogs> dialogs;
     std::unique_ptr<frmAutoPilot> window;
 
@@ -65,9 +65,9 @@ private slots:
     void initTestCase() { Fonts::installSubstitutions(); }
     void init()
     {
-        platform = std::make_unique<FakeScriptHost>();
+        platform = FakeHostRecord::make();
         dialogs = std::make_unique<FakeDialogs>();
-        window = std::make_unique<frmAutoPilot>(*platform, *dialogs);
+        window = std::make_unique<frmAutoPilot>(platform->host(), *dialogs);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

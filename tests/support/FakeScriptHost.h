@@ -2,30 +2,17 @@
 
 #include "job/ScriptHost.h"
 #include "job/modPath.h"
+#include "tests/support/FakeHostRecord.h"
 
-#include <set>
 #include <stdexcept>
 #include <string>
-#include <utility>
-#include <vector>
 
 // Records what the program would write and start, and answers as a test sets it up.
-class FakeScriptHost final : public job::ScriptHost {
+class FakeScriptHost final : public job::ScriptHost, public FakeHostRecord {
 public:
     job::ScriptDialect scriptDialect = job::ScriptDialect::Posix;
-    std::set<std::pair<std::u16string, std::u16string>> sameFiles;
-    std::set<std::u16string> files;
-    std::set<std::u16string> folders;
-    std::u16string currentFolder; // put before a path that does not start at the root
-    job::Error converterMissing;
-    job::Error writeFailure;
-    bool writeThrows = false; // a failure the program does not foresee
-    job::Error startFailure;
 
-    std::vector<std::u16string> scripts;
-    int starts = 0;
-    int removals = 0;
-
+    job::ScriptHost& host() override { return *this; }
     job::ScriptDialect dialect() const override { return scriptDialect; }
     bool sameFile(const std::u16string& first, const std::u16string& second) const override
     {

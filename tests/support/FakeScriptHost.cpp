@@ -1,0 +1,6 @@
+#include "tests/support/FakeScriptHost.h"
+
+std::unique_ptr<FakeHostRecord> FakeHostRecord::make()
+{
+    return std::make_unique<FakeScriptHost>();
+}
